@@ -1,0 +1,25 @@
+// What the device layer needs to know about a window made by
+// CreateWindowExA: the SDL window to make its context on, and how the
+// logical back buffer maps onto the drawable. Only platform/ includes this.
+#pragma once
+
+#include "system/win32.h"
+
+struct SDL_Window;
+
+// The SDL window behind a window handle; null for a handle that is not a
+// live window.
+SDL_Window* PlatformSdlWindow(HWND window);
+
+// True while the window covers the desktop (made with WS_POPUP).
+bool PlatformIsFullScreen(HWND window);
+
+// The client size the window was asked for (the back-buffer size), which
+// stays the same in full screen even though the drawable is the desktop.
+void PlatformLogicalSize(HWND window, int* width, int* height);
+
+// The viewport, in drawable pixels, that shows the logical back buffer in a
+// drawable of the given size with its aspect kept and the rest left as
+// bars. A window whose drawable keeps the logical aspect (any windowed
+// window, also on a high-density display) gets the whole drawable.
+void PlatformLetterbox(HWND window, int drawableW, int drawableH, RECT* out);
