@@ -1,0 +1,56 @@
+// The frame clock: milliseconds per frame from the high-resolution counter,
+// or from the tick count where no counter exists, with a frames-per-second
+// sample once a second.
+#pragma once
+
+#include <cstdint>
+
+namespace Vantile {
+
+class CFrameTimer {
+public:
+    static CFrameTimer& Instance();
+
+    void update();
+    // Pausing drops the current frame time at once; the total stands still.
+    void pause(bool bPause);
+
+    double timeSinceLastFrame() const { return m_dDelta; }
+    double totalTime() const { return m_dTotal; }
+    double currentTime() const { return m_dCurrent; }
+    int fps() const { return m_nFps; }
+    const char* fpsText() const { return m_szFps; }
+    bool isPaused() const { return m_bPaused; }
+
+    // Starts over as a new timer would, choosing the clock again. Tests use
+    // it after replacing the platform clocks.
+    void reset();
+
+private:
+    // A stalled frame (window drag, loading) never advances the game by
+    // more than this.
+    static constexpr double MAX_DELTA = 100.0;
+
+    CFrameTimer();
+
+    void updateCounter();
+    void updateTicks();
+    void countFrame();
+    void publishFps();
+
+    int64_t m_nFrequency;
+    bool m_bStarted;
+    uint32_t m_dwLastTick;
+    int64_t m_nLastCounter;
+    uint32_t m_dwTickAccum;
+    int64_t m_nCounterAccum;
+    int32_t m_nFps;
+    int32_t m_nFrames;
+    double m_dCurrent;
+    double m_dDelta;
+    char m_szFps[8];
+    double m_dTotal;
+    bool m_bPaused;
+};
+
+}  // namespace Vantile
