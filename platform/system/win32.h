@@ -97,14 +97,17 @@ struct SYSTEMTIME {
 void GetLocalTime(SYSTEMTIME* time);
 // Understands the pictures "HH", "mm" and "ss" and copies every other
 // character. Returns the characters written including the NUL, 0 when the
-// buffer is too small.
+// buffer is too small (ERROR_INSUFFICIENT_BUFFER) or the time is not a
+// valid time of day (ERROR_INVALID_PARAMETER). A size of 0 only asks for
+// the length needed; a null time formats the current local time.
 int GetTimeFormatA(DWORD locale, DWORD flags, const SYSTEMTIME* time, const char* picture,
                    char* buffer, int size);
 
 // ---- test hooks for time --------------------------------------------------
 
 // Tests replace the clocks so frame timing is exact. Passing 0 for the
-// frequency makes QueryPerformanceFrequency fail (tick-count mode).
+// frequency makes QueryPerformanceFrequency fail (tick-count mode). The
+// values are copied: call again to move the clocks on.
 struct PlatformClockOverride {
     LONGLONG counter;
     LONGLONG frequency;
@@ -380,6 +383,11 @@ BOOL CreateDirectoryA(const char* path, void* security);
 #define ERROR_FILE_NOT_FOUND 2
 #define ERROR_PATH_NOT_FOUND 3
 #define ERROR_ACCESS_DENIED 5
+#define ERROR_INVALID_PARAMETER 87
+#define ERROR_INSUFFICIENT_BUFFER 122
+#define ERROR_CANNOT_FIND_WND_CLASS 1407
+#define ERROR_CLASS_ALREADY_EXISTS 1410
+#define ERROR_INVALID_WINDOW_HANDLE 1400
 #define ERROR_ALREADY_EXISTS 183
 
 DWORD GetLastError();
