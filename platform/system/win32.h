@@ -147,6 +147,12 @@ void PlatformSetClockOverride(const PlatformClockOverride* clock);  // null rest
 
 #define HTCLIENT 1
 
+// wParam of the mouse messages: the buttons and modifier keys held.
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 
@@ -225,6 +231,9 @@ struct WNDCLASSA {
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
 
+// As the x or y of CreateWindowExA: let the system place the window.
+#define CW_USEDEFAULT ((int)0x80000000)
+
 #define GWL_STYLE (-16)
 #define GWLP_USERDATA (-21)
 
@@ -269,6 +278,8 @@ HICON LoadIconA(HINSTANCE instance, const char* name);
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name);
 void* GetStockObject(int object);
 
+#define MAKEINTRESOURCEA(id) ((const char*)(uintptr_t)(WORD)(id))
+#define MAKEINTRESOURCE MAKEINTRESOURCEA
 #define IDC_ARROW ((const char*)32512)
 #define IDI_APPLICATION ((const char*)32512)
 
@@ -323,6 +334,8 @@ void PlatformRestoreWindow(HWND window);
 #define VK_RSHIFT 0xA1
 #define VK_LCONTROL 0xA2
 #define VK_RCONTROL 0xA3
+#define VK_LMENU 0xA4
+#define VK_RMENU 0xA5
 #define VK_OEM_1 0xBA
 #define VK_OEM_PLUS 0xBB
 #define VK_OEM_COMMA 0xBC

@@ -7,6 +7,12 @@
 
 struct SDL_Window;
 
+// Starts SDL's video, timer and event parts on first use. False when no
+// display can be opened; PlatformLastError() then says why. The window
+// calls it itself; the device layer may call it earlier to set OpenGL
+// attributes, which SDL reads when CreateWindowExA makes the window.
+bool PlatformInitVideo();
+
 // The SDL window behind a window handle; null for a handle that is not a
 // live window.
 SDL_Window* PlatformSdlWindow(HWND window);

@@ -1,0 +1,219 @@
+// Window classes, window creation and destruction, and the per-window
+// values. A window is an SDL window with an OpenGL surface; its messages go
+// to the class's window procedure.
+#include "system/win32_private.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct WindowClass {
+    WNDPROC m_pfnProc;
+    UINT m_nStyle;
+    HCURSOR m_hCursor;
+};
+
+std::map<std::string, WindowClass> g_classes;
+std::vector<std::unique_ptr<PlatformWindow>> g_windows;
+
+// Stand-ins for resources we do not have: distinct, never dereferenced.
+char g_iconToken;
+char g_cursorToken;
+char g_stockToken;
+
+Uint32 SdlFlagsForStyle(DWORD style)
+{
+    Uint32 flags = SDL_WINDOW_OPENGL;
+    flags |= (style & WS_VISIBLE) ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
+    if (style & WS_POPUP)
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (style & WS_THICKFRAME)
+        flags |= SDL_WINDOW_RESIZABLE;
+    return flags;
+}
+
+int SdlPosition(int coordinate)
+{
+    return coordinate == CW_USEDEFAULT ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : coordinate;
+}
+
+PlatformWindow* MakeWindow(const WindowClass& windowClass, const char* title, DWORD style,
+                           DWORD exStyle, int x, int y, int width, int height)
+{
+    SDL_Window* sdlWindow = SDL_CreateWindow(title ? title : "", SdlPosition(x), SdlPosition(y),
+                                             std::max(width, 1), std::max(height, 1),
+                                             SdlFlagsForStyle(style));
+    if (!sdlWindow) {
+        PlatformSetLastError(SDL_GetError());
+        return nullptr;
+    }
+    auto window = std::make_unique<PlatformWindow>();
+    window->m_pSdlWindow = sdlWindow;
+    window->m_nSdlId = SDL_GetWindowID(sdlWindow);
+    window->m_pfnProc = windowClass.m_pfnProc;
+    window->m_nClassStyle = windowClass.m_nStyle;
+    window->m_hClassCursor = windowClass.m_hCursor;
+    window->m_dwStyle = style;
+    window->m_dwExStyle = exStyle;
+    window->m_nLogicalWidth = width;
+    window->m_nLogicalHeight = height;
+    g_windows.push_back(std::move(window));
+    return g_windows.back().get();
+}
+
+}  // namespace
+
+bool PlatformInitVideo()
+{
+    if (SDL_WasInit(SDL_INIT_VIDEO))
+        return true;
+    // Closing the window is reported once, as WM_CLOSE; SDL's own quit
+    // event on the last window would report it twice.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        PlatformSetLastError(SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+PlatformWindow* PlatformFindSdlWindow(Uint32 sdlId)
+{
+    for (const auto& window : g_windows)
+        if (window->m_nSdlId == sdlId)
+            return window.get();
+    return nullptr;
+}
+
+PlatformWindow* PlatformMainWindow()
+{
+    return g_windows.empty() ? nullptr : g_windows.front().get();
+}
+
+SDL_Window* PlatformSdlWindow(HWND window)
+{
+    return IsWindow(window) ? window->m_pSdlWindow : nullptr;
+}
+
+WORD RegisterClassA(const WNDCLASSA* windowClass)
+{
+    if (!windowClass || !windowClass->lpszClassName || !windowClass->lpfnWndProc) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    const bool added = g_classes
+                           .emplace(windowClass->lpszClassName,
+                                    WindowClass{windowClass->lpfnWndProc, windowClass->style,
+                                                windowClass->hCursor})
+                           .second;
+    if (!added) {
+        SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+        return 0;
+    }
+    return static_cast<WORD>(g_classes.size());
+}
+
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                     int y, int width, int height, HWND parent, void* menu, HINSTANCE instance,
+                     void* param)
+{
+    const auto found = className ? g_classes.find(className) : g_classes.end();
+    if (found == g_classes.end()) {
+        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+        PlatformSetLastError("no window class of that name is registered");
+        return nullptr;
+    }
+    if (!PlatformInitVideo())
+        return nullptr;
+    HWND window = MakeWindow(found->second, title, style, exStyle, x, y, width, height);
+    if (!window)
+        return nullptr;
+    CREATESTRUCTA create{param, instance, parent, height, width, y, x, static_cast<LONG>(style),
+                         title, className};
+    // As on the original, a procedure that answers -1 refuses the window.
+    if (SendMessageA(window, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
+        DestroyWindow(window);
+        PlatformSetLastError("the window procedure refused the window");
+        return nullptr;
+    }
+    return window;
+}
+
+BOOL DestroyWindow(HWND window)
+{
+    if (!IsWindow(window)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    SendMessageA(window, WM_DESTROY, 0, 0);
+    PlatformDropMessages(window);
+    SDL_DestroyWindow(window->m_pSdlWindow);
+    g_windows.erase(std::find_if(g_windows.begin(), g_windows.end(),
+                                 [window](const auto& live) { return live.get() == window; }));
+    return TRUE;
+}
+
+BOOL IsWindow(HWND window)
+{
+    return window && std::any_of(g_windows.begin(), g_windows.end(),
+                                 [window](const auto& live) { return live.get() == window; });
+}
+
+LONG GetWindowLongA(HWND window, int index)
+{
+    return static_cast<LONG>(GetWindowLongPtrA(window, index));
+}
+
+LONG SetWindowLongA(HWND window, int index, LONG value)
+{
+    return static_cast<LONG>(SetWindowLongPtrA(window, index, value));
+}
+
+intptr_t GetWindowLongPtrA(HWND window, int index)
+{
+    if (!IsWindow(window))
+        return 0;
+    if (index == GWL_STYLE)
+        return static_cast<LONG>(window->m_dwStyle);
+    return index == GWLP_USERDATA ? window->m_nUserData : 0;
+}
+
+// A new style shows on the screen with the next SetWindowPos, as on the
+// original.
+intptr_t SetWindowLongPtrA(HWND window, int index, intptr_t value)
+{
+    const intptr_t previous = GetWindowLongPtrA(window, index);
+    if (!IsWindow(window))
+        return 0;
+    if (index == GWL_STYLE)
+        window->m_dwStyle = static_cast<DWORD>(value);
+    else if (index == GWLP_USERDATA)
+        window->m_nUserData = value;
+    return previous;
+}
+
+BOOL SetWindowTextA(HWND window, const char* title)
+{
+    if (!IsWindow(window))
+        return FALSE;
+    SDL_SetWindowTitle(window->m_pSdlWindow, title ? title : "");
+    return TRUE;
+}
+
+HICON LoadIconA(HINSTANCE instance, const char* name)
+{
+    return reinterpret_cast<HICON>(&g_iconToken);
+}
+
+HCURSOR LoadCursorA(HINSTANCE instance, const char* name)
+{
+    return reinterpret_cast<HCURSOR>(&g_cursorToken);
+}
+
+void* GetStockObject(int object)
+{
+    return &g_stockToken;
+}
