@@ -1,0 +1,68 @@
+// Everything the game remembers between runs: the players' profiles, the
+// stored top scores and the three user settings, kept in "profiles.xml" in
+// the per-user folder.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "Business/profilelist.h"
+#include "Business/topscoretable.h"
+
+class TiXmlDocument;
+class TiXmlElement;
+
+class CProfilesStore {
+public:
+    static const int kMaxVolume = 50;
+    static const int kDefaultVolume = 50;
+    static const int kDefaultMusic = 25;
+
+    // strFolder holds "profiles.xml"; strLegacyFolder is the old
+    // per-profile folder that removing a profile cleans up.
+    CProfilesStore(const std::string& strFolder, const std::string& strLegacyFolder);
+    // The per-user folder and the "Profiles" folder beside the executable.
+    CProfilesStore();
+    ~CProfilesStore();
+
+    static std::string UserFolder();
+    static std::string LegacyFolder();
+
+    // Never fails outward: a missing file gives the defaults, a damaged one
+    // is moved aside and its backup is tried first.
+    void load();
+    // Returns whether the file was replaced; a failure is logged and the
+    // previous file stays as it was.
+    bool save();
+    void resetSettings();
+    // The shared context's effect and music gains from volume and music.
+    void pushGains() const;
+
+    CProfileList* profiles() const { return m_pProfiles.get(); }
+    CTopScoreTable* topScores() const { return m_pTopScores.get(); }
+    std::string filePath() const;
+
+    int getVolume() const { return m_nVolume; }
+    int getMusic() const { return m_nMusic; }
+    bool getFullscreen() const { return m_bFullscreen; }
+    void setVolume(int nVolume) { m_nVolume = nVolume; }
+    void setMusic(int nMusic) { m_nMusic = nMusic; }
+    void setFullscreen(bool bFullscreen) { m_bFullscreen = bFullscreen; }
+
+private:
+    enum class ReadResult { Loaded, Restored, Missing, Unreadable, Damaged };
+
+    ReadResult readDocument(TiXmlDocument& doc) const;
+    static bool ParseStore(const std::string& strBytes, TiXmlDocument& doc);
+    bool readBackup(TiXmlDocument& doc) const;
+    bool loadSettings(const TiXmlElement* pRoot);
+    void applyDefaultSettings();
+
+    std::string m_strFolder;
+    std::string m_strLegacyFolder;
+    std::unique_ptr<CProfileList> m_pProfiles;
+    std::unique_ptr<CTopScoreTable> m_pTopScores;
+    int m_nVolume = kDefaultVolume;
+    int m_nMusic = kDefaultMusic;
+    bool m_bFullscreen = true;
+};

@@ -1,0 +1,147 @@
+#include "Business/userfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "Core/vantile_log.h"
+
+namespace {
+
+void LogFailure(const char* szWhat, const std::string& strPath, int nError)
+{
+    Vantile::CLog::Instance().Write(Vantile::LOG_ERROR,
+        Vantile::FormatString("%s [%s] failed: %s", szWhat, strPath.c_str(), strerror(nError)));
+}
+
+bool Exists(const std::string& strPath)
+{
+    struct stat info;
+    return stat(strPath.c_str(), &info) == 0;
+}
+
+}  // namespace
+
+CUserFile::CUserFile(const std::string& strPath) : m_strPath(strPath) {}
+
+int CUserFile::Read(const std::string& strPath, std::string& strBytes)
+{
+    strBytes.clear();
+    int fd = open(strPath.c_str(), O_RDONLY);
+    if (fd < 0)
+        return errno;
+    char buffer[16384];
+    ssize_t nRead;
+    while ((nRead = read(fd, buffer, sizeof buffer)) != 0) {
+        if (nRead < 0 && errno == EINTR)
+            continue;
+        if (nRead < 0) {
+            int nError = errno;
+            close(fd);
+            return nError;
+        }
+        strBytes.append(buffer, static_cast<size_t>(nRead));
+    }
+    close(fd);
+    return 0;
+}
+
+bool CUserFile::WriteSynced(const std::string& strPath, const std::string& strBytes)
+{
+    int fd = open(strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) {
+        LogFailure("Creating", strPath, errno);
+        return false;
+    }
+    size_t nDone = 0;
+    while (nDone < strBytes.size()) {
+        ssize_t nWritten = write(fd, strBytes.data() + nDone, strBytes.size() - nDone);
+        if (nWritten < 0 && errno == EINTR)
+            continue;
+        if (nWritten < 0) {
+            LogFailure("Writing", strPath, errno);
+            close(fd);
+            return false;
+        }
+        nDone += static_cast<size_t>(nWritten);
+    }
+    // Without the flush a power loss after the rename can leave the new
+    // name pointing at an empty file on some file systems.
+    bool bSynced = fsync(fd) == 0;
+    if (!bSynced)
+        LogFailure("Flushing", strPath, errno);
+    if (close(fd) != 0 && bSynced) {
+        LogFailure("Closing", strPath, errno);
+        return false;
+    }
+    return bSynced;
+}
+
+void CUserFile::SyncFolder(const std::string& strPath)
+{
+    size_t nSlash = strPath.find_last_of('/');
+    std::string strFolder = nSlash == std::string::npos ? "." : strPath.substr(0, nSlash);
+    int fd = open(strFolder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+bool CUserFile::replace(const std::string& strBytes)
+{
+    return writeTemp(strBytes) && keepBackup() && commit();
+}
+
+bool CUserFile::writeTemp(const std::string& strBytes)
+{
+    return WriteSynced(tempPath(), strBytes);
+}
+
+bool CUserFile::keepBackup()
+{
+    std::string strOld;
+    int nError = Read(m_strPath, strOld);
+    if (nError == ENOENT)
+        return true;
+    // An old file we cannot read may be held by another program for a
+    // moment; replacing it now could throw away progress we never saw.
+    if (nError != 0) {
+        LogFailure("Reading", m_strPath, nError);
+        return false;
+    }
+    std::string strTemp = backupPath() + ".tmp";
+    if (!WriteSynced(strTemp, strOld))
+        return false;
+    if (rename(strTemp.c_str(), backupPath().c_str()) != 0) {
+        LogFailure("Renaming", strTemp, errno);
+        return false;
+    }
+    return true;
+}
+
+bool CUserFile::commit()
+{
+    if (rename(tempPath().c_str(), m_strPath.c_str()) != 0) {
+        LogFailure("Renaming", tempPath(), errno);
+        return false;
+    }
+    SyncFolder(m_strPath);
+    return true;
+}
+
+std::string CUserFile::moveAside()
+{
+    std::string strAside = m_strPath + ".bad";
+    for (int n = 1; Exists(strAside) && n < 1000; ++n)
+        strAside = m_strPath + ".bad" + std::to_string(n);
+    if (rename(m_strPath.c_str(), strAside.c_str()) != 0) {
+        LogFailure("Moving aside", m_strPath, errno);
+        return std::string();
+    }
+    return strAside;
+}

@@ -1,0 +1,38 @@
+// A file in the per-user folder that holds the player's progress. It is
+// replaced in steps so that a crash or power loss at any moment leaves
+// either the old or the new contents under the file's name, never a
+// truncated mix, and the previous version is kept beside it as ".bak".
+#pragma once
+
+#include <string>
+
+class CUserFile {
+public:
+    explicit CUserFile(const std::string& strPath);
+
+    const std::string& path() const { return m_strPath; }
+    std::string tempPath() const { return m_strPath + ".tmp"; }
+    std::string backupPath() const { return m_strPath + ".bak"; }
+
+    // Reads a whole file. Returns 0 or the errno of the failure
+    // (ENOENT when the file does not exist).
+    static int Read(const std::string& strPath, std::string& strBytes);
+
+    // replace() runs the three steps in order and stops at the first that
+    // fails; each failure is logged. The steps are public so that tests can
+    // stop between them as a crash would.
+    bool replace(const std::string& strBytes);
+    bool writeTemp(const std::string& strBytes);  // written and flushed to disk
+    bool keepBackup();                            // the current file copied to ".bak"
+    bool commit();                                // the temporary renamed over the file
+
+    // Renames a damaged file to "<name>.bad" (".bad1", ".bad2", … when that
+    // is taken) so the player still has it; returns the new path or "".
+    std::string moveAside();
+
+private:
+    static bool WriteSynced(const std::string& strPath, const std::string& strBytes);
+    static void SyncFolder(const std::string& strPath);
+
+    std::string m_strPath;
+};

@@ -1,0 +1,269 @@
+#include "Business/profilesstore.h"
+
+#include <gtest/gtest.h>
+
+#include <tinyxml.h>
+
+#include <filesystem>
+#include <string>
+
+#include "Business/userfile.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+std::string ReadBytes(const std::string& strPath)
+{
+    std::string strBytes;
+    CUserFile::Read(strPath, strBytes);
+    return strBytes;
+}
+
+bool Exists(const std::string& strPath)
+{
+    return std::filesystem::exists(strPath);
+}
+
+const char* const kTwoPlayers =
+    "<root><profiles>"
+    "<profile name=\"Ann\" lives=\"2\" level=\"4\" score=\"1200\" difficulty=\"1\" tooltips=\"0\""
+    " tooltipsdata=\"35,37\" powerupshowed=\"1\" />"
+    "<profile name=\"Bob\" lives=\"3\" level=\"-1\" score=\"0\" difficulty=\"0\" tooltips=\"1\""
+    " tooltipsdata=\"\" powerupshowed=\"0\" />"
+    "<lastProfile name=\"Bob\" /></profiles>"
+    "<topScores><score name=\"X\" score=\"5\" /></topScores>"
+    "<settings volume=\"40\" music=\"10\" fullscreen=\"0\" /></root>";
+
+class ProfilesStoreTest : public ::testing::Test {
+protected:
+    std::string path() const { return m_folder.path() + "/profiles.xml"; }
+    void writeFile(const std::string& strBytes) const { m_folder.write("profiles.xml", strBytes); }
+    CProfilesStore& load()
+    {
+        m_pStore = std::make_unique<CProfilesStore>(m_folder.path(), m_folder.path() + "/Profiles");
+        m_pStore->load();
+        return *m_pStore;
+    }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> result;
+        for (size_t i = 0; i < m_pStore->profiles()->size(); ++i)
+            result.push_back(m_pStore->profiles()->at(i)->getName());
+        return result;
+    }
+
+    CTempFolder m_folder;
+    std::unique_ptr<CProfilesStore> m_pStore;
+};
+
+TEST_F(ProfilesStoreTest, FirstRunWritesTheDefaults)
+{
+    CProfilesStore& store = load();
+    EXPECT_EQ(0u, store.profiles()->size());
+    EXPECT_EQ(nullptr, store.profiles()->current());
+    EXPECT_EQ(0u, store.topScores()->entries().size());
+
+    TiXmlDocument doc;
+    doc.Parse(ReadBytes(path()).c_str());
+    ASSERT_FALSE(doc.Error());
+    const TiXmlElement* pRoot = doc.FirstChildElement("root");
+    ASSERT_NE(nullptr, pRoot);
+    const TiXmlElement* pProfiles = pRoot->FirstChildElement("profiles");
+    ASSERT_NE(nullptr, pProfiles);
+    EXPECT_EQ(nullptr, pProfiles->FirstChildElement("profile"));
+    ASSERT_NE(nullptr, pProfiles->FirstChildElement("lastProfile"));
+    EXPECT_STREQ("", pProfiles->FirstChildElement("lastProfile")->Attribute("name"));
+    ASSERT_NE(nullptr, pRoot->FirstChildElement("topScores"));
+    EXPECT_EQ(nullptr, pRoot->FirstChildElement("topScores")->FirstChild());
+    const TiXmlElement* pSettings = pRoot->FirstChildElement("settings");
+    ASSERT_NE(nullptr, pSettings);
+    EXPECT_STREQ("50", pSettings->Attribute("volume"));
+    EXPECT_STREQ("25", pSettings->Attribute("music"));
+    EXPECT_STREQ("1", pSettings->Attribute("fullscreen"));
+}
+
+TEST_F(ProfilesStoreTest, EverythingRoundTripsThroughTheFile)
+{
+    writeFile(kTwoPlayers);
+    CProfilesStore& first = load();
+    CProfile* pCara = first.profiles()->create("Cara & \"Co\" <\xCE>");
+    pCara->m_nScore = 77;
+    pCara->m_strTooltipsData = "a<b>&c";
+    first.profiles()->setCurrent(pCara);
+    first.setVolume(0);
+    first.setMusic(50);
+    first.setFullscreen(true);
+    ASSERT_TRUE(first.save());
+    std::string strSaved = ReadBytes(path());
+
+    CProfilesStore& second = load();
+    ASSERT_EQ((std::vector<std::string>{"Ann", "Bob", "Cara & \"Co\" <\xCE>"}), names());
+    const CProfile* pAnn = second.profiles()->at(0);
+    EXPECT_EQ(2, pAnn->m_nLives);
+    EXPECT_EQ(4, pAnn->m_nLevel);
+    EXPECT_EQ(1200, pAnn->m_nScore);
+    EXPECT_EQ(1, pAnn->m_nDifficulty);
+    EXPECT_FALSE(pAnn->m_bTooltips);
+    EXPECT_TRUE(pAnn->m_bPowerUpShown);
+    EXPECT_EQ("35,37", pAnn->m_strTooltipsData);
+    EXPECT_EQ("a<b>&c", second.profiles()->at(2)->m_strTooltipsData);
+    EXPECT_EQ(second.profiles()->at(2), second.profiles()->current());
+    ASSERT_EQ(1u, second.topScores()->entries().size());
+    EXPECT_EQ("X", second.topScores()->entries()[0].m_strName);
+    EXPECT_EQ(5, second.topScores()->entries()[0].m_nScore);
+    EXPECT_EQ(0, second.getVolume());
+    EXPECT_EQ(50, second.getMusic());
+    EXPECT_TRUE(second.getFullscreen());
+
+    // Loading alone never rewrites a good file, and saving it back is stable.
+    EXPECT_EQ(strSaved, ReadBytes(path()));
+    ASSERT_TRUE(second.save());
+    EXPECT_EQ(strSaved, ReadBytes(path()));
+}
+
+TEST_F(ProfilesStoreTest, BadSettingsKeepThePlayersButResetAllThreeSettings)
+{
+    for (const char* szSettings : {"<settings volume=\"40\" music=\"51\" fullscreen=\"0\" />",
+                                   "<settings volume=\"-1\" music=\"10\" fullscreen=\"0\" />",
+                                   "<settings volume=\"51\" music=\"10\" fullscreen=\"0\" />", ""}) {
+        SCOPED_TRACE(szSettings);
+        writeFile(std::string("<root><profiles><profile name=\"Ann\" lives=\"2\" level=\"4\" score=\"9\""
+                              " difficulty=\"0\" tooltips=\"1\" tooltipsdata=\"\" powerupshowed=\"0\" />"
+                              "<lastProfile name=\"Ann\" /></profiles><topScores />") +
+                  szSettings + "</root>");
+        CProfilesStore& store = load();
+        EXPECT_EQ(std::vector<std::string>{"Ann"}, names());
+        EXPECT_EQ(50, store.getVolume());
+        EXPECT_EQ(25, store.getMusic());
+        EXPECT_TRUE(store.getFullscreen());
+        std::string strRewritten = ReadBytes(path());
+        EXPECT_NE(std::string::npos, strRewritten.find("music=\"25\""));
+        EXPECT_NE(std::string::npos, strRewritten.find("name=\"Ann\""));
+    }
+}
+
+TEST_F(ProfilesStoreTest, AMissingVolumeReadsAsZeroAndLeavesTheFileAlone)
+{
+    const std::string strFile =
+        "<root><profiles><lastProfile name=\"\" /></profiles><topScores />"
+        "<settings music=\"10\" fullscreen=\"1\" /></root>";
+    writeFile(strFile);
+    CProfilesStore& store = load();
+    EXPECT_EQ(0, store.getVolume());
+    EXPECT_EQ(10, store.getMusic());
+    EXPECT_EQ(strFile, ReadBytes(path()));
+}
+
+TEST_F(ProfilesStoreTest, DamagedProfileEntriesLoseNoOtherPlayer)
+{
+    const std::string strLong(80, 'n');
+    writeFile("<root><profiles>"
+              "<profile name=\"\" lives=\"1\" level=\"1\" score=\"1\" difficulty=\"0\" tooltips=\"1\""
+              " tooltipsdata=\"\" powerupshowed=\"0\" />"
+              "<profile name=\"NoLives\" level=\"7\" score=\"70\" />"
+              "<profile name=\"" + strLong + "\" lives=\"1\" level=\"1\" score=\"1\" difficulty=\"0\""
+              " tooltips=\"1\" tooltipsdata=\"\" powerupshowed=\"0\" />"
+              "<profile name=\"Last\" lives=\"1\" level=\"2\" score=\"3\" difficulty=\"0\" tooltips=\"1\""
+              " tooltipsdata=\"\" powerupshowed=\"0\" />"
+              "<lastProfile name=\"Nobody\" /></profiles>"
+              "<topScores><score name=\"A\" score=\"1\" /><score score=\"99\" /><score name=\"B\" score=\"2\" />"
+              "<score name=\"C\" score=\"1\" /></topScores>"
+              "<settings volume=\"50\" music=\"25\" fullscreen=\"1\" /></root>");
+    CProfilesStore& store = load();
+    ASSERT_EQ((std::vector<std::string>{"NoLives", strLong.substr(0, 63), "Last"}), names());
+    const CProfile* pNoLives = store.profiles()->at(0);
+    EXPECT_EQ(3, pNoLives->m_nLives);
+    EXPECT_EQ(7, pNoLives->m_nLevel);
+    EXPECT_EQ(70, pNoLives->m_nScore);
+    EXPECT_TRUE(pNoLives->m_bTooltips);
+    EXPECT_EQ(nullptr, store.profiles()->current());
+
+    std::vector<std::pair<std::string, int>> scores;
+    for (const auto& entry : *store.topScores())
+        scores.emplace_back(entry.m_strName, entry.m_nScore);
+    EXPECT_EQ((std::vector<std::pair<std::string, int>>{{"B", 2}, {"A", 1}, {"C", 1}}), scores);
+
+    ASSERT_TRUE(store.save());
+    EXPECT_NE(std::string::npos, ReadBytes(path()).find("<lastProfile name=\"\" />"));
+}
+
+TEST_F(ProfilesStoreTest, AListWithoutLastProfileStillKeepsItsPlayers)
+{
+    writeFile("<root><profiles><profile name=\"Ann\" lives=\"2\" level=\"4\" score=\"9\" difficulty=\"0\""
+              " tooltips=\"1\" tooltipsdata=\"\" powerupshowed=\"0\" /></profiles>"
+              "<settings volume=\"50\" music=\"25\" fullscreen=\"1\" /></root>");
+    CProfilesStore& store = load();
+    EXPECT_EQ(std::vector<std::string>{"Ann"}, names());
+    EXPECT_EQ(nullptr, store.profiles()->current());
+}
+
+TEST_F(ProfilesStoreTest, ADamagedFileIsKeptAsideAndTheGameStarts)
+{
+    const std::string strGood = kTwoPlayers;
+    for (const std::string& strDamaged :
+         {std::string("not xml at all"), strGood.substr(0, strGood.size() / 2), std::string(),
+          std::string("<other />"), std::string("<root><settings volume=\"1\" /></root>")}) {
+        SCOPED_TRACE(strDamaged);
+        CTempFolder folder;
+        folder.write("profiles.xml", strDamaged);
+        CProfilesStore store(folder.path(), folder.path() + "/Profiles");
+        store.load();
+        EXPECT_EQ(0u, store.profiles()->size());
+        EXPECT_EQ(50, store.getVolume());
+        EXPECT_EQ(strDamaged, ReadBytes(folder.path() + "/profiles.xml.bad"));
+        // The fresh file is whole: a second start reads it as written.
+        CProfilesStore again(folder.path(), folder.path() + "/Profiles");
+        again.load();
+        EXPECT_FALSE(Exists(folder.path() + "/profiles.xml.bad1"));
+    }
+}
+
+TEST_F(ProfilesStoreTest, ADamagedFileFallsBackToItsBackup)
+{
+    writeFile(kTwoPlayers);
+    load().save();  // the good file becomes the backup of its own rewrite
+    writeFile("<root><pro");
+    CProfilesStore& store = load();
+    EXPECT_EQ((std::vector<std::string>{"Ann", "Bob"}), names());
+    EXPECT_EQ(40, store.getVolume());
+    EXPECT_EQ("<root><pro", ReadBytes(path() + ".bad"));
+    // The restored players are written back under the real name at once.
+    EXPECT_NE(std::string::npos, ReadBytes(path()).find("name=\"Bob\""));
+}
+
+TEST_F(ProfilesStoreTest, ASaveCutShortAtAnyStepLeavesThePreviousFileLoadable)
+{
+    // Each case stops where a crash would: during the temporary write, after
+    // it, after the backup. Only the rename publishes the new contents.
+    enum Stop { DuringTemp, AfterTemp, AfterBackup };
+    for (Stop stop : {DuringTemp, AfterTemp, AfterBackup}) {
+        SCOPED_TRACE(stop);
+        writeFile(kTwoPlayers);
+        CUserFile file(path());
+        if (stop == DuringTemp)
+            m_folder.write("profiles.xml.tmp", "<root><profiles><profile name=\"Ne");
+        else
+            ASSERT_TRUE(file.writeTemp("<root><profiles><lastProfile name=\"\" /></profiles></root>"));
+        if (stop == AfterBackup)
+            ASSERT_TRUE(file.keepBackup());
+
+        CProfilesStore& store = load();
+        EXPECT_EQ((std::vector<std::string>{"Ann", "Bob"}), names());
+        EXPECT_EQ(std::string(kTwoPlayers), ReadBytes(path()));
+        // The next real save writes over the leftover temporary file.
+        store.profiles()->create("Cid");
+        ASSERT_TRUE(store.save());
+        load();
+        EXPECT_EQ((std::vector<std::string>{"Ann", "Bob", "Cid"}), names());
+        EXPECT_EQ(std::string(kTwoPlayers), ReadBytes(path() + ".bak"));
+    }
+}
+
+TEST_F(ProfilesStoreTest, AFailedSaveIsReportedAndChangesNothing)
+{
+    CProfilesStore store(m_folder.path() + "/missing-folder", m_folder.path());
+    EXPECT_FALSE(store.save());
+    EXPECT_FALSE(Exists(m_folder.path() + "/missing-folder"));
+}
+
+}  // namespace
