@@ -138,6 +138,7 @@ void PlatformSetClockOverride(const PlatformClockOverride* clock);  // null rest
 #define WM_RBUTTONDBLCLK 0x0206
 #define WM_ENTERSIZEMOVE 0x0231
 #define WM_EXITSIZEMOVE 0x0232
+#define WM_USER 0x0400
 
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
@@ -383,6 +384,8 @@ int MessageBoxA(HWND window, const char* text, const char* caption, UINT type);
 
 #define CSIDL_PERSONAL 0x0005
 
+// The running program's instance handle: a token, never dereferenced.
+HINSTANCE GetModuleHandleA(const char* moduleName);
 // Path of the running executable.
 DWORD GetModuleFileNameA(HINSTANCE module, char* buffer, DWORD size);
 // CSIDL_PERSONAL is the per-user data home: $XDG_DATA_HOME, or
