@@ -1,0 +1,195 @@
+// Reading the archive. Its table, offsets and sizes come from a file that
+// may be truncated or damaged, so every value is checked against the file
+// before it is used: a bad table makes the archive contribute nothing, a
+// bad entry fails its own lookup, and both say why in the log.
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "Core/vantile_exception.h"
+#include "Core/vantile_log.h"
+#include "Vfs/vantile_vfs.h"
+#include "Vfs/vantile_vfsfilter.h"
+
+namespace Vantile {
+
+namespace {
+
+// A million entries; far beyond any data set, and it keeps a damaged size
+// field from asking for gigabytes.
+const uint32_t kMaxTableSize = kFatCountSize + 1000000 * kFatEntrySize;
+
+bool CurrentFileSize(int hFile, uint64_t& nSize)
+{
+    struct stat info;
+    if (fstat(hFile, &info) != 0)
+        return false;
+    nSize = uint64_t(info.st_size);
+    return true;
+}
+
+void LogBadArchive(const std::string& strPath, const char* pszFault)
+{
+    CLog::Instance().Write(LOG_ERROR, FormatString("VFS: archive [%s] ignored: %s", strPath.c_str(), pszFault));
+}
+
+[[noreturn]] void ThrowBadEntry(const FatEntry& entry, const char* pszFault)
+{
+    VANTILE_EXCEPT(0, FormatString("Archive entry [%s] is damaged: %s", entry.szName, pszFault), "CVFS::GetFile");
+}
+
+// Decodes a table and checks it describes whole entries with
+// NUL-terminated names.
+bool ParseTable(const uint8_t* pbyTable, uint32_t nTableSize, std::vector<FatEntry>& fat)
+{
+    if (nTableSize < kFatCountSize)
+        return false;
+    const uint64_t nCount = ReadLE32(pbyTable);
+    if (kFatCountSize + nCount * kFatEntrySize > nTableSize)
+        return false;
+    fat.resize(size_t(nCount));
+    for (size_t i = 0; i < fat.size(); ++i) {
+        const uint8_t* pbyEntry = pbyTable + kFatCountSize + i * kFatEntrySize;
+        if (!memchr(pbyEntry, 0, kFatNameSize) || pbyEntry[0] == 0)
+            return false;
+        memcpy(fat[i].szName, pbyEntry, kFatNameSize);
+        fat[i].dwSize = ReadLE32(pbyEntry + kFatNameSize);
+        fat[i].dwOffset = ReadLE32(pbyEntry + kFatNameSize + 4);
+        fat[i].dwFilter = ReadLE32(pbyEntry + kFatNameSize + 8);
+    }
+    return true;
+}
+
+// Sizes the temporary file and inflates straight into its pages.
+bool InflateInto(int hFile, uint32_t nDecoded, IFilter& filter, const uint8_t* pbySource, uint32_t nSource)
+{
+    if (ftruncate(hFile, off_t(nDecoded)) != 0)
+        return false;
+    if (nDecoded == 0)
+        return filter.Decode(nullptr, 0, pbySource, nSource);
+    void* pvDest = mmap(nullptr, nDecoded, PROT_READ | PROT_WRITE, MAP_SHARED, hFile, 0);
+    if (pvDest == MAP_FAILED)
+        return false;
+    const bool bDecoded = filter.Decode(pvDest, nDecoded, pbySource, nSource);
+    munmap(pvDest, nDecoded);
+    return bDecoded;
+}
+
+}  // namespace
+
+void CVFS::CloseArchive()
+{
+    if (m_hArchive >= 0)
+        close(m_hArchive);
+    m_hArchive = -1;
+    m_Fat.clear();
+}
+
+void CVFS::OpenArchive()
+{
+    CloseArchive();
+    m_hArchive = open((m_strRoot + ".dat").c_str(), O_RDONLY | O_CLOEXEC);
+    if (m_hArchive < 0)
+        return;
+    uint8_t abyHeader[kArchiveHeaderSize];
+    uint64_t nFileSize = 0;
+    const bool bOurs = CurrentFileSize(m_hArchive, nFileSize) &&
+                       pread(m_hArchive, abyHeader, sizeof(abyHeader), 0) == ssize_t(sizeof(abyHeader)) &&
+                       memcmp(abyHeader, kArchiveMagic, sizeof(kArchiveMagic)) == 0;
+    // A file that is not one of our archives is no error: the folder alone
+    // serves the game.
+    bool bRead = false;
+    try {
+        bRead = bOurs && ReadTable(nFileSize, ReadLE32(abyHeader + sizeof(kArchiveMagic)));
+    } catch (const Exception&) {
+        bRead = false;
+    }
+    if (!bRead)
+        CloseArchive();
+}
+
+bool CVFS::ReadTable(uint64_t nFileSize, uint64_t nTableOffset)
+{
+    const std::string strPath = m_strRoot + ".dat";
+    if (nTableOffset < kArchiveHeaderSize || nTableOffset + kDecodedSizeSize > nFileSize ||
+        nFileSize - nTableOffset > UINT32_MAX) {
+        LogBadArchive(strPath, "the table lies outside the file");
+        return false;
+    }
+    CVFSFile view;
+    view.MapFile(m_hArchive, nTableOffset, uint32_t(nFileSize - nTableOffset));
+    const uint32_t nCompressed = view.GetSize() - kDecodedSizeSize;
+    const uint32_t nDecoded = ReadLE32(view.GetData());
+    if (nDecoded > kMaxTableSize || nDecoded > MaxInflatedSize(nCompressed)) {
+        LogBadArchive(strPath, "the table's decoded size is impossible");
+        return false;
+    }
+    std::vector<uint8_t> table(nDecoded);
+    CFilterZLib filter;
+    if (!filter.Decode(table.data(), nDecoded, view.GetData() + kDecodedSizeSize, nCompressed)) {
+        LogBadArchive(strPath, "the table does not decode to its declared size");
+        return false;
+    }
+    if (!ParseTable(table.data(), nDecoded, m_Fat)) {
+        m_Fat.clear();
+        LogBadArchive(strPath, "the table holds fewer or malformed entries");
+        return false;
+    }
+    return true;
+}
+
+void CVFS::MapArchiveEntry(const FatEntry& entry, CVFSFile& file)
+{
+    if (m_hArchive < 0)
+        VANTILE_EXCEPT(EBADF, "Failed to open file", "CVFS::GetFile");
+    uint64_t nFileSize = 0;
+    if (!CurrentFileSize(m_hArchive, nFileSize) || uint64_t(entry.dwOffset) + entry.dwSize > nFileSize)
+        ThrowBadEntry(entry, "it lies outside the archive");
+    if (entry.dwFilter == VFS_FILTER_STORED) {
+        file.MapFile(m_hArchive, entry.dwOffset, entry.dwSize);
+        return;
+    }
+    std::string strPath;
+    int hFile = -1;
+    DecodeToTemporaryFile(entry, strPath, hFile);
+    file.AdoptTemporaryFile(strPath, hFile);
+}
+
+void CVFS::DecodeToTemporaryFile(const FatEntry& entry, std::string& strPath, int& hFile)
+{
+    std::unique_ptr<IFilter> pFilter = CreateFilter(entry.dwFilter);
+    if (!pFilter)
+        ThrowBadEntry(entry, "its filter is unknown");
+    if (entry.dwSize < kDecodedSizeSize)
+        ThrowBadEntry(entry, "it is shorter than its decoded size field");
+    CVFSFile source;
+    source.MapFile(m_hArchive, entry.dwOffset, entry.dwSize);
+    const uint32_t nCompressed = entry.dwSize - kDecodedSizeSize;
+    const uint32_t nDecoded = ReadLE32(source.GetData());
+    if (nDecoded > MaxInflatedSize(nCompressed))
+        ThrowBadEntry(entry, "its decoded size is impossible");
+
+    hFile = CVFSFile::CreateTemporaryFile(strPath);
+    if (!InflateInto(hFile, nDecoded, *pFilter, source.GetData() + kDecodedSizeSize, nCompressed)) {
+        CVFSFile::DiscardTemporaryFile(strPath, hFile);
+        hFile = -1;
+        ThrowBadEntry(entry, "it does not decode to its declared size");
+    }
+}
+
+uint64_t CVFS::ArchiveEntrySize(const FatEntry& entry) const
+{
+    if (entry.dwFilter == VFS_FILTER_STORED)
+        return entry.dwSize;
+    uint8_t abySize[kDecodedSizeSize];
+    if (entry.dwSize < kDecodedSizeSize ||
+        pread(m_hArchive, abySize, sizeof(abySize), off_t(entry.dwOffset)) != ssize_t(sizeof(abySize)))
+        return 0;
+    return ReadLE32(abySize);
+}
+
+}  // namespace Vantile

@@ -1,0 +1,24 @@
+// The subcommands of quellon-tool. A new subcommand is one file,
+// tool_NAME.cpp defining ToolRun_NAME, and one line in this list: name,
+// number of arguments, argument synopsis, one-line summary.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#define QUELLON_TOOL_COMMANDS(X)                                                          \
+    X(pack, 1, "DIR", "write the archive DIR.dat from every file under DIR")              \
+    X(list, 1, "DIR", "list the names the game sees for the data folder DIR")             \
+    X(cat, 2, "DIR NAME", "write the bytes of NAME, found as the game finds it, to stdout")
+
+using ToolArgs = std::vector<std::string>;
+
+#define QUELLON_TOOL_DECLARE(name, count, synopsis, summary) int ToolRun_##name(const ToolArgs& args);
+QUELLON_TOOL_COMMANDS(QUELLON_TOOL_DECLARE)
+#undef QUELLON_TOOL_DECLARE
+
+// Reports a failure as the one line "quellon-tool: FILE: FAULT" on stderr
+// and returns the exit status for it.
+int ToolFail(const std::string& strFile, const std::string& strFault);
+// A data folder path as given, without trailing slashes.
+std::string ToolFolderArgument(const std::string& strPath);
