@@ -1,5 +1,6 @@
 #include "Core/vantile_frametimer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -106,7 +107,8 @@ void CFrameTimer::countFrame()
 
 void CFrameTimer::publishFps()
 {
-    snprintf(m_szFps, sizeof(m_szFps), "%d", m_nFrames);
+    // Seven digits fill the text; no real frame rate comes near that.
+    snprintf(m_szFps, sizeof(m_szFps), "%d", std::clamp(m_nFrames, 0, 9999999));
     m_nFps = m_nFrames;
     m_nFrames = 0;
 }
