@@ -1,0 +1,197 @@
+// Everything the handler needs is prepared at install time: inside a
+// handler for a fault only async-signal-safe calls are allowed, so it
+// formats by hand, converts the time by arithmetic and writes with write().
+#include "system/crash_report.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+#include <execinfo.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const int kSignals[] = {SIGSEGV, SIGABRT, SIGFPE, SIGILL, SIGBUS};
+
+char g_folder[PATH_MAX];
+// The local time offset taken at install; a change of daylight saving
+// time before a crash puts the report an hour off, which is acceptable.
+long g_utcOffset;
+// A stack overflow leaves no stack for the handler, so it runs on its own.
+char g_altStack[64 * 1024];
+
+const char* SignalName(int number)
+{
+    switch (number) {
+    case SIGSEGV: return "SIGSEGV";
+    case SIGABRT: return "SIGABRT";
+    case SIGFPE: return "SIGFPE";
+    case SIGILL: return "SIGILL";
+    case SIGBUS: return "SIGBUS";
+    default: return "signal";
+    }
+}
+
+// A fixed-capacity text, filled with safe calls only.
+struct Text {
+    char m_szText[PATH_MAX + 64];
+    size_t m_nLength = 0;
+
+    void Add(const char* text)
+    {
+        while (*text && m_nLength + 1 < sizeof m_szText)
+            m_szText[m_nLength++] = *text++;
+        m_szText[m_nLength] = '\0';
+    }
+
+    void AddNumber(long value, int digits)
+    {
+        char buffer[24];
+        int count = 0;
+        do {
+            buffer[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while ((value > 0 || count < digits) && count < 20);
+        char reversed[24];
+        for (int i = 0; i < count; ++i)
+            reversed[i] = buffer[count - 1 - i];
+        reversed[count] = '\0';
+        Add(reversed);
+    }
+};
+
+struct CivilTime {
+    long m_nYear, m_nMonth, m_nDay, m_nHour, m_nMinute, m_nSecond;
+};
+
+// Days since 1970 to a calendar date (Howard Hinnant's algorithm), since
+// localtime_r may take locks and is not safe in a handler.
+CivilTime ToCivil(long seconds)
+{
+    long days = seconds / 86400;
+    long rest = seconds % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    days += 719468;
+    const long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long dayOfEra = days - era * 146097;
+    const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long shifted = (5 * dayOfYear + 2) / 153;
+    const long day = dayOfYear - (153 * shifted + 2) / 5 + 1;
+    const long month = shifted < 10 ? shifted + 3 : shifted - 9;
+    const long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    return CivilTime{year, month, day, rest / 3600, rest / 60 % 60, rest % 60};
+}
+
+void AddStamp(Text& text, const CivilTime& time, bool readable)
+{
+    text.AddNumber(time.m_nYear, 4);
+    if (readable)
+        text.Add("-");
+    text.AddNumber(time.m_nMonth, 2);
+    if (readable)
+        text.Add("-");
+    text.AddNumber(time.m_nDay, 2);
+    text.Add(readable ? " " : "-");
+    text.AddNumber(time.m_nHour, 2);
+    if (readable)
+        text.Add(":");
+    text.AddNumber(time.m_nMinute, 2);
+    if (readable)
+        text.Add(":");
+    text.AddNumber(time.m_nSecond, 2);
+}
+
+void WriteAll(int file, const Text& text)
+{
+    size_t done = 0;
+    while (done < text.m_nLength) {
+        const ssize_t written = write(file, text.m_szText + done, text.m_nLength - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return;
+        done += static_cast<size_t>(written);
+    }
+}
+
+void WriteReport(int number)
+{
+    const CivilTime now = ToCivil(static_cast<long>(time(nullptr)) + g_utcOffset);
+    Text path;
+    path.Add(g_folder);
+    path.Add("/crash-");
+    AddStamp(path, now, false);
+    path.Add(".txt");
+    const int file = open(path.m_szText, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (file < 0)
+        return;
+    Text header;
+    header.Add("Quellon crashed\nsignal: ");
+    header.Add(SignalName(number));
+    header.Add(" (");
+    header.AddNumber(number, 1);
+    header.Add(")\ntime: ");
+    AddStamp(header, now, true);
+    header.Add("\nbacktrace:\n");
+    WriteAll(file, header);
+    void* frames[64];
+    backtrace_symbols_fd(frames, backtrace(frames, 64), file);
+    close(file);
+}
+
+void OnFatalSignal(int number)
+{
+    const int savedErrno = errno;
+    WriteReport(number);
+    errno = savedErrno;
+    // The handler was reset to the default on entry; raising again ends
+    // the process by this signal once the handler returns.
+    raise(number);
+}
+
+bool PrepareFolder(const char* folder)
+{
+    struct stat info {};
+    if (!folder || !folder[0] || strlen(folder) >= sizeof g_folder - 32 ||
+        stat(folder, &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    strcpy(g_folder, folder);
+    const time_t now = time(nullptr);
+    tm local{};
+    localtime_r(&now, &local);
+    g_utcOffset = local.tm_gmtoff;
+    return true;
+}
+
+}  // namespace
+
+bool CrashReportInstall(const char* folder)
+{
+    if (!PrepareFolder(folder))
+        return false;
+    // The first backtrace() loads the unwinder, which allocates; do it now
+    // rather than in the handler.
+    void* frame[1];
+    backtrace(frame, 1);
+
+    stack_t stack{};
+    stack.ss_sp = g_altStack;
+    stack.ss_size = sizeof g_altStack;
+    sigaltstack(&stack, nullptr);
+
+    struct sigaction action {};
+    action.sa_handler = OnFatalSignal;
+    action.sa_flags = SA_RESETHAND | SA_ONSTACK;
+    sigemptyset(&action.sa_mask);
+    for (int number : kSignals)
+        sigaction(number, &action, nullptr);
+    return true;
+}

@@ -1,0 +1,10 @@
+// A crash reporter for our own use: when the program dies of a fatal
+// signal it leaves a short text report in a folder and then dies as it
+// would have, so the exit status still shows the crash.
+#pragma once
+
+// Installs the handlers for SIGSEGV, SIGABRT, SIGFPE, SIGILL and SIGBUS.
+// Reports are named "crash-YYYYMMDD-HHMMSS.txt" after the local time of the
+// crash. False when the folder is not an existing folder or its path is too
+// long; nothing is installed then.
+bool CrashReportInstall(const char* folder);
