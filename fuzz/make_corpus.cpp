@@ -1,0 +1,126 @@
+// Writes the seed corpora of the fuzz targets into the folder given:
+// archive/, ifl/ and image/. Seeds cover the good paths and the damaged
+// shapes the readers must refuse, so fuzzing starts next to both.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Vfs/vantile_vfswriter.h"
+#include "support/archive_builder.h"
+#include "support/image_builder.h"
+
+namespace {
+
+std::string g_strCorpus;
+
+void WriteSeed(const std::string& strTarget, const std::string& strName, const std::string& strBytes)
+{
+    const std::string strFolder = g_strCorpus + "/" + strTarget;
+    mkdir(strFolder.c_str(), 0755);
+    FILE* pFile = fopen((strFolder + "/" + strName).c_str(), "wb");
+    if (!pFile) {
+        perror(strName.c_str());
+        return;
+    }
+    fwrite(strBytes.data(), 1, strBytes.size(), pFile);
+    fclose(pFile);
+}
+
+std::string ReadFile(const std::string& strPath)
+{
+    std::string strBytes;
+    FILE* pFile = fopen(strPath.c_str(), "rb");
+    if (!pFile)
+        return strBytes;
+    char acBuffer[4096];
+    for (size_t n; (n = fread(acBuffer, 1, sizeof(acBuffer), pFile)) > 0;)
+        strBytes.append(acBuffer, n);
+    fclose(pFile);
+    return strBytes;
+}
+
+std::string WrittenArchive()
+{
+    const std::string strPath = g_strCorpus + "/written.tmp";
+    {
+        Vantile::CVFSWriter writer(strPath);
+        const std::string strText = "<level name=\"one\">aaaaaaaaaaaaaaaaaaaa</level>";
+        writer.AddFile("level01.xml", strText.data(), uint32_t(strText.size()));
+        writer.AddFile("splash.png", "PNGDATA", 7);
+        writer.AddFile("empty.lua", "", 0);
+        writer.Finish();
+    }
+    const std::string strBytes = ReadFile(strPath);
+    remove(strPath.c_str());
+    return strBytes;
+}
+
+void WriteArchiveSeeds()
+{
+    const std::string strArchive = WrittenArchive();
+    WriteSeed("archive", "written.dat", strArchive);
+    WriteSeed("archive", "truncated_table.dat", strArchive.substr(0, strArchive.size() - 6));
+    WriteSeed("archive", "header_only.dat", strArchive.substr(0, 12));
+    const std::string strText = "some text, some text, some text";
+    const std::string strData = "stored" + DeflatedEntry(strText, uint32_t(strText.size()));
+    const std::vector<RawFatEntry> entries = {
+        {"stored.png", 6, 12, 0},
+        {"deflated.lua", uint32_t(strData.size() - 6), 18, 1},
+        {"beyond.png", 100, 12, 0},
+        {"filter.lua", 8, 12, 9},
+        {"short.lua", 2, 18, 1},
+    };
+    const std::string strFat = EncodeFat(entries);
+    WriteSeed("archive", "entries.dat", BuildArchive(strData, PackTable(strFat, uint32_t(strFat.size()))));
+    WriteSeed("archive", "count_too_large.dat",
+              BuildArchive(strData, PackTable(LE32(99) + strFat.substr(4), uint32_t(strFat.size()))));
+    WriteSeed("archive", "size_mismatch.dat", BuildArchive(strData, PackTable(strFat, uint32_t(strFat.size()) + 9)));
+}
+
+void WriteIflSeeds()
+{
+    WriteSeed("ifl", "rate.ifl", "#25\nray_0000.dds\nray_0001.dds\n");
+    WriteSeed("ifl", "plain.ifl", "a.dds\tb.dds\r\nc.dds");
+    WriteSeed("ifl", "blank_rate.ifl", "   #  12.5   x.dds");
+    WriteSeed("ifl", "zero_rate.ifl", "#0 frame.dds");
+    WriteSeed("ifl", "empty.ifl", "");
+}
+
+void WriteImageSeeds()
+{
+    const ArgbImage opaque = BlockPattern(8, 8, false);
+    const ArgbImage alpha = BlockPattern(8, 4, true);
+    const std::vector<std::pair<std::string, std::string>> images = {
+        {"image.png", EncodePng(alpha)},
+        {"image.jpg", EncodeJpeg(opaque)},
+        {"image.bmp", EncodeBmp(opaque)},
+        {"image.tga", EncodeTga(alpha)},
+        {"image32.dds", EncodeDds(alpha, 32)},
+        {"image24.dds", EncodeDds(opaque, 24)},
+        {"dxt1.dds", EncodeDdsBlocks(opaque, "DXT1")},
+        {"dxt3.dds", EncodeDdsBlocks(alpha, "DXT3")},
+        {"dxt5.dds", EncodeDdsBlocks(alpha, "DXT5")},
+    };
+    for (const auto& image : images) {
+        WriteSeed("image", image.first, image.second);
+        WriteSeed("image", "cut_" + image.first, image.second.substr(0, image.second.size() / 2));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        fprintf(stderr, "usage: fuzz_make_corpus FOLDER\n");
+        return 1;
+    }
+    g_strCorpus = argv[1];
+    mkdir(g_strCorpus.c_str(), 0755);
+    WriteArchiveSeeds();
+    WriteIflSeeds();
+    WriteImageSeeds();
+    return 0;
+}
