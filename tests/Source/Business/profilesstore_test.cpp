@@ -240,12 +240,14 @@ TEST_F(ProfilesStoreTest, ASaveCutShortAtAnyStepLeavesThePreviousFileLoadable)
         SCOPED_TRACE(stop);
         writeFile(kTwoPlayers);
         CUserFile file(path());
-        if (stop == DuringTemp)
+        if (stop == DuringTemp) {
             m_folder.write("profiles.xml.tmp", "<root><profiles><profile name=\"Ne");
-        else
+        } else {
             ASSERT_TRUE(file.writeTemp("<root><profiles><lastProfile name=\"\" /></profiles></root>"));
-        if (stop == AfterBackup)
+        }
+        if (stop == AfterBackup) {
             ASSERT_TRUE(file.keepBackup());
+        }
 
         CProfilesStore& store = load();
         EXPECT_EQ((std::vector<std::string>{"Ann", "Bob"}), names());
