@@ -18,8 +18,9 @@ HCURSOR SetCursor(HCURSOR cursor)
     return previous;
 }
 
-// Measured from the window the mouse is over when there is one, so that it
-// agrees with ClientToScreen, which starts from that window's position.
+// Over one of our windows the position is measured in client units from
+// that window's client origin, so it agrees with ClientToScreen even when
+// the picture is scaled; elsewhere it is the real screen position.
 BOOL GetCursorPos(POINT* point)
 {
     if (!point)
@@ -27,16 +28,19 @@ BOOL GetCursorPos(POINT* point)
     *point = POINT{0, 0};
     if (!SDL_WasInit(SDL_INIT_VIDEO))
         return FALSE;
-    if (SDL_Window* focus = SDL_GetMouseFocus()) {
-        int left = 0;
-        int top = 0;
-        SDL_GetWindowPosition(focus, &left, &top);
-        SDL_GetMouseState(&point->x, &point->y);
-        point->x += left;
-        point->y += top;
-    } else {
-        SDL_GetGlobalMouseState(&point->x, &point->y);
-    }
+    int x = 0;
+    int y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    *point = POINT{x, y};
+    const PlatformWindow* window = PlatformWindowAt(x, y);
+    if (!window)
+        return TRUE;
+    int left = 0;
+    int top = 0;
+    SDL_GetWindowPosition(window->m_pSdlWindow, &left, &top);
+    const POINT client = PlatformWindowToClient(*window, x - left, y - top);
+    const POINT origin = PlatformClientOrigin(*window);
+    *point = POINT{origin.x + client.x, origin.y + client.y};
     return TRUE;
 }
 

@@ -66,10 +66,18 @@ WPARAM MouseKeys(Uint32 buttons)
     return keys;
 }
 
+LONG Clamp(LONG value, LONG low, LONG high)
+{
+    return value < low ? low : (value > high ? high : value);
+}
+
+// Clamped to the client, so the bars of a letterboxed window act as its
+// edge: a drag that leaves the picture still ends at its border.
 LPARAM ClientPoint(const PlatformWindow& window, int x, int y)
 {
     const POINT client = PlatformWindowToClient(window, x, y);
-    return MAKELPARAM(client.x, client.y);
+    return MAKELPARAM(Clamp(client.x, 0, window.m_nLogicalWidth - 1),
+                      Clamp(client.y, 0, window.m_nLogicalHeight - 1));
 }
 
 void TranslateMotion(const SDL_MouseMotionEvent& event)

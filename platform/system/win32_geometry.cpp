@@ -19,9 +19,13 @@ POINT WindowOrigin(const PlatformWindow& window)
     return origin;
 }
 
-LONG Clamp(LONG value, LONG low, LONG high)
+// value * numerator / denominator rounded down, also below zero, so a
+// point just outside the picture never maps onto its first row or column.
+LONG ScaleDown(int64_t value, int64_t numerator, int64_t denominator)
 {
-    return value < low ? low : (value > high ? high : value);
+    const int64_t scaled = value * numerator;
+    const int64_t quotient = scaled / denominator;
+    return static_cast<LONG>(scaled % denominator < 0 ? quotient - 1 : quotient);
 }
 
 }  // namespace
@@ -59,10 +63,15 @@ POINT PlatformWindowToClient(const PlatformWindow& window, int x, int y)
     const LONG areaH = area.bottom - area.top;
     if (areaW <= 0 || areaH <= 0)
         return POINT{0, 0};
-    const LONG cx = static_cast<LONG>(int64_t(x - area.left) * window.m_nLogicalWidth / areaW);
-    const LONG cy = static_cast<LONG>(int64_t(y - area.top) * window.m_nLogicalHeight / areaH);
-    return POINT{Clamp(cx, 0, window.m_nLogicalWidth - 1),
-                 Clamp(cy, 0, window.m_nLogicalHeight - 1)};
+    return POINT{ScaleDown(x - area.left, window.m_nLogicalWidth, areaW),
+                 ScaleDown(y - area.top, window.m_nLogicalHeight, areaH)};
+}
+
+POINT PlatformClientOrigin(const PlatformWindow& window)
+{
+    const RECT area = PlatformClientArea(window);
+    const POINT origin = WindowOrigin(window);
+    return POINT{origin.x + area.left, origin.y + area.top};
 }
 
 void PlatformApplyStyle(PlatformWindow& window)
@@ -138,17 +147,11 @@ BOOL GetClientRect(HWND window, RECT* rect)
 
 BOOL ClientToScreen(HWND window, POINT* point)
 {
-    if (!IsWindow(window) || !point || window->m_nLogicalWidth <= 0 ||
-        window->m_nLogicalHeight <= 0)
+    if (!IsWindow(window) || !point)
         return FALSE;
-    const RECT area = PlatformClientArea(*window);
-    const POINT origin = WindowOrigin(*window);
-    point->x = origin.x + area.left +
-               static_cast<LONG>(int64_t(point->x) * (area.right - area.left) /
-                                 window->m_nLogicalWidth);
-    point->y = origin.y + area.top +
-               static_cast<LONG>(int64_t(point->y) * (area.bottom - area.top) /
-                                 window->m_nLogicalHeight);
+    const POINT origin = PlatformClientOrigin(*window);
+    point->x += origin.x;
+    point->y += origin.y;
     return TRUE;
 }
 

@@ -32,6 +32,8 @@ struct PlatformWindow {
 PlatformWindow* PlatformFindSdlWindow(Uint32 sdlId);
 // The first live window: where SDL_QUIT and key events without a window go.
 PlatformWindow* PlatformMainWindow();
+// The live window whose SDL window covers a screen point; null for none.
+PlatformWindow* PlatformWindowAt(int screenX, int screenY);
 
 // ---- geometry (win32_geometry.cpp) --------------------------------------------
 
@@ -40,9 +42,14 @@ PlatformWindow* PlatformMainWindow();
 RECT PlatformFitRect(int logicalW, int logicalH, int outerW, int outerH);
 // Where the client area shows inside the SDL window, in window coordinates.
 RECT PlatformClientArea(const PlatformWindow& window);
-// A window coordinate mapped to client coordinates, clamped to the client
-// area so that the bars of a letterboxed window act as its edge.
+// A window coordinate mapped to client coordinates; outside the client
+// area (in the bars of a letterboxed window) it lies outside 0..size.
 POINT PlatformWindowToClient(const PlatformWindow& window, int x, int y);
+// The screen point of the client's top-left corner. Screen coordinates
+// near our windows are unscaled client units, as on the original, where
+// full screen changed the display mode: then the cursor position and the
+// client rectangle moved to the screen always agree.
+POINT PlatformClientOrigin(const PlatformWindow& window);
 // Makes the SDL window follow the style: WS_POPUP covers the desktop.
 void PlatformApplyStyle(PlatformWindow& window);
 

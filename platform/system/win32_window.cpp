@@ -68,11 +68,13 @@ PlatformWindow* MakeWindow(const WindowClass& windowClass, const char* title, DW
 
 bool PlatformInitVideo()
 {
+    // Closing the window is reported once, as WM_CLOSE; SDL's own quit
+    // event on the last window would report it twice. SDL reads the hint
+    // when a window closes, so it holds even if the device layer started
+    // video first.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_WasInit(SDL_INIT_VIDEO))
         return true;
-    // Closing the window is reported once, as WM_CLOSE; SDL's own quit
-    // event on the last window would report it twice.
-    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         PlatformSetLastError(SDL_GetError());
         return false;
@@ -91,6 +93,19 @@ PlatformWindow* PlatformFindSdlWindow(Uint32 sdlId)
 PlatformWindow* PlatformMainWindow()
 {
     return g_windows.empty() ? nullptr : g_windows.front().get();
+}
+
+PlatformWindow* PlatformWindowAt(int screenX, int screenY)
+{
+    for (const auto& window : g_windows) {
+        SDL_Rect bounds{};
+        SDL_GetWindowPosition(window->m_pSdlWindow, &bounds.x, &bounds.y);
+        SDL_GetWindowSize(window->m_pSdlWindow, &bounds.w, &bounds.h);
+        const SDL_Point point{screenX, screenY};
+        if (SDL_PointInRect(&point, &bounds))
+            return window.get();
+    }
+    return nullptr;
 }
 
 SDL_Window* PlatformSdlWindow(HWND window)

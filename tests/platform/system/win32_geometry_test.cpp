@@ -57,25 +57,38 @@ TEST_F(WindowTest, SwitchingScreenModesKeepsTheLogicalClientSize)
     EXPECT_EQ(height, 600);
 }
 
-TEST_F(WindowTest, ClientToScreenAgreesWithTheLetterboxInFullScreen)
+// The render window hides the cursor when GetCursorPos lies in its client
+// rectangle moved by ClientToScreen; with a scaled picture that must still
+// cover the whole picture and nothing of the bars.
+TEST_F(WindowTest, CursorAndClientRectangleAgreeOnAScaledPicture)
 {
     // 1000 x 500 in the offscreen 1024 x 768 desktop: scale 1.024, bars of
     // 128 above and below.
     HWND window = Make(WS_VISIBLE | WS_POPUP, 1000, 500);
-    POINT corner{0, 0};
-    ASSERT_TRUE(ClientToScreen(window, &corner));
-    EXPECT_EQ(corner.x, 0);
-    EXPECT_EQ(corner.y, 128);
-    POINT far{1000, 500};
-    ASSERT_TRUE(ClientToScreen(window, &far));
-    EXPECT_EQ(far.x, 1024);
-    EXPECT_EQ(far.y, 640);
-
-    RECT client{0, 0, 1000, 500};
-    EXPECT_TRUE(PtInRect(&client, POINT{0, 0}));
-    EXPECT_TRUE(PtInRect(&client, POINT{999, 499}));
-    EXPECT_FALSE(PtInRect(&client, POINT{1000, 250}));
-    EXPECT_FALSE(PtInRect(&client, POINT{-1, 250}));
+    SDL_Window* sdlWindow = PlatformSdlWindow(window);
+    struct Case {
+        int x, y;  // window pixels
+        bool inside;
+    } const cases[] = {
+        {0, 128, true},    {1023, 639, true}, {512, 384, true},
+        {512, 127, false}, {512, 640, false}, {5, 700, false},
+    };
+    for (const Case& c : cases) {
+        SDL_WarpMouseInWindow(sdlWindow, c.x, c.y);
+        POINT cursor{};
+        ASSERT_TRUE(GetCursorPos(&cursor));
+        POINT origin{0, 0};
+        ASSERT_TRUE(ClientToScreen(window, &origin));
+        RECT client{};
+        GetClientRect(window, &client);
+        client.left += origin.x;
+        client.right += origin.x;
+        client.top += origin.y;
+        client.bottom += origin.y;
+        EXPECT_EQ(static_cast<bool>(PtInRect(&client, cursor)), c.inside)
+            << c.x << "," << c.y << " -> " << cursor.x << "," << cursor.y;
+    }
+    Pump();
 }
 
 TEST_F(WindowTest, ScreenSizeIsTheDesktop)
