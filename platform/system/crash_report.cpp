@@ -90,23 +90,17 @@ CivilTime ToCivil(long seconds)
     return CivilTime{year, month, day, rest / 3600, rest / 60 % 60, rest % 60};
 }
 
+// "20240309-123045" for the file name, "2024-03-09 12:30:45" for the text.
 void AddStamp(Text& text, const CivilTime& time, bool readable)
 {
-    text.AddNumber(time.m_nYear, 4);
-    if (readable)
-        text.Add("-");
-    text.AddNumber(time.m_nMonth, 2);
-    if (readable)
-        text.Add("-");
-    text.AddNumber(time.m_nDay, 2);
-    text.Add(readable ? " " : "-");
-    text.AddNumber(time.m_nHour, 2);
-    if (readable)
-        text.Add(":");
-    text.AddNumber(time.m_nMinute, 2);
-    if (readable)
-        text.Add(":");
-    text.AddNumber(time.m_nSecond, 2);
+    const long fields[] = {time.m_nYear, time.m_nMonth,
+                           time.m_nDay, time.m_nHour, time.m_nMinute, time.m_nSecond};
+    static const char* const kReadable[] = {"", "-", "-", " ", ":", ":"};
+    static const char* const kCompact[] = {"", "", "", "-", "", ""};
+    for (int i = 0; i < 6; ++i) {
+        text.Add(readable ? kReadable[i] : kCompact[i]);
+        text.AddNumber(fields[i], i == 0 ? 4 : 2);
+    }
 }
 
 void WriteAll(int file, const Text& text)

@@ -361,6 +361,12 @@ short GetKeyState(int virtualKey);
 int ToAscii(UINT virtualKey, UINT scanCode, const BYTE* keyState, WORD* out, UINT flags);
 UINT MapVirtualKeyA(UINT code, UINT mapType);
 
+// Over one of our windows screen positions are in client units from the
+// window's client origin, as the original's screen was once full screen
+// had set the display mode to the back-buffer size: a scaled or
+// letterboxed picture still has GetClientRect moved by ClientToScreen
+// covering exactly the picture. Elsewhere GetCursorPos is the real screen
+// position.
 BOOL GetCursorPos(POINT* point);
 BOOL ClientToScreen(HWND window, POINT* point);
 BOOL PtInRect(const RECT* rect, POINT point);
@@ -389,7 +395,9 @@ HINSTANCE GetModuleHandleA(const char* moduleName);
 // Path of the running executable.
 DWORD GetModuleFileNameA(HINSTANCE module, char* buffer, DWORD size);
 // CSIDL_PERSONAL is the per-user data home: $XDG_DATA_HOME, or
-// ~/.local/share when it is unset or not absolute. Returns S_OK or E_FAIL.
+// ~/.local/share when it is unset or not absolute; the folders are made
+// when missing. path must hold MAX_PATH characters. Returns S_OK or E_FAIL.
+// Paths here use '/'.
 HRESULT SHGetFolderPathA(HWND window, int folder, void* token, DWORD flags, char* path);
 // Creates one folder level; fails when it already exists
 // (GetLastError() == ERROR_ALREADY_EXISTS) or its parent is missing.
