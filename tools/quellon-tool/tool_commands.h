@@ -9,7 +9,8 @@
 #define QUELLON_TOOL_COMMANDS(X)                                                          \
     X(pack, 1, "DIR", "write the archive DIR.dat from every file under DIR")              \
     X(list, 1, "DIR", "list the names the game sees for the data folder DIR")             \
-    X(cat, 2, "DIR NAME", "write the bytes of NAME, found as the game finds it, to stdout")
+    X(cat, 2, "DIR NAME", "write the bytes of NAME, found as the game finds it, to stdout") \
+    X(level, 1, "FILE", "print a level file as the game loads it, before the board fills it")
 
 using ToolArgs = std::vector<std::string>;
 

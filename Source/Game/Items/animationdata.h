@@ -1,0 +1,50 @@
+// The animation states of a board item and the description of one layer
+// of a state, as the configuration script gives them.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class ILayerVisual;
+
+enum AnimationType {
+    eCursor = 0,
+    eNormal = 1,
+    eMoving = 2,
+    eAppearing = 3,
+    eClick1 = 4,
+    eClick2 = 5,
+    eClick3 = 6,
+    eMatching = 7,
+    eDeleting = 8,
+    eDeleting2 = 9,
+    ePickUp = 10,
+    // Internal: shows the eNormal layers; the script has no name for it.
+    eShaking = 11,
+    eGameOver = 12,
+    eFalling = 13,
+    eTrunkFall = 14,
+    eTrunkOpen = 15,
+};
+
+// A repeat count at or above this plays for ever.
+const int ENDLESS_REPEAT = 65535;
+
+struct ANIDATA {
+    // Reported when the layer ends. "glow:normal" replaces the layer
+    // "normal" when it starts.
+    std::string strName;
+    std::string strTexture;
+    // When false the layer never ends by itself.
+    bool bLimited = false;
+    int nColor = 0;  // UseColorType
+    int nRepeatCount = 1;
+    // While the layer plays the item counts as busy.
+    bool bBlocking = false;
+    // One repeat lasts as long as the state's motion.
+    bool bFitToDuration = false;
+    // Made when the record is added, so the texture stays loaded.
+    std::shared_ptr<ILayerVisual> pPreloaded;
+};
+
+bool isAtlasTexture(const std::string& strTexture);

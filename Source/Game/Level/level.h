@@ -1,0 +1,40 @@
+// A level file: which of the 64 cells exist, what starts in them, which
+// item types the refill may produce, and the level's period, power-up
+// value and bonus time.
+#pragma once
+
+#include <array>
+#include <string>
+
+class TiXmlDocument;
+
+class CLevel {
+public:
+    enum { CELL_COUNT = 64, BOARD_SIZE = 8 };
+
+    // One cell as the file describes it, row by row from the top, each row
+    // from the left. An existing cell of type 0 starts empty.
+    struct CellRecord {
+        bool m_bExists = true;
+        int m_nType = 0;
+        int m_nLives = 0;  // 1, or 2 for a double item; 0 without an item
+    };
+    typedef std::array<CellRecord, CELL_COUNT> Cells;
+
+    // Reads a level file through the resource manager, then as load.
+    // Throws when the file is missing or is not XML.
+    void loadFile(const std::string& strFileName, Cells& cells);
+    // Reads a parsed document into the parameters, the active item types
+    // and the cells. Throws when the document is not a playable level;
+    // a document without cells leaves the cells as they were.
+    void load(const TiXmlDocument& document, Cells& cells);
+
+    int m_nPeriod = 0;
+    int m_nPowerups = 0;
+    int m_nBonusTime = 0;
+
+private:
+    void readParameters(const TiXmlDocument& document);
+    static void readCells(const TiXmlDocument& document, Cells& cells);
+    static void readCell(const char* szCode, CellRecord& cell);
+};

@@ -1,0 +1,188 @@
+#include "Game/Level/level.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+#include "Core/vantile_exception.h"
+#include "Game/Items/animationmanager.h"
+#include "Resources/vantile_resourcemanager.h"
+#include "support/log_capture.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+// 64 codes: the given ones first, "81" for the rest.
+std::string cellsValue(const std::string& strFirst)
+{
+    std::string strValue = strFirst;
+    while (strValue.size() < 128)
+        strValue += "81";
+    return strValue;
+}
+
+std::string levelText(const std::string& strGame, const std::string& strCells)
+{
+    return "<root>" + strGame + strCells + "</root>";
+}
+
+const std::string GAME = "<game types=\"010203\" period=\"180\" powerups=\"2\" bonustime=\"1\"/>";
+
+class LevelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (CLevel::CellRecord& cell : m_Cells)
+            cell = {false, 9, 1};  // a state no file produces
+    }
+    void TearDown() override { CAnimationManager::Instance().clear(); }
+
+    void load(const std::string& strText)
+    {
+        TiXmlDocument document;
+        document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+        ASSERT_FALSE(document.Error()) << strText;
+        m_Level.load(document, m_Cells);
+    }
+
+    std::string loadFailure(const std::string& strText)
+    {
+        try {
+            load(strText);
+        } catch (const Vantile::Exception& e) {
+            return e.getFunc() + ": " + e.getDetails();
+        }
+        return "";
+    }
+
+    bool untouched() const
+    {
+        for (const CLevel::CellRecord& cell : m_Cells)
+            if (cell.m_bExists || cell.m_nType != 9)
+                return false;
+        return true;
+    }
+
+    CLogCapture m_Log;
+    CLevel m_Level;
+    CLevel::Cells m_Cells;
+};
+
+TEST_F(LevelTest, ReadsParametersTypesAndCellsInBoardOrder)
+{
+    load(levelText(GAME, "<cells value=\"" + cellsValue("00C59340C08B8081") + "\"/>"));
+    EXPECT_EQ(180, m_Level.m_nPeriod);
+    EXPECT_EQ(2, m_Level.m_nPowerups);
+    EXPECT_EQ(1, m_Level.m_nBonusTime);
+    EXPECT_EQ(std::vector<int>({1, 2, 3}), CAnimationManager::Instance().activeItemTypes());
+
+    struct Expected {
+        bool bExists;
+        int nType;
+        int nLives;
+    };
+    // Hole, double 5, trunk, "40" a hole, "C0" an existing empty cell, an
+    // unknown code left empty, "80" empty, "81" type 1.
+    const Expected expected[] = {{false, 0, 0}, {true, 5, 2}, {true, eTrunk, 1}, {false, 0, 0},
+                                 {true, 0, 0},  {true, 0, 0}, {true, 0, 0},      {true, 1, 1}};
+    for (int k = 0; k < 8; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(expected[k].bExists, m_Cells[k].m_bExists);
+        EXPECT_EQ(expected[k].nType, m_Cells[k].m_nType);
+        EXPECT_EQ(expected[k].nLives, m_Cells[k].m_nLives);
+    }
+    EXPECT_TRUE(m_Cells[63].m_bExists);
+    EXPECT_EQ(1, m_Cells[63].m_nType);
+}
+
+TEST_F(LevelTest, CellValuesOfAnyOtherLengthChangeNothingSilently)
+{
+    for (size_t nLength : {0, 126, 127, 129, 130}) {
+        SCOPED_TRACE(nLength);
+        load(levelText(GAME, "<cells value=\"" + cellsValue("81").append("81").substr(0, nLength) + "\"/>"));
+        EXPECT_TRUE(untouched());
+    }
+    load(levelText(GAME, "<cells/>"));
+    EXPECT_TRUE(untouched());
+    EXPECT_EQ(std::string::npos, m_Log.text().find("[ERROR]"));
+}
+
+TEST_F(LevelTest, WithoutCellsTheCellsStayAndAnErrorIsLogged)
+{
+    load(levelText(GAME, ""));
+    EXPECT_TRUE(untouched());
+    EXPECT_EQ(180, m_Level.m_nPeriod);
+    EXPECT_TRUE(m_Log.contains("[ERROR] Incorrect level file - failed to load cells data\n"));
+}
+
+TEST_F(LevelTest, MissingAttributesKeepTheValuesOfTheLevelBefore)
+{
+    load(levelText(GAME, ""));
+    load(levelText("<game types=\"04\" period=\"60\"/>", ""));
+    EXPECT_EQ(60, m_Level.m_nPeriod);
+    EXPECT_EQ(2, m_Level.m_nPowerups);
+    EXPECT_EQ(1, m_Level.m_nBonusTime);
+    EXPECT_EQ(std::vector<int>({4}), CAnimationManager::Instance().activeItemTypes());
+}
+
+TEST_F(LevelTest, ASecondLevelReplacesEveryCellOfTheFirst)
+{
+    load(levelText(GAME, "<cells value=\"" + std::string(128, '0') + "\"/>"));
+    load(levelText(GAME, "<cells value=\"" + cellsValue("80") + "\"/>"));
+    EXPECT_TRUE(m_Cells[0].m_bExists);
+    EXPECT_EQ(0, m_Cells[0].m_nType);
+    EXPECT_TRUE(m_Cells[40].m_bExists);
+}
+
+// A level the board could not play is refused as a whole: without "game",
+// without active types (the refill would draw from nothing) or without a
+// positive period (the level timer divides by it).
+TEST_F(LevelTest, UnplayableLevelsAreRefused)
+{
+    const std::string strCells = "<cells value=\"" + cellsValue("") + "\"/>";
+    const char* const games[] = {
+        "",
+        "<other period=\"180\" types=\"01\"/>",
+        "<game period=\"180\"/>",
+        "<game period=\"180\" types=\"\"/>",
+        "<game period=\"180\" types=\"0B16\"/>",
+        "<game types=\"0102\"/>",
+        "<game types=\"0102\" period=\"0\"/>",
+        "<game types=\"0102\" period=\"-5\"/>",
+    };
+    for (const char* szGame : games) {
+        SCOPED_TRACE(szGame);
+        m_Level = CLevel();
+        EXPECT_EQ("CLevel::load(): Incorrect level file", loadFailure(levelText(szGame, strCells)));
+        EXPECT_TRUE(untouched());
+    }
+    EXPECT_EQ("CLevel::load(): Incorrect level file", loadFailure("<level>" + GAME + strCells + "</level>"));
+}
+
+TEST_F(LevelTest, FilesAreReadThroughTheResourceManager)
+{
+    CTempFolder data;
+    data.write("game/good.xml", levelText(GAME, "<cells value=\"" + cellsValue("C3") + "\"/>"));
+    data.write("game/broken.xml", "<root><game types=\"01\" period=\"1\"/><cells");
+    data.write("game/zero.xml", levelText(GAME, "") + std::string(1, '\0') + "<<<");
+    Vantile::CResourceManager::Instance().Init(data.path() + "/game", true);
+
+    m_Level.loadFile("GOOD.xml", m_Cells);
+    EXPECT_EQ(3, m_Cells[0].m_nType);
+    EXPECT_EQ(2, m_Cells[0].m_nLives);
+    EXPECT_TRUE(m_Log.contains("[INFO] Loading level [GOOD.xml]\n"));
+
+    // The text ends at a zero byte, so what follows it is never parsed.
+    m_Level.m_nPeriod = 0;
+    m_Level.loadFile("zero.xml", m_Cells);
+    EXPECT_EQ(180, m_Level.m_nPeriod);
+
+    try {
+        m_Level.loadFile("broken.xml", m_Cells);
+        ADD_FAILURE() << "a malformed file loaded";
+    } catch (const Vantile::Exception& e) {
+        EXPECT_EQ("Failed to load level file [broken.xml]", e.getDetails());
+    }
+    EXPECT_THROW(m_Level.loadFile("missing.xml", m_Cells), Vantile::Exception);
+}
+
+}  // namespace
