@@ -262,6 +262,11 @@ D3DXPLANE* D3DXPlaneFromPointNormal(D3DXPLANE* out, const D3DXVECTOR3* point,
 D3DXCOLOR* D3DXColorLerp(D3DXCOLOR* out, const D3DXCOLOR* a, const D3DXCOLOR* b, float s);
 D3DXCOLOR* D3DXColorModulate(D3DXCOLOR* out, const D3DXCOLOR* a, const D3DXCOLOR* b);
 
+// ---- vertex formats -------------------------------------------------------------------
+
+// Bytes of one vertex of the flexible vertex format, by Direct3D's rules.
+UINT D3DXGetFVFVertexSize(DWORD fvf);
+
 // ---- images and textures ---------------------------------------------------------------
 
 #define D3DX_DEFAULT ((UINT)-1)

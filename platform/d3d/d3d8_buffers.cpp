@@ -1,0 +1,117 @@
+// Vertex and index buffers. The CPU copy is kept because Direct3D lets a
+// caller lock and read a buffer back at any time, and draws of indexed
+// user data need the indices on the CPU side anyway.
+#include "d3d/d3d8_local.h"
+
+namespace d3d8 {
+
+CBufferData::CBufferData(CDevice* device, UINT size) : m_pDevice(device), m_Bytes(size, 0)
+{
+    m_pDevice->MakeCurrent();
+    glGenBuffers(1, &m_nName);
+    // Index buffers are bound through the VAO; uploading through
+    // GL_COPY_WRITE_BUFFER leaves whatever VAO is current untouched.
+    glBindBuffer(GL_COPY_WRITE_BUFFER, m_nName);
+    glBufferData(GL_COPY_WRITE_BUFFER, size, m_Bytes.data(), GL_DYNAMIC_DRAW);
+}
+
+CBufferData::~CBufferData()
+{
+    m_pDevice->MakeCurrent();
+    glDeleteBuffers(1, &m_nName);
+}
+
+HRESULT CBufferData::Lock(UINT offset, UINT size, BYTE** data, DWORD flags)
+{
+    if (!data || m_bLocked || offset > m_Bytes.size())
+        return D3DERR_INVALIDCALL;
+    // Size 0 locks the whole buffer from the offset, as Direct3D does.
+    if (size == 0)
+        size = (UINT)m_Bytes.size() - offset;
+    if (offset + size > m_Bytes.size())
+        return D3DERR_INVALIDCALL;
+    m_bLocked = true;
+    m_nLockOffset = offset;
+    m_nLockSize = (flags & D3DLOCK_READONLY) ? 0 : size;
+    *data = m_Bytes.data() + offset;
+    return D3D_OK;
+}
+
+HRESULT CBufferData::Unlock()
+{
+    if (!m_bLocked)
+        return D3DERR_INVALIDCALL;
+    m_bLocked = false;
+    if (m_nLockSize == 0)
+        return D3D_OK;
+    m_pDevice->MakeCurrent();
+    glBindBuffer(GL_COPY_WRITE_BUFFER, m_nName);
+    glBufferSubData(GL_COPY_WRITE_BUFFER, m_nLockOffset, m_nLockSize, m_Bytes.data() + m_nLockOffset);
+    return D3D_OK;
+}
+
+// ---- vertex buffers ---------------------------------------------------------------
+
+CVertexBuffer::CVertexBuffer(CDevice* device, const D3DVERTEXBUFFER_DESC& desc)
+    : CDeviceChild(device), m_Desc(desc), m_Data(device, desc.Size)
+{
+    m_pDevice->ResourceCreated(desc.Pool);
+}
+
+CVertexBuffer::~CVertexBuffer()
+{
+    m_pDevice->Forget(this);
+    m_pDevice->ResourceDestroyed(m_Desc.Pool);
+}
+
+HRESULT CVertexBuffer::Lock(UINT offset, UINT size, BYTE** data, DWORD flags)
+{
+    return m_Data.Lock(offset, size, data, flags);
+}
+
+HRESULT CVertexBuffer::Unlock()
+{
+    return m_Data.Unlock();
+}
+
+HRESULT CVertexBuffer::GetDesc(D3DVERTEXBUFFER_DESC* desc)
+{
+    if (!desc)
+        return D3DERR_INVALIDCALL;
+    *desc = m_Desc;
+    return D3D_OK;
+}
+
+// ---- index buffers -----------------------------------------------------------------
+
+CIndexBuffer::CIndexBuffer(CDevice* device, const D3DINDEXBUFFER_DESC& desc)
+    : CDeviceChild(device), m_Desc(desc), m_Data(device, desc.Size)
+{
+    m_pDevice->ResourceCreated(desc.Pool);
+}
+
+CIndexBuffer::~CIndexBuffer()
+{
+    m_pDevice->Forget(this);
+    m_pDevice->ResourceDestroyed(m_Desc.Pool);
+}
+
+HRESULT CIndexBuffer::Lock(UINT offset, UINT size, BYTE** data, DWORD flags)
+{
+    return m_Data.Lock(offset, size, data, flags);
+}
+
+HRESULT CIndexBuffer::Unlock()
+{
+    return m_Data.Unlock();
+}
+
+HRESULT CIndexBuffer::GetDesc(D3DINDEXBUFFER_DESC* desc)
+{
+    if (!desc)
+        return D3DERR_INVALIDCALL;
+    *desc = m_Desc;
+    return D3D_OK;
+}
+
+}  // namespace d3d8

@@ -1,0 +1,293 @@
+// The device's life: the GL context, the back buffer, presentation and the
+// lost-device protocol.
+//
+// The back buffer is an FBO of the present parameters' size whatever the
+// window's size; Present scales it into the drawable with the aspect kept.
+// That keeps every read-back exact and lets full screen show an 800 x 600
+// game on any desktop.
+#include "d3d/d3d8_local.h"
+#include "d3d/d3d8_testhooks.h"
+#include "system/win32_sdl.h"
+
+#include <SDL.h>
+
+namespace d3d8 {
+
+CDevice* AsDevice(IDirect3DDevice8* device)
+{
+    return static_cast<CDevice*>(device);
+}
+
+CDevice::CDevice(CDirect3D* d3d, HWND window, const D3DPRESENT_PARAMETERS& params)
+    : m_pD3D(d3d), m_hWnd(window), m_Params(params)
+{
+    m_pD3D->AddRef();
+    m_Params.hDeviceWindow = window;
+    for (CTexture*& texture : m_pTextures)
+        texture = nullptr;
+}
+
+bool CDevice::Initialise()
+{
+    m_pWindow = PlatformSdlWindow(m_hWnd);
+    if (!m_pWindow) {
+        PlatformSetLastError("The device window is not a live window");
+        return false;
+    }
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    m_pContext = SDL_GL_CreateContext(m_pWindow);
+    if (!m_pContext) {
+        PlatformSetLastError(SDL_GetError());
+        return false;
+    }
+    MakeCurrent();
+    const char* renderer = (const char*)glGetString(GL_RENDERER);
+    CDirect3D::RendererName() = renderer ? renderer : "";
+    SDL_GL_SetSwapInterval(m_Params.FullScreen_PresentationInterval == D3DPRESENT_INTERVAL_ONE);
+
+    std::string errors;
+    GLuint program = CompileProgram(FixedFunctionVertexBody(), FixedFunctionFragmentBody(), &errors);
+    if (!program) {
+        PlatformSetLastError(("Fixed-function program: " + errors).c_str());
+        return false;
+    }
+    m_FixedFunction = DescribeProgram(program);
+    glGenFramebuffers(1, &m_nDrawFbo);
+    glGenFramebuffers(1, &m_nReadFbo);
+    glGenVertexArrays(1, &m_nVao);
+    glGenBuffers(1, &m_nStreamVbo);
+    glGenBuffers(1, &m_nStreamIbo);
+    glGenSamplers(8, m_Samplers);
+    if (!CreateDefaultTargets())
+        return false;
+    ResetStates();
+    WatchWindow();
+    return true;
+}
+
+bool CDevice::CreateDefaultTargets()
+{
+    D3DSURFACE_DESC colour = {m_Params.BackBufferFormat, D3DRTYPE_SURFACE, D3DUSAGE_RENDERTARGET,
+                              D3DPOOL_DEFAULT, 0, D3DMULTISAMPLE_NONE, m_Params.BackBufferWidth,
+                              m_Params.BackBufferHeight};
+    m_pBackBuffer.reset(new CSurface(this, CSurface::eDeviceOwned, this, colour, 0, 0));
+    m_pAutoDepth.reset();
+    if (m_Params.EnableAutoDepthStencil) {
+        if (!IsDepthFormat(m_Params.AutoDepthStencilFormat)) {
+            PlatformSetLastError("Unsupported depth-stencil format");
+            return false;
+        }
+        D3DSURFACE_DESC depth = colour;
+        depth.Format = m_Params.AutoDepthStencilFormat;
+        depth.Usage = D3DUSAGE_DEPTHSTENCIL;
+        m_pAutoDepth.reset(new CSurface(this, CSurface::eDeviceOwned, this, depth, 0, 0));
+    }
+    m_pRenderTarget = m_pBackBuffer.get();
+    m_pDepthStencil = m_pAutoDepth.get();
+    AttachTargets();
+    return true;
+}
+
+CDevice::~CDevice()
+{
+    DestroyGl();
+    m_pD3D->Release();
+}
+
+void CDevice::DestroyGl()
+{
+    if (!m_pContext)
+        return;
+    MakeCurrent();
+    m_pBackBuffer.reset();
+    m_pAutoDepth.reset();
+    for (auto& entry : m_Programs)
+        glDeleteProgram(entry.second.m_nName);
+    glDeleteProgram(m_FixedFunction.m_nName);
+    glDeleteSamplers(8, m_Samplers);
+    glDeleteBuffers(1, &m_nStreamVbo);
+    glDeleteBuffers(1, &m_nStreamIbo);
+    glDeleteVertexArrays(1, &m_nVao);
+    glDeleteFramebuffers(1, &m_nDrawFbo);
+    glDeleteFramebuffers(1, &m_nReadFbo);
+    SDL_GL_DeleteContext(m_pContext);
+    m_pContext = nullptr;
+}
+
+ULONG CDevice::AddRef()
+{
+    return ++m_nRefs;
+}
+
+ULONG CDevice::Release()
+{
+    ULONG left = --m_nRefs;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+void CDevice::MakeCurrent()
+{
+    if (m_pContext && SDL_GL_GetCurrentContext() != m_pContext)
+        SDL_GL_MakeCurrent(m_pWindow, m_pContext);
+}
+
+void CDevice::Forget(const void* resource)
+{
+    for (CTexture*& texture : m_pTextures) {
+        if (texture == resource)
+            texture = nullptr;
+    }
+    for (SStream& stream : m_Streams) {
+        if (stream.m_pBuffer == resource)
+            stream = SStream();
+    }
+    if (m_pIndices == resource)
+        m_pIndices = nullptr;
+    // A render target going away leaves the device drawing to the back
+    // buffer rather than to freed storage.
+    if (m_pRenderTarget == resource)
+        SetRenderTarget(m_pBackBuffer.get(), m_pDepthStencil);
+    if (m_pDepthStencil == resource) {
+        m_pDepthStencil = nullptr;
+        AttachTargets();
+    }
+}
+
+void CDevice::BindForRead(CSurface* surface)
+{
+    MakeCurrent();
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, m_nReadFbo);
+    glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
+                           surface->Texture(), surface->Level());
+    glReadBuffer(GL_COLOR_ATTACHMENT0);
+}
+
+// ---- lost-device emulation ------------------------------------------------------
+
+void CDevice::WindowState(int* width, int* height, bool* fullScreen) const
+{
+    SDL_GL_GetDrawableSize(m_pWindow, width, height);
+    *fullScreen = PlatformIsFullScreen(m_hWnd);
+}
+
+void CDevice::WatchWindow()
+{
+    WindowState(&m_nWatchedWidth, &m_nWatchedHeight, &m_bWatchedFullScreen);
+}
+
+HRESULT CDevice::TestCooperativeLevel()
+{
+    if (IsIconic(m_hWnd)) {
+        m_bNeedsReset = true;
+        return D3DERR_DEVICELOST;
+    }
+    int width, height;
+    bool fullScreen;
+    WindowState(&width, &height, &fullScreen);
+    if (width != m_nWatchedWidth || height != m_nWatchedHeight || fullScreen != m_bWatchedFullScreen)
+        m_bNeedsReset = true;
+    return m_bNeedsReset ? D3DERR_DEVICENOTRESET : D3D_OK;
+}
+
+HRESULT CDevice::Reset(D3DPRESENT_PARAMETERS* params)
+{
+    if (!params || params->BackBufferWidth == 0 || params->BackBufferHeight == 0)
+        return D3DERR_INVALIDCALL;
+    // As Direct3D: everything in the default pool must be gone first, the
+    // caller re-creates it after the reset.
+    if (m_nDefaultPoolResources > 0)
+        return D3DERR_INVALIDCALL;
+    if (IsIconic(m_hWnd))
+        return D3DERR_DEVICELOST;
+    D3DPRESENT_PARAMETERS previous = m_Params;
+    m_Params = *params;
+    m_Params.hDeviceWindow = m_hWnd;
+    MakeCurrent();
+    if (!CreateDefaultTargets()) {
+        m_Params = previous;
+        CreateDefaultTargets();
+        return D3DERR_INVALIDCALL;
+    }
+    ResetStates();
+    m_bInScene = false;
+    m_bNeedsReset = false;
+    WatchWindow();
+    return D3D_OK;
+}
+
+HRESULT CDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND destWindow,
+                         const void* dirtyRegion)
+{
+    if (TestCooperativeLevel() != D3D_OK)
+        return D3DERR_DEVICELOST;
+    MakeCurrent();
+    int drawableW, drawableH;
+    SDL_GL_GetDrawableSize(m_pWindow, &drawableW, &drawableH);
+    RECT box;
+    PlatformLetterbox(m_hWnd, drawableW, drawableH, &box);
+    UINT width = m_pBackBuffer->Desc().Width, height = m_pBackBuffer->Desc().Height;
+
+    BindForRead(m_pBackBuffer.get());
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glDisable(GL_SCISSOR_TEST);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    // Our rows run top down; the window's run bottom up, hence the flip.
+    bool scaled = (UINT)(box.right - box.left) != width || (UINT)(box.bottom - box.top) != height;
+    glBlitFramebuffer(0, 0, width, height, box.left, drawableH - box.top, box.right,
+                      drawableH - box.bottom, GL_COLOR_BUFFER_BIT, scaled ? GL_LINEAR : GL_NEAREST);
+    SDL_GL_SwapWindow(m_pWindow);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_nDrawFbo);
+    return D3D_OK;
+}
+
+HRESULT CDevice::GetBackBuffer(UINT index, D3DBACKBUFFER_TYPE type, IDirect3DSurface8** surface)
+{
+    if (index != 0 || !surface)
+        return D3DERR_INVALIDCALL;
+    m_pBackBuffer->AddRef();
+    *surface = m_pBackBuffer.get();
+    return D3D_OK;
+}
+
+// ---- information ---------------------------------------------------------------
+
+HRESULT CDevice::GetDirect3D(IDirect3D8** d3d)
+{
+    if (!d3d)
+        return D3DERR_INVALIDCALL;
+    m_pD3D->AddRef();
+    *d3d = m_pD3D;
+    return D3D_OK;
+}
+
+HRESULT CDevice::GetDeviceCaps(D3DCAPS8* caps)
+{
+    if (!caps)
+        return D3DERR_INVALIDCALL;
+    FillCaps(caps, 0, D3DDEVTYPE_HAL);
+    return D3D_OK;
+}
+
+HRESULT CDevice::GetDisplayMode(D3DDISPLAYMODE* mode)
+{
+    return m_pD3D->GetAdapterDisplayMode(0, mode);
+}
+
+UINT CDevice::GetAvailableTextureMem()
+{
+    return 256u * 1024 * 1024;
+}
+
+}  // namespace d3d8
+
+void D3DForceDeviceLost(IDirect3DDevice8* device)
+{
+    if (device)
+        d3d8::AsDevice(device)->MarkLost();
+}

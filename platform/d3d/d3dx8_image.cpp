@@ -1,0 +1,80 @@
+// Image files: DDS by our own reader, PNG, JPEG, BMP and TGA through
+// stb_image.
+#include "d3d/d3dx8_image.h"
+#include "d3d/d3dx8_dds.h"
+
+#include <cstring>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_BMP
+#define STBI_ONLY_TGA
+#define STBI_NO_STDIO
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+namespace d3dx8 {
+
+namespace {
+
+D3DXIMAGE_FILEFORMAT FileFormatOf(const BYTE* p, UINT size)
+{
+    if (size >= 8 && std::memcmp(p, "\x89PNG", 4) == 0)
+        return D3DXIFF_PNG;
+    if (size >= 2 && p[0] == 0xFF && p[1] == 0xD8)
+        return D3DXIFF_JPG;
+    if (size >= 2 && p[0] == 'B' && p[1] == 'M')
+        return D3DXIFF_BMP;
+    return D3DXIFF_TGA;
+}
+
+}  // namespace
+
+HRESULT ReadImageInfo(const void* data, UINT size, D3DXIMAGE_INFO* info)
+{
+    if (!data || !info || size == 0 || size > 0x7fffffff)
+        return D3DXERR_INVALIDDATA;
+    if (IsDds(data, size))
+        return ReadDdsInfo(data, size, info);
+    const BYTE* bytes = static_cast<const BYTE*>(data);
+    int width = 0, height = 0, components = 0;
+    if (!stbi_info_from_memory(bytes, (int)size, &width, &height, &components) || width <= 0 ||
+        height <= 0)
+        return D3DXERR_INVALIDDATA;
+    bool alpha = components == 2 || components == 4;
+    *info = D3DXIMAGE_INFO{(UINT)width, (UINT)height, 1, 1,
+                           alpha ? D3DFMT_A8R8G8B8 : D3DFMT_R8G8B8, D3DRTYPE_TEXTURE,
+                           FileFormatOf(bytes, size)};
+    return D3D_OK;
+}
+
+HRESULT DecodeImage(const void* data, UINT size, SImage* image, D3DXIMAGE_INFO* info)
+{
+    HRESULT hr = ReadImageInfo(data, size, info);
+    if (FAILED(hr))
+        return hr;
+    if (info->ImageFileFormat == D3DXIFF_DDS)
+        return DecodeDds(data, size, image, info);
+    int width = 0, height = 0, components = 0;
+    stbi_uc* pixels = stbi_load_from_memory(static_cast<const stbi_uc*>(data), (int)size, &width,
+                                            &height, &components, 4);
+    if (!pixels)
+        return D3DXERR_INVALIDDATA;
+    image->m_nWidth = (UINT)width;
+    image->m_nHeight = (UINT)height;
+    image->m_Rgba.assign(pixels, pixels + (size_t)width * height * 4);
+    stbi_image_free(pixels);
+    return D3D_OK;
+}
+
+}  // namespace d3dx8
+
+HRESULT D3DXGetImageInfoFromFileInMemory(const void* data, UINT size, D3DXIMAGE_INFO* info)
+{
+    return d3dx8::ReadImageInfo(data, size, info);
+}

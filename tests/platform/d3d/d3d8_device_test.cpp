@@ -1,0 +1,198 @@
+// Drawing through the device, read back from the back buffer.
+#include "d3d/d3dx8.h"
+#include "support/offscreen_device.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+struct SScreenVertex {
+    float x, y, z, rhw;
+    D3DCOLOR colour;
+};
+const DWORD kScreenFvf = D3DFVF_XYZRHW | D3DFVF_DIFFUSE;
+
+struct STexturedVertex {
+    float x, y, z, rhw;
+    D3DCOLOR colour;
+    float u, v;
+};
+const DWORD kTexturedFvf = D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_TEX1;
+
+struct SWorldVertex {
+    float x, y, z;
+    D3DCOLOR colour;
+};
+const DWORD kWorldFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE;
+
+class DeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_Dev.IsReady()) << m_Dev.Error();
+        Device()->SetRenderState(D3DRS_LIGHTING, FALSE);
+        ASSERT_EQ(Device()->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF000000,
+                                  1.0f, 0),
+                  D3D_OK);
+        ASSERT_EQ(Device()->BeginScene(), D3D_OK);
+    }
+    void TearDown() override
+    {
+        if (m_Dev.IsReady())
+            Device()->EndScene();
+    }
+    IDirect3DDevice8* Device() { return m_Dev.Device(); }
+
+    // A quad covering the pixels [left, right] x [top, bottom], by the
+    // rule that pixel centres sit on integers.
+    void DrawScreenQuad(float left, float top, float right, float bottom, D3DCOLOR colour)
+    {
+        SScreenVertex quad[4] = {{left - 0.5f, top - 0.5f, 0.5f, 1.0f, colour},
+                                 {right + 0.5f, top - 0.5f, 0.5f, 1.0f, colour},
+                                 {left - 0.5f, bottom + 0.5f, 0.5f, 1.0f, colour},
+                                 {right + 0.5f, bottom + 0.5f, 0.5f, 1.0f, colour}};
+        Device()->SetVertexShader(kScreenFvf);
+        ASSERT_EQ(Device()->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad, sizeof(SScreenVertex)),
+                  D3D_OK);
+    }
+
+    COffscreenDevice m_Dev;
+};
+
+TEST_F(DeviceTest, PreTransformedQuadCoversExactlyItsPixels)
+{
+    DrawScreenQuad(10, 20, 19, 29, 0xFFFF0000);
+    struct {
+        UINT x, y;
+        D3DCOLOR expected;
+    } cases[] = {
+        {10, 20, 0xFFFF0000}, {19, 20, 0xFFFF0000}, {10, 29, 0xFFFF0000}, {19, 29, 0xFFFF0000},
+        {9, 20, 0xFF000000},  {20, 20, 0xFF000000}, {10, 19, 0xFF000000}, {10, 30, 0xFF000000},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(m_Dev.Pixel(c.x, c.y), c.expected) << "pixel " << c.x << "," << c.y;
+}
+
+TEST_F(DeviceTest, TexturedQuadSamplesTexelsOnPixelCentres)
+{
+    IDirect3DTexture8* texture = nullptr;
+    ASSERT_EQ(Device()->CreateTexture(2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture),
+              D3D_OK);
+    D3DLOCKED_RECT locked;
+    ASSERT_EQ(texture->LockRect(0, &locked, nullptr, 0), D3D_OK);
+    const DWORD texels[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+    for (int y = 0; y < 2; ++y)
+        std::memcpy(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch, &texels[y * 2], 8);
+    texture->UnlockRect(0);
+
+    // A 2 x 2 texture on a 2 x 2 pixel quad: each pixel shows one texel.
+    STexturedVertex quad[4] = {{99.5f, 99.5f, 0.5f, 1, 0xFFFFFFFF, 0, 0},
+                               {101.5f, 99.5f, 0.5f, 1, 0xFFFFFFFF, 1, 0},
+                               {99.5f, 101.5f, 0.5f, 1, 0xFFFFFFFF, 0, 1},
+                               {101.5f, 101.5f, 0.5f, 1, 0xFFFFFFFF, 1, 1}};
+    Device()->SetTexture(0, texture);
+    Device()->SetVertexShader(kTexturedFvf);
+    ASSERT_EQ(Device()->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad, sizeof(quad[0])), D3D_OK);
+    EXPECT_EQ(m_Dev.Pixel(100, 100), 0xFFFF0000u);
+    EXPECT_EQ(m_Dev.Pixel(101, 100), 0xFF00FF00u);
+    EXPECT_EQ(m_Dev.Pixel(100, 101), 0xFF0000FFu);
+    EXPECT_EQ(m_Dev.Pixel(101, 101), 0xFFFFFFFFu);
+    Device()->SetTexture(0, nullptr);
+    texture->Release();
+}
+
+TEST_F(DeviceTest, TransformedTriangleGoesThroughWorldViewProjection)
+{
+    // Camera at -10 on z looking at the origin; the triangle moved right by
+    // the world matrix lands right of the screen centre.
+    D3DXMATRIX world, view, projection;
+    D3DXVECTOR3 eye(0, 0, -10), at(0, 0, 0), up(0, 1, 0);
+    D3DXMatrixTranslation(&world, 2.0f, 0.0f, 0.0f);
+    D3DXMatrixLookAtLH(&view, &eye, &at, &up);
+    D3DXMatrixPerspectiveFovLH(&projection, D3DX_PI / 2, 800.0f / 600.0f, 1.0f, 100.0f);
+    Device()->SetTransform(D3DTS_WORLD, &world);
+    Device()->SetTransform(D3DTS_VIEW, &view);
+    Device()->SetTransform(D3DTS_PROJECTION, &projection);
+    // Clockwise on screen, so the default culling keeps it.
+    SWorldVertex triangle[3] = {{-1, 1, 0, 0xFF00FF00}, {1, -1, 0, 0xFF00FF00},
+                                {-1, -1, 0, 0xFF00FF00}};
+    Device()->SetVertexShader(kWorldFvf);
+    ASSERT_EQ(Device()->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle, sizeof(triangle[0])),
+              D3D_OK);
+
+    // The model point (-0.5, -0.5, 0) is inside; project it to find its pixel.
+    D3DVIEWPORT8 viewport;
+    Device()->GetViewport(&viewport);
+    D3DXVECTOR3 inside(-0.5f, -0.5f, 0), screen;
+    D3DXVec3Project(&screen, &inside, &viewport, &projection, &view, &world);
+    EXPECT_GT(screen.x, 400.0f);
+    EXPECT_EQ(m_Dev.Pixel((UINT)screen.x, (UINT)screen.y), 0xFF00FF00u);
+    EXPECT_EQ(m_Dev.Pixel(400, 300), 0xFF000000u);
+
+    // The same triangle wound the other way is culled.
+    std::swap(triangle[1], triangle[2]);
+    Device()->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
+    Device()->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle, sizeof(triangle[0]));
+    EXPECT_EQ(m_Dev.Pixel((UINT)screen.x, (UINT)screen.y), 0xFF000000u);
+}
+
+TEST_F(DeviceTest, AlphaBlendingMixesWithTheTarget)
+{
+    DrawScreenQuad(0, 0, 9, 9, 0xFF0000FF);
+    Device()->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    Device()->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    Device()->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    DrawScreenQuad(0, 0, 9, 9, 0x80FF0000);
+    D3DCOLOR mixed = m_Dev.Pixel(5, 5);
+    EXPECT_NEAR((int)((mixed >> 16) & 0xff), 128, 2);
+    EXPECT_NEAR((int)(mixed & 0xff), 127, 2);
+}
+
+TEST_F(DeviceTest, AlphaTestDiscardsBelowTheReference)
+{
+    Device()->SetRenderState(D3DRS_ALPHATESTENABLE, TRUE);
+    Device()->SetRenderState(D3DRS_ALPHAREF, 0x80);
+    Device()->SetRenderState(D3DRS_ALPHAFUNC, D3DCMP_GREATEREQUAL);
+    DrawScreenQuad(0, 0, 9, 9, 0x7FFF0000);
+    DrawScreenQuad(20, 0, 29, 9, 0x80FF0000);
+    EXPECT_EQ(m_Dev.Pixel(5, 5), 0xFF000000u);
+    EXPECT_EQ(m_Dev.Pixel(25, 5), 0xFFFF0000u);
+}
+
+TEST_F(DeviceTest, ClearRespectsTheViewportAndRectangles)
+{
+    D3DVIEWPORT8 viewport = {100, 50, 20, 10, 0.0f, 1.0f};
+    ASSERT_EQ(Device()->SetViewport(&viewport), D3D_OK);
+    Device()->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF112233, 1.0f, 0);
+    EXPECT_EQ(m_Dev.Pixel(100, 50), 0xFF112233u);
+    EXPECT_EQ(m_Dev.Pixel(119, 59), 0xFF112233u);
+    EXPECT_EQ(m_Dev.Pixel(99, 50), 0xFF000000u);
+    EXPECT_EQ(m_Dev.Pixel(120, 59), 0xFF000000u);
+    EXPECT_EQ(m_Dev.Pixel(100, 60), 0xFF000000u);
+
+    // A rectangle reaching outside the viewport is cut to it.
+    D3DRECT rect = {110, 0, 200, 55};
+    Device()->Clear(1, &rect, D3DCLEAR_TARGET, 0xFF445566, 1.0f, 0);
+    EXPECT_EQ(m_Dev.Pixel(110, 50), 0xFF445566u);
+    EXPECT_EQ(m_Dev.Pixel(110, 55), 0xFF112233u);
+    EXPECT_EQ(m_Dev.Pixel(150, 20), 0xFF000000u);
+}
+
+TEST_F(DeviceTest, DepthTestKeepsTheNearerSurface)
+{
+    SScreenVertex nearQuad[4] = {{0, 0, 0.2f, 1, 0xFF00FF00}, {10, 0, 0.2f, 1, 0xFF00FF00},
+                                 {0, 10, 0.2f, 1, 0xFF00FF00}, {10, 10, 0.2f, 1, 0xFF00FF00}};
+    SScreenVertex farQuad[4] = {{0, 0, 0.8f, 1, 0xFFFF0000}, {10, 0, 0.8f, 1, 0xFFFF0000},
+                                {0, 10, 0.8f, 1, 0xFFFF0000}, {10, 10, 0.8f, 1, 0xFFFF0000}};
+    Device()->SetVertexShader(kScreenFvf);
+    Device()->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, nearQuad, sizeof(SScreenVertex));
+    Device()->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, farQuad, sizeof(SScreenVertex));
+    EXPECT_EQ(m_Dev.Pixel(5, 5), 0xFF00FF00u);
+    Device()->SetRenderState(D3DRS_ZENABLE, D3DZB_FALSE);
+    Device()->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, farQuad, sizeof(SScreenVertex));
+    EXPECT_EQ(m_Dev.Pixel(5, 5), 0xFFFF0000u);
+}
+
+}  // namespace
