@@ -26,6 +26,7 @@ void PlatformLogicalSize(HWND window, int* width, int* height);
 
 // The viewport, in drawable pixels, that shows the logical back buffer in a
 // drawable of the given size with its aspect kept and the rest left as
-// bars. A window whose drawable keeps the logical aspect (any windowed
-// window, also on a high-density display) gets the whole drawable.
+// bars. A window whose drawable keeps the logical aspect (a window of the
+// size asked for, also on a high-density display) gets the whole drawable;
+// a window the window manager has resized gets bars like full screen.
 void PlatformLetterbox(HWND window, int drawableW, int drawableH, RECT* out);
