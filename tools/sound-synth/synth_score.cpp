@@ -122,7 +122,11 @@ void CParser::add(double fBeat, double fBeats, float fMidi, float fVelocity, con
 
 void CParser::line(const std::string& strLine)
 {
-    std::string strText = strLine.substr(0, strLine.find('#'));
+    // "#" starts a comment only after a blank, since "F#5" is a pitch.
+    size_t nHash = strLine.find('#');
+    while (nHash != std::string::npos && nHash > 0 && !isspace(static_cast<unsigned char>(strLine[nHash - 1])))
+        nHash = strLine.find('#', nHash + 1);
+    std::string strText = strLine.substr(0, nHash);
     size_t nColon = strText.find(':');
     Words words, pattern;
     std::istringstream head(strText.substr(0, nColon));
