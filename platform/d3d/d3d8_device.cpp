@@ -87,6 +87,15 @@ bool CDevice::CreateDefaultTargets()
     m_pRenderTarget = m_pBackBuffer.get();
     m_pDepthStencil = m_pAutoDepth.get();
     AttachTargets();
+    // GL leaves new storage undefined; start from black and the far plane.
+    glDisable(GL_SCISSOR_TEST);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+    glStencilMask(0xff);
+    glClearColor(0, 0, 0, 0);
+    glClearDepth(1.0);
+    glClearStencil(0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     return true;
 }
 
