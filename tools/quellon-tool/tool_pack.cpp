@@ -1,14 +1,12 @@
 // pack DIR: the build's packer. Entries go in name order so the same files
 // always give the same archive bytes.
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "Core/vantile_exception.h"
 #include "Vfs/vantile_vfsfile.h"
 #include "Vfs/vantile_vfspacker.h"
 #include "Vfs/vantile_vfswriter.h"
@@ -33,23 +31,11 @@ std::vector<Vantile::DiskEntry> FilesByName(const std::string& strFolder)
     return files;
 }
 
-bool AddFile(Vantile::CVFSWriter& writer, const Vantile::DiskEntry& file)
+void AddEntry(Vantile::CVFSWriter& writer, const std::string& strName, const Vantile::CVFSFile& view)
 {
-    const int hFile = open(file.strPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (hFile < 0)
-        return false;
-    Vantile::CVFSFile view;
-    try {
-        view.MapWholeFile(hFile);
-    } catch (...) {
-        close(hFile);
-        throw;
-    }
-    close(hFile);
-    const Vantile::FatEntry& entry = writer.AddFile(file.strName, view.GetData(), view.GetSize());
+    const Vantile::FatEntry& entry = writer.AddFile(strName, view.GetData(), view.GetSize());
     printf("%-51s %10u -> %10u %s\n", entry.szName, view.GetSize(), entry.dwSize,
            entry.dwFilter == Vantile::VFS_FILTER_STORED ? "stored" : "deflated");
-    return true;
 }
 
 }  // namespace
@@ -61,9 +47,15 @@ int ToolRun_pack(const ToolArgs& args)
         return ToolFail(strFolder, "is not a folder");
     const std::vector<Vantile::DiskEntry> files = FilesByName(strFolder);
     Vantile::CVFSWriter writer(strFolder + ".dat");
-    for (const Vantile::DiskEntry& file : files)
-        if (!AddFile(writer, file))
-            return ToolFail(file.strPath, strerror(errno));
+    for (const Vantile::DiskEntry& file : files) {
+        Vantile::CVFSFile view;
+        try {
+            view.MapPath(file.strPath);
+        } catch (const Vantile::Exception& e) {
+            return ToolFail(file.strPath, strerror(e.getCode()));
+        }
+        AddEntry(writer, file.strName, view);
+    }
     writer.Finish();
     return 0;
 }

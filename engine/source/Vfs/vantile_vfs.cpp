@@ -1,11 +1,8 @@
 #include "Vfs/vantile_vfs.h"
 
-#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -96,7 +93,7 @@ int CVFS::GetFile(int nCursor, const std::string& strName, CVFSFile& file)
     try {
         const int nLooseMatch = FindLoose(nFrom, strName);
         if (nLooseMatch >= 0) {
-            MapLooseFile(m_Scanner.GetEntries()[nLooseMatch], file);
+            file.MapPath(m_Scanner.GetEntries()[nLooseMatch].strPath);
             return nLooseMatch + 1;
         }
         if (FindLoose(0, strName) >= 0)
@@ -128,21 +125,6 @@ int CVFS::FindArchived(size_t nFrom, const std::string& strName) const
         if (strcasecmp(m_Fat[i].szName, strName.c_str()) == 0)
             return int(i);
     return -1;
-}
-
-void CVFS::MapLooseFile(const DiskEntry& entry, CVFSFile& file)
-{
-    const int hFile = open(entry.strPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (hFile < 0)
-        VANTILE_EXCEPT(errno, "Failed to open file", "CVFS::GetFile");
-    try {
-        file.MapWholeFile(hFile);
-    } catch (...) {
-        close(hFile);
-        throw;
-    }
-    // The mapping keeps the file's pages; the handle is not needed.
-    close(hFile);
 }
 
 std::vector<CVFS::EntryInfo> CVFS::List() const

@@ -64,7 +64,6 @@ private:
 
     int FindLoose(size_t nFrom, const std::string& strName) const;
     int FindArchived(size_t nFrom, const std::string& strName) const;
-    void MapLooseFile(const DiskEntry& entry, CVFSFile& file);
     void DropOverlongNames();
     void CheckDuplicates() const;
 

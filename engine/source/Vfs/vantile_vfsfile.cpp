@@ -76,6 +76,20 @@ void CVFSFile::MapWholeFile(int hFile)
     MapRange(hFile, 0, WholeFileSize(hFile));
 }
 
+void CVFSFile::MapPath(const std::string& strPath)
+{
+    const int hFile = open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (hFile < 0)
+        VANTILE_EXCEPT(errno, "Failed to open file", "CVFS::GetFile");
+    try {
+        MapWholeFile(hFile);
+    } catch (...) {
+        close(hFile);
+        throw;
+    }
+    close(hFile);
+}
+
 void CVFSFile::AdoptTemporaryFile(const std::string& strPath, int hFile)
 {
     Release();

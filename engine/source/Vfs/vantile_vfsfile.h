@@ -21,6 +21,9 @@ public:
     void MapFile(int hFile, uint64_t nOffset, uint32_t nSize);
     // Maps the whole of an open file.
     void MapWholeFile(int hFile);
+    // Opens the file, maps it whole and closes it again: the mapping keeps
+    // the file's pages. Throws Exception (code errno) on failure.
+    void MapPath(const std::string& strPath);
     // Takes over a file made by CreateTemporaryFile (path and open handle)
     // and maps it whole; Release deletes it.
     void AdoptTemporaryFile(const std::string& strPath, int hFile);
