@@ -1,0 +1,68 @@
+// Result codes keep Direct3D's numbers (logs print them) and every one has a
+// name and a description.
+#include "d3d/d3dx8.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+TEST(ErrorTextTest, EveryCodeHasItsValueNameAndDescription)
+{
+    const struct {
+        HRESULT hr;
+        DWORD value;
+        const char* name;
+    } table[] = {
+        {D3D_OK, 0, "D3D_OK"},
+        {D3DERR_WRONGTEXTUREFORMAT, 0x88760818, "D3DERR_WRONGTEXTUREFORMAT"},
+        {D3DERR_UNSUPPORTEDCOLOROPERATION, 0x88760819, "D3DERR_UNSUPPORTEDCOLOROPERATION"},
+        {D3DERR_UNSUPPORTEDCOLORARG, 0x8876081A, "D3DERR_UNSUPPORTEDCOLORARG"},
+        {D3DERR_UNSUPPORTEDALPHAOPERATION, 0x8876081B, "D3DERR_UNSUPPORTEDALPHAOPERATION"},
+        {D3DERR_UNSUPPORTEDALPHAARG, 0x8876081C, "D3DERR_UNSUPPORTEDALPHAARG"},
+        {D3DERR_TOOMANYOPERATIONS, 0x8876081D, "D3DERR_TOOMANYOPERATIONS"},
+        {D3DERR_CONFLICTINGTEXTUREFILTER, 0x8876081E, "D3DERR_CONFLICTINGTEXTUREFILTER"},
+        {D3DERR_UNSUPPORTEDFACTORVALUE, 0x8876081F, "D3DERR_UNSUPPORTEDFACTORVALUE"},
+        {D3DERR_CONFLICTINGRENDERSTATE, 0x88760821, "D3DERR_CONFLICTINGRENDERSTATE"},
+        {D3DERR_UNSUPPORTEDTEXTUREFILTER, 0x88760822, "D3DERR_UNSUPPORTEDTEXTUREFILTER"},
+        {D3DERR_CONFLICTINGTEXTUREPALETTE, 0x88760826, "D3DERR_CONFLICTINGTEXTUREPALETTE"},
+        {D3DERR_DRIVERINTERNALERROR, 0x88760827, "D3DERR_DRIVERINTERNALERROR"},
+        {D3DERR_NOTFOUND, 0x88760866, "D3DERR_NOTFOUND"},
+        {D3DERR_MOREDATA, 0x88760867, "D3DERR_MOREDATA"},
+        {D3DERR_DEVICELOST, 0x88760868, "D3DERR_DEVICELOST"},
+        {D3DERR_DEVICENOTRESET, 0x88760869, "D3DERR_DEVICENOTRESET"},
+        {D3DERR_NOTAVAILABLE, 0x8876086A, "D3DERR_NOTAVAILABLE"},
+        {D3DERR_OUTOFVIDEOMEMORY, 0x8876017C, "D3DERR_OUTOFVIDEOMEMORY"},
+        {D3DERR_INVALIDDEVICE, 0x8876086B, "D3DERR_INVALIDDEVICE"},
+        {D3DERR_INVALIDCALL, 0x8876086C, "D3DERR_INVALIDCALL"},
+        {D3DERR_DRIVERINVALIDCALL, 0x8876086D, "D3DERR_DRIVERINVALIDCALL"},
+        {D3DXERR_INVALIDDATA, 0x88760B59, "D3DXERR_INVALIDDATA"},
+        {E_OUTOFMEMORY, 0x8007000E, "E_OUTOFMEMORY"},
+        {E_FAIL, 0x80004005, "E_FAIL"},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ((DWORD)row.hr, row.value) << row.name;
+        EXPECT_STREQ(DXGetErrorString8(row.hr), row.name);
+        const char* description = DXGetErrorDescription8(row.hr);
+        EXPECT_GT(std::strlen(description), 5u) << row.name;
+        EXPECT_EQ(std::strstr(description, "Unknown"), nullptr) << row.name;
+    }
+}
+
+TEST(ErrorTextTest, UnknownCodesAreNamedByValue)
+{
+    EXPECT_STREQ(DXGetErrorString8((HRESULT)0x8876FFFF), "Unknown error 0x8876FFFF");
+    EXPECT_STREQ(DXGetErrorDescription8((HRESULT)0x12345678), "Unknown error 0x12345678");
+}
+
+TEST(ErrorTextTest, BufferedTextIsCutToFit)
+{
+    char buffer[8];
+    ASSERT_EQ(D3DXGetErrorString(D3DERR_DEVICELOST, buffer, sizeof(buffer)), D3D_OK);
+    EXPECT_EQ(std::string(buffer), std::string(DXGetErrorDescription8(D3DERR_DEVICELOST), 7));
+    EXPECT_EQ(D3DXGetErrorString(D3DERR_DEVICELOST, buffer, 0), D3DERR_INVALIDCALL);
+}
+
+}  // namespace
