@@ -195,4 +195,72 @@ TEST_F(DeviceTest, DepthTestKeepsTheNearerSurface)
     EXPECT_EQ(m_Dev.Pixel(5, 5), 0xFFFF0000u);
 }
 
+
+TEST_F(DeviceTest, TextureFactorStageAndVertexFog)
+{
+    // Stage 0 selecting the texture factor, as the fader draws.
+    Device()->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    Device()->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TFACTOR);
+    Device()->SetRenderState(D3DRS_TEXTUREFACTOR, 0xFF336699);
+    DrawScreenQuad(0, 0, 9, 9, 0xFFFFFFFF);
+    EXPECT_EQ(m_Dev.Pixel(5, 5), 0xFF336699u);
+    Device()->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+    Device()->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+
+    // Linear fog on a transformed quad halfway between start and end.
+    D3DXMATRIX identity, projection;
+    D3DXMatrixIdentity(&identity);
+    D3DXMatrixOrthoLH(&projection, 2, 2, 0, 100);
+    Device()->SetTransform(D3DTS_PROJECTION, &projection);
+    float start = 10.0f, end = 30.0f;
+    Device()->SetRenderState(D3DRS_FOGENABLE, TRUE);
+    Device()->SetRenderState(D3DRS_FOGCOLOR, 0xFF0000FF);
+    Device()->SetRenderState(D3DRS_FOGVERTEXMODE, D3DFOG_LINEAR);
+    DWORD startBits, endBits;
+    std::memcpy(&startBits, &start, sizeof(startBits));
+    std::memcpy(&endBits, &end, sizeof(endBits));
+    Device()->SetRenderState(D3DRS_FOGSTART, startBits);
+    Device()->SetRenderState(D3DRS_FOGEND, endBits);
+    SWorldVertex quad[4] = {{-1, 1, 20, 0xFFFF0000}, {1, 1, 20, 0xFFFF0000},
+                            {-1, -1, 20, 0xFFFF0000}, {1, -1, 20, 0xFFFF0000}};
+    Device()->SetVertexShader(kWorldFvf);
+    Device()->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad, sizeof(quad[0]));
+    D3DCOLOR fogged = m_Dev.Pixel(400, 300);
+    EXPECT_NEAR((int)((fogged >> 16) & 0xff), 128, 2);
+    EXPECT_NEAR((int)(fogged & 0xff), 128, 2);
+}
+
+TEST_F(DeviceTest, DirectionalLightShadesByTheNormal)
+{
+    struct SLitVertex {
+        float x, y, z, nx, ny, nz;
+    };
+    D3DXMATRIX projection;
+    D3DXMatrixOrthoLH(&projection, 2, 2, 0, 10);
+    Device()->SetTransform(D3DTS_PROJECTION, &projection);
+    Device()->SetRenderState(D3DRS_LIGHTING, TRUE);
+    Device()->SetRenderState(D3DRS_AMBIENT, 0xFF202020);
+    D3DMATERIAL8 material = {};
+    material.Diffuse = {1, 1, 1, 1};
+    material.Ambient = {1, 1, 1, 1};
+    Device()->SetMaterial(&material);
+    D3DLIGHT8 light = {};
+    light.Type = D3DLIGHT_DIRECTIONAL;
+    light.Diffuse = {0.5f, 0.5f, 0.5f, 1};
+    light.Direction = {0, 0, 1};  // shining away from the viewer, onto faces that look back
+    Device()->SetLight(0, &light);
+    Device()->LightEnable(0, TRUE);
+    // The left half faces the light, the right half is edge-on to it.
+    SLitVertex facing[4] = {{-1, 1, 1, 0, 0, -1}, {0, 1, 1, 0, 0, -1},
+                            {-1, -1, 1, 0, 0, -1}, {0, -1, 1, 0, 0, -1}};
+    SLitVertex edgeOn[4] = {{0, 1, 1, 1, 0, 0}, {1, 1, 1, 1, 0, 0},
+                            {0, -1, 1, 1, 0, 0}, {1, -1, 1, 1, 0, 0}};
+    Device()->SetVertexShader(D3DFVF_XYZ | D3DFVF_NORMAL);
+    Device()->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, facing, sizeof(SLitVertex));
+    Device()->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, edgeOn, sizeof(SLitVertex));
+    D3DCOLOR lit = m_Dev.Pixel(200, 300), unlit = m_Dev.Pixel(600, 300);
+    EXPECT_NEAR((int)(lit & 0xff), 0x20 + 128, 2) << "ambient plus half the light";
+    EXPECT_NEAR((int)(unlit & 0xff), 0x20, 2) << "ambient only";
+}
+
 }  // namespace
