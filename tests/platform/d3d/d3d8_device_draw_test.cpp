@@ -263,4 +263,63 @@ TEST_F(DeviceTest, DirectionalLightShadesByTheNormal)
     EXPECT_NEAR((int)(unlit & 0xff), 0x20, 2) << "ambient only";
 }
 
+TEST_F(DeviceTest, IndexedDrawsFromBuffersAndUserMemory)
+{
+    // Two quads in one vertex buffer; the indices address the second one
+    // through the base vertex index.
+    SScreenVertex vertices[8] = {
+        {0, 0, 0.5f, 1, 0xFFFF0000},   {4, 0, 0.5f, 1, 0xFFFF0000},
+        {0, 4, 0.5f, 1, 0xFFFF0000},   {4, 4, 0.5f, 1, 0xFFFF0000},
+        {20, 0, 0.5f, 1, 0xFF00FF00},  {24, 0, 0.5f, 1, 0xFF00FF00},
+        {20, 4, 0.5f, 1, 0xFF00FF00},  {24, 4, 0.5f, 1, 0xFF00FF00},
+    };
+    const WORD indices[6] = {0, 1, 2, 2, 1, 3};
+    IDirect3DVertexBuffer8* vb = nullptr;
+    IDirect3DIndexBuffer8* ib = nullptr;
+    ASSERT_EQ(Device()->CreateVertexBuffer(sizeof(vertices), 0, kScreenFvf, D3DPOOL_MANAGED, &vb),
+              D3D_OK);
+    ASSERT_EQ(Device()->CreateIndexBuffer(sizeof(indices), 0, D3DFMT_INDEX16, D3DPOOL_MANAGED, &ib),
+              D3D_OK);
+    BYTE* data = nullptr;
+    ASSERT_EQ(vb->Lock(0, 0, &data, 0), D3D_OK);
+    std::memcpy(data, vertices, sizeof(vertices));
+    vb->Unlock();
+    ASSERT_EQ(ib->Lock(0, sizeof(indices), &data, 0), D3D_OK);
+    std::memcpy(data, indices, sizeof(indices));
+    ib->Unlock();
+
+    Device()->SetVertexShader(kScreenFvf);
+    Device()->SetStreamSource(0, vb, sizeof(SScreenVertex));
+    Device()->SetIndices(ib, 4);
+    ASSERT_EQ(Device()->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 4, 0, 2), D3D_OK);
+    EXPECT_EQ(m_Dev.Pixel(22, 2), 0xFF00FF00u);
+    EXPECT_EQ(m_Dev.Pixel(2, 2), 0xFF000000u);
+    EXPECT_EQ(Device()->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 4, 4, 2), D3DERR_INVALIDCALL)
+        << "indices beyond the buffer";
+
+    ASSERT_EQ(Device()->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 0, 4, 2, indices,
+                                               D3DFMT_INDEX16, vertices, sizeof(SScreenVertex)),
+              D3D_OK);
+    EXPECT_EQ(m_Dev.Pixel(2, 2), 0xFFFF0000u);
+    IDirect3DVertexBuffer8* stream = vb;
+    UINT stride = 1;
+    Device()->GetStreamSource(0, &stream, &stride);
+    EXPECT_EQ(stream, nullptr) << "drawing from user memory unsets stream 0";
+    EXPECT_EQ(Device()->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 1), D3DERR_INVALIDCALL);
+    vb->Release();
+    ib->Release();
+}
+
+TEST_F(DeviceTest, DrawingOutsideASceneIsRefused)
+{
+    SScreenVertex quad[3] = {};
+    Device()->EndScene();
+    Device()->SetVertexShader(kScreenFvf);
+    EXPECT_EQ(Device()->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, quad, sizeof(quad[0])),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(Device()->EndScene(), D3DERR_INVALIDCALL);
+    EXPECT_EQ(Device()->BeginScene(), D3D_OK);
+    EXPECT_EQ(Device()->BeginScene(), D3DERR_INVALIDCALL);
+}
+
 }  // namespace
