@@ -50,31 +50,24 @@ HRESULT CBufferData::Unlock()
     return D3D_OK;
 }
 
-// ---- vertex buffers ---------------------------------------------------------------
+// ---- vertex and index buffers -----------------------------------------------------
 
-CVertexBuffer::CVertexBuffer(CDevice* device, const D3DVERTEXBUFFER_DESC& desc)
-    : CDeviceChild(device), m_Desc(desc), m_Data(device, desc.Size)
+template <class TInterface, class TDesc, D3DRESOURCETYPE eType>
+CBuffer<TInterface, TDesc, eType>::CBuffer(CDevice* device, const TDesc& desc)
+    : CDeviceChild<TInterface>(device), m_Desc(desc), m_Data(device, desc.Size)
 {
-    m_pDevice->ResourceCreated(desc.Pool);
+    device->ResourceCreated(desc.Pool);
 }
 
-CVertexBuffer::~CVertexBuffer()
+template <class TInterface, class TDesc, D3DRESOURCETYPE eType>
+CBuffer<TInterface, TDesc, eType>::~CBuffer()
 {
-    m_pDevice->Forget(this);
-    m_pDevice->ResourceDestroyed(m_Desc.Pool);
+    this->m_pDevice->Forget(this);
+    this->m_pDevice->ResourceDestroyed(m_Desc.Pool);
 }
 
-HRESULT CVertexBuffer::Lock(UINT offset, UINT size, BYTE** data, DWORD flags)
-{
-    return m_Data.Lock(offset, size, data, flags);
-}
-
-HRESULT CVertexBuffer::Unlock()
-{
-    return m_Data.Unlock();
-}
-
-HRESULT CVertexBuffer::GetDesc(D3DVERTEXBUFFER_DESC* desc)
+template <class TInterface, class TDesc, D3DRESOURCETYPE eType>
+HRESULT CBuffer<TInterface, TDesc, eType>::GetDesc(TDesc* desc)
 {
     if (!desc)
         return D3DERR_INVALIDCALL;
@@ -82,36 +75,7 @@ HRESULT CVertexBuffer::GetDesc(D3DVERTEXBUFFER_DESC* desc)
     return D3D_OK;
 }
 
-// ---- index buffers -----------------------------------------------------------------
-
-CIndexBuffer::CIndexBuffer(CDevice* device, const D3DINDEXBUFFER_DESC& desc)
-    : CDeviceChild(device), m_Desc(desc), m_Data(device, desc.Size)
-{
-    m_pDevice->ResourceCreated(desc.Pool);
-}
-
-CIndexBuffer::~CIndexBuffer()
-{
-    m_pDevice->Forget(this);
-    m_pDevice->ResourceDestroyed(m_Desc.Pool);
-}
-
-HRESULT CIndexBuffer::Lock(UINT offset, UINT size, BYTE** data, DWORD flags)
-{
-    return m_Data.Lock(offset, size, data, flags);
-}
-
-HRESULT CIndexBuffer::Unlock()
-{
-    return m_Data.Unlock();
-}
-
-HRESULT CIndexBuffer::GetDesc(D3DINDEXBUFFER_DESC* desc)
-{
-    if (!desc)
-        return D3DERR_INVALIDCALL;
-    *desc = m_Desc;
-    return D3D_OK;
-}
+template class CBuffer<IDirect3DVertexBuffer8, D3DVERTEXBUFFER_DESC, D3DRTYPE_VERTEXBUFFER>;
+template class CBuffer<IDirect3DIndexBuffer8, D3DINDEXBUFFER_DESC, D3DRTYPE_INDEXBUFFER>;
 
 }  // namespace d3d8

@@ -152,36 +152,29 @@ private:
     UINT m_nLockSize = 0;
 };
 
-class CVertexBuffer : public CDeviceChild<IDirect3DVertexBuffer8> {
+// Vertex and index buffers differ only in their interface and description.
+template <class TInterface, class TDesc, D3DRESOURCETYPE eType>
+class CBuffer : public CDeviceChild<TInterface> {
 public:
-    CVertexBuffer(CDevice* device, const D3DVERTEXBUFFER_DESC& desc);
-    ~CVertexBuffer() override;
-    D3DRESOURCETYPE GetType() override { return D3DRTYPE_VERTEXBUFFER; }
-    HRESULT Lock(UINT offset, UINT size, BYTE** data, DWORD flags) override;
-    HRESULT Unlock() override;
-    HRESULT GetDesc(D3DVERTEXBUFFER_DESC* desc) override;
-    const CBufferData& Data() const { return m_Data; }
-
-private:
-    D3DVERTEXBUFFER_DESC m_Desc;
-    CBufferData m_Data;
-};
-
-class CIndexBuffer : public CDeviceChild<IDirect3DIndexBuffer8> {
-public:
-    CIndexBuffer(CDevice* device, const D3DINDEXBUFFER_DESC& desc);
-    ~CIndexBuffer() override;
-    D3DRESOURCETYPE GetType() override { return D3DRTYPE_INDEXBUFFER; }
-    HRESULT Lock(UINT offset, UINT size, BYTE** data, DWORD flags) override;
-    HRESULT Unlock() override;
-    HRESULT GetDesc(D3DINDEXBUFFER_DESC* desc) override;
+    CBuffer(CDevice* device, const TDesc& desc);
+    ~CBuffer() override;
+    D3DRESOURCETYPE GetType() override { return eType; }
+    HRESULT Lock(UINT offset, UINT size, BYTE** data, DWORD flags) override
+    {
+        return m_Data.Lock(offset, size, data, flags);
+    }
+    HRESULT Unlock() override { return m_Data.Unlock(); }
+    HRESULT GetDesc(TDesc* desc) override;
     const CBufferData& Data() const { return m_Data; }
     D3DFORMAT Format() const { return m_Desc.Format; }
 
 private:
-    D3DINDEXBUFFER_DESC m_Desc;
+    TDesc m_Desc;
     CBufferData m_Data;
 };
+
+typedef CBuffer<IDirect3DVertexBuffer8, D3DVERTEXBUFFER_DESC, D3DRTYPE_VERTEXBUFFER> CVertexBuffer;
+typedef CBuffer<IDirect3DIndexBuffer8, D3DINDEXBUFFER_DESC, D3DRTYPE_INDEXBUFFER> CIndexBuffer;
 
 // ---- programs (d3d8_fixedfunction.cpp, d3d8_program.cpp) ---------------------------
 
