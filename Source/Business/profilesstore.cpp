@@ -8,6 +8,7 @@
 
 #include "Business/userfile.h"
 #include "Core/vantile_log.h"
+#include "Game/Context/gamecontext.h"
 #include "system/win32.h"
 
 using Vantile::CLog;
@@ -19,17 +20,9 @@ CProfilesStore::CProfilesStore(const std::string& strFolder, const std::string& 
     pushGains();
 }
 
-CProfilesStore::CProfilesStore() : CProfilesStore(UserFolder(), LegacyFolder()) {}
+CProfilesStore::CProfilesStore() : CProfilesStore(CGameContext::dataFolder(), LegacyFolder()) {}
 
 CProfilesStore::~CProfilesStore() = default;
-
-std::string CProfilesStore::UserFolder()
-{
-    char szPath[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, szPath)))
-        return "Quellon 1.0";
-    return std::string(szPath) + "/Quellon 1.0";
-}
 
 std::string CProfilesStore::LegacyFolder()
 {

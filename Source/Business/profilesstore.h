@@ -25,7 +25,6 @@ public:
     CProfilesStore();
     ~CProfilesStore();
 
-    static std::string UserFolder();
     static std::string LegacyFolder();
 
     // Never fails outward: a missing file gives the defaults, a damaged one

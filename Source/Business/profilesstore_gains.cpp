@@ -1,5 +1,10 @@
 #include "Business/profilesstore.h"
 
-// The gains live in the shared game context, which is not in the tree yet;
-// until it is, the settings are only kept here.
-void CProfilesStore::pushGains() const {}
+#include "Game/Context/gamecontext.h"
+
+void CProfilesStore::pushGains() const
+{
+    CGameContext& context = CGameContext::Instance();
+    context.m_fEffectGain = static_cast<float>(m_nVolume) / kMaxVolume;
+    context.m_fMusicGain = static_cast<float>(m_nMusic) / kMaxVolume;
+}

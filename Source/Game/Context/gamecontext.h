@@ -39,7 +39,8 @@ public:
 
     // Sound calls: they apply the gains below and forward to the sound
     // manager.
-    void playSound(const std::string& strName, bool bLoop = false);
+    // fVolume is 0..1 before the effect gain; the won-level tune plays at 0.6.
+    void playSound(const std::string& strName, bool bLoop = false, float fVolume = 1.0f);
     void stopSound(const std::string& strName);
     void setTrackVolume(const std::string& strName, float fVolume);
     void fadeOutAllMusic(float fSpeed);

@@ -1,27 +1,38 @@
 #include "Game/Sound/soundmanager.h"
 
-#include "Business/userfile.h"
+#include "Core/vantile_exception.h"
+#include "Core/vantile_root.h"
+#include "Game/Context/gamecontext.h"
 #include "Game/Sound/audiodevice.h"
-#include "system/win32.h"
+#include "Resources/vantile_resource.h"
 
 CSoundManager& CSoundManager::instance()
 {
     static CSoundManager* s_pManager = nullptr;
-    if (!s_pManager)
+    if (!s_pManager) {
         s_pManager = new CSoundManager(CAudioDevice::Open());
+        Vantile::CRoot::Instance().addFrameHandler(s_pManager);
+    }
     return *s_pManager;
 }
 
 bool CSoundManager::ReadDataFile(const std::string& strName, std::string& strBytes)
 {
-    char szPath[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string strFolder(szPath);
-    strFolder = strFolder.substr(0, strFolder.find_last_of('/') + 1);
-    return CUserFile::Read(strFolder + "game/" + strName, strBytes) == 0;
+    // A missing sound is logged by the exception and then left out, so one
+    // lost file silences one effect instead of stopping the game.
+    try {
+        Vantile::CResource resource(strName);
+        resource.Load();
+        if (!resource.GetData())
+            return false;
+        strBytes.assign(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
+        return true;
+    } catch (const Vantile::Exception&) {
+        return false;
+    }
 }
 
 float CSoundManager::MusicGain()
 {
-    return 1.0f;
+    return CGameContext::Instance().m_fMusicGain;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Business/userfile.h"
+#include "Game/Context/gamecontext.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -259,6 +260,27 @@ TEST_F(ProfilesStoreTest, ASaveCutShortAtAnyStepLeavesThePreviousFileLoadable)
         EXPECT_EQ((std::vector<std::string>{"Ann", "Bob", "Cid"}), names());
         EXPECT_EQ(std::string(kTwoPlayers), ReadBytes(path() + ".bak"));
     }
+}
+
+TEST_F(ProfilesStoreTest, GainsFollowTheDefaultsButNotALoadedFile)
+{
+    CGameContext& context = CGameContext::Instance();
+    context.m_fEffectGain = context.m_fMusicGain = 0.0f;
+    CProfilesStore store(m_folder.path(), m_folder.path());
+    EXPECT_FLOAT_EQ(1.0f, context.m_fEffectGain);
+    EXPECT_FLOAT_EQ(0.5f, context.m_fMusicGain);
+
+    // Loaded volumes become gains only when the game sets up its sounds.
+    writeFile(kTwoPlayers);
+    store.load();
+    EXPECT_FLOAT_EQ(0.5f, context.m_fMusicGain);
+    store.pushGains();
+    EXPECT_FLOAT_EQ(0.8f, context.m_fEffectGain);
+    EXPECT_FLOAT_EQ(0.2f, context.m_fMusicGain);
+    store.resetSettings();
+    EXPECT_FLOAT_EQ(1.0f, context.m_fEffectGain);
+    EXPECT_FLOAT_EQ(0.5f, context.m_fMusicGain);
+    EXPECT_NE(std::string::npos, ReadBytes(path()).find("volume=\"50\" music=\"25\""));
 }
 
 TEST_F(ProfilesStoreTest, AFailedSaveIsReportedAndChangesNothing)

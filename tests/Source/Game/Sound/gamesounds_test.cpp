@@ -11,6 +11,7 @@
 #include "Game/Sound/audiodevice.h"
 #include "Game/Sound/soundmanager.h"
 #include "Game/Sound/vorbissource.h"
+#include "Resources/vantile_resourcemanager.h"
 
 namespace {
 
@@ -116,8 +117,9 @@ TEST(GameSoundsTest, MusicLoopsAreLongEnoughAndJoinWithoutASeam)
     }
 }
 
-TEST(GameSoundsTest, AllSoundsRegisterWithTheirCopies)
+TEST(GameSoundsTest, AllSoundsRegisterThroughTheResourceManager)
 {
+    Vantile::CResourceManager::Instance().Init("game", true);
     CSoundManager manager(CAudioDevice::OpenLoopback(44100));
     RegisterGameSounds(manager, false);
     RegisterGameSounds(manager, true);

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "Core/vantile_log.h"
+#include "Game/Context/gamecontext.h"
 #include "Game/Sound/audiodevice.h"
 #include "support/temp_folder.h"
 #include "synth_encoder.h"
@@ -33,6 +34,7 @@ class SoundManagerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        CGameContext::Instance().m_fMusicGain = 1.0f;
         m_Files["tone.ogg"] = ToneFile(0.5, 0.1f);
         m_Files["long.ogg"] = ToneFile(3.0, 0.1f);
         m_Files["junk.ogg"] = "OggS but not really";
@@ -174,6 +176,21 @@ TEST_F(SoundManagerTest, AFadeStartsSilentAndReachesItsTargetAtItsSpeed)
     EXPECT_NEAR(0.5f, m_pManager->trackVolume("long.ogg"), 1e-4f);
     listen(0.02);
     EXPECT_NEAR(0.5f, listen(0.05) / fLoud, 0.03f);
+}
+
+TEST_F(SoundManagerTest, TheMusicGainScalesFadingTracksAtTheirNextStep)
+{
+    CGameContext& context = CGameContext::Instance();
+    m_pManager->registerSound("long.ogg", true, 1);
+    m_pManager->fadeTo("long.ogg", 1.0f, 1.0f, true);
+    step(100);
+    listen(0.02);
+    float fTenth = listen(0.05);
+    // Twice the loudness at a quarter of the gain.
+    context.m_fMusicGain = 0.25f;
+    step(100);
+    listen(0.02);
+    EXPECT_NEAR(0.5f, listen(0.05) / fTenth, 0.03f);
 }
 
 TEST_F(SoundManagerTest, TracksFadedToSilenceStopOneAStep)
