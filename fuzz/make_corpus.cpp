@@ -1,5 +1,5 @@
 // Writes the seed corpora of the fuzz targets into the folder given:
-// archive/, ifl/ and image/. Seeds cover the good paths and the damaged
+// archive/, ifl/, image/ and level/. Seeds cover the good paths and the damaged
 // shapes the readers must refuse, so fuzzing starts next to both.
 #include <sys/stat.h>
 
@@ -109,6 +109,19 @@ void WriteImageSeeds()
     }
 }
 
+void WriteLevelSeeds()
+{
+    std::string strCells;
+    for (int k = 0; k < 64; ++k)
+        strCells += k % 9 == 0 ? "C5" : (k % 7 == 0 ? "00" : "81");
+    const std::string strGame = "<game types=\"0102030410\" period=\"180\" powerups=\"2\" bonustime=\"1\"/>";
+    WriteSeed("level", "level.xml", "<root>" + strGame + "<cells value=\"" + strCells + "\"/></root>");
+    WriteSeed("level", "no_cells.xml", "<root>" + strGame + "</root>");
+    WriteSeed("level", "short_cells.xml", "<root>" + strGame + "<cells value=\"8181\"/></root>");
+    WriteSeed("level", "no_types.xml", "<root><game period=\"60\"/><cells value=\"" + strCells + "\"/></root>");
+    WriteSeed("level", "cut.xml", "<root>" + strGame + "<cells value=\"" + strCells.substr(0, 40));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -122,5 +135,6 @@ int main(int argc, char** argv)
     WriteArchiveSeeds();
     WriteIflSeeds();
     WriteImageSeeds();
+    WriteLevelSeeds();
     return 0;
 }

@@ -37,9 +37,14 @@ void CLevel::loadFile(const std::string& strFileName, Cells& cells)
     CLog::Instance().Write(Vantile::LOG_INFO, FormatString("Loading level [%s]", strFileName.c_str()));
     Vantile::CResource resource(strFileName);
     resource.Load();
+    loadBytes(strFileName, resource.GetData(), resource.GetSize(), cells);
+}
+
+void CLevel::loadBytes(const std::string& strFileName, const void* pData, size_t nSize, Cells& cells)
+{
     // The parser wants a terminated text; a zero byte inside ends it early,
     // as it would end any C string.
-    const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
+    const std::string strText = nSize ? std::string(static_cast<const char*>(pData), nSize) : std::string();
     TiXmlDocument document;
     document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
     if (document.Error())

@@ -24,6 +24,9 @@ public:
     // Reads a level file through the resource manager, then as load.
     // Throws when the file is missing or is not XML.
     void loadFile(const std::string& strFileName, Cells& cells);
+    // The same for a file's bytes already in memory; the name is only
+    // for messages.
+    void loadBytes(const std::string& strFileName, const void* pData, size_t nSize, Cells& cells);
     // Reads a parsed document into the parameters, the active item types
     // and the cells. Throws when the document is not a playable level;
     // a document without cells leaves the cells as they were.
