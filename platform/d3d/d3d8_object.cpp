@@ -61,10 +61,9 @@ bool IsBackBufferFormat(D3DFORMAT format)
 
 CDirect3D::CDirect3D() : m_Modes(EnumerateModes()) {}
 
-CDirect3D::~CDirect3D()
-{
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-}
+// Video stays up: windows made after Direct3DCreate8 rely on it, and they
+// may outlive this object.
+CDirect3D::~CDirect3D() = default;
 
 std::string& CDirect3D::RendererName()
 {
