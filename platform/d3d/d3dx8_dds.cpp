@@ -76,8 +76,9 @@ BYTE MaskedChannel(DWORD pixel, DWORD mask, BYTE missing)
     int shift = 0;
     while (!((mask >> shift) & 1))
         ++shift;
-    DWORD max = mask >> shift;
-    return (BYTE)((((pixel & mask) >> shift) * 255 + max / 2) / max);
+    // 64-bit: a mask of all 32 bits must not overflow the scaling.
+    uint64_t max = mask >> shift;
+    return (BYTE)(((uint64_t)((pixel & mask) >> shift) * 255 + max / 2) / max);
 }
 
 void DecodeMasked(const SHeader& h, const BYTE* src, BYTE* rgba)
