@@ -99,4 +99,15 @@ TEST_F(DeviceLostTest, ResetRebuildsTheBackBufferAndDefaultState)
     EXPECT_EQ(m_Dev.Pixel(319, 239), 0xFF00FF00u);
 }
 
+TEST_F(DeviceLostTest, WindowSizeChangeNeedsReset)
+{
+    ASSERT_EQ(Device()->TestCooperativeLevel(), D3D_OK);
+    ASSERT_TRUE(SetWindowPos(m_Dev.Window(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER));
+    PumpMessages();
+    EXPECT_EQ(Device()->TestCooperativeLevel(), D3DERR_DEVICENOTRESET);
+    EXPECT_EQ(Device()->Present(nullptr, nullptr, nullptr, nullptr), D3DERR_DEVICELOST);
+    EXPECT_EQ(Device()->Reset(&m_Dev.PresentParams()), D3D_OK);
+    EXPECT_EQ(Device()->TestCooperativeLevel(), D3D_OK);
+}
+
 }  // namespace
