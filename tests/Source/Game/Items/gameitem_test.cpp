@@ -9,15 +9,6 @@
 
 namespace {
 
-const D3DXVECTOR3 ORIGIN(0.0f, 0.0f, 0.0f);
-const D3DXVECTOR3 CELL(40.0f, 110.0f, 0.0f);
-
-class CRecordingCallback : public IAnimationCallback {
-public:
-    void onEvent(const std::string& strName) override { m_Names.push_back(strName); }
-    std::vector<std::string> m_Names;
-};
-
 // Items take their frame time from the frame timer, driven here by a fake
 // clock at 64 ticks a second, so frame times add up without rounding.
 class GameItemTest : public ::testing::Test {

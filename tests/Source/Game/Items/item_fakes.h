@@ -9,9 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "Game/Items/animationcallback.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Items/itempath.h"
 #include "Game/Items/layervisual.h"
+
+const D3DXVECTOR3 ORIGIN(0.0f, 0.0f, 0.0f);
+const D3DXVECTOR3 CELL(40.0f, 110.0f, 0.0f);
+
+// Keeps every name an animation reports.
+class CRecordingCallback : public IAnimationCallback {
+public:
+    void onEvent(const std::string& strName) override { m_Names.push_back(strName); }
+    std::vector<std::string> m_Names;
+};
 
 struct FakeDraw {
     std::string strTexture;

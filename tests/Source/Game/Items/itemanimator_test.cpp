@@ -3,19 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Core/vantile_random.h"
-#include "Game/Items/animationcallback.h"
 #include "item_fakes.h"
 
 namespace {
-
-const D3DXVECTOR3 ORIGIN(0.0f, 0.0f, 0.0f);
-const D3DXVECTOR3 CELL(40.0f, 110.0f, 0.0f);
-
-class CRecordingCallback : public IAnimationCallback {
-public:
-    void onEvent(const std::string& strName) override { m_Names.push_back(strName); }
-    std::vector<std::string> m_Names;
-};
 
 class ItemAnimatorTest : public ::testing::Test {
 protected:
