@@ -92,57 +92,76 @@ private:
     size_t m_nPluck = 0;
 };
 
-void UpdateFilter(const Instrument& in, CBiquad& filter, double t)
-{
-    float fCut = in.cutoff + in.envCutoff * static_cast<float>(std::exp(-3.0 * t / in.cutoffDecay));
-    if (in.bandpass > 0)
-        filter.setBandpass(in.bandpass + in.envCutoff * static_cast<float>(std::exp(-3.0 * t / in.cutoffDecay)), in.q);
-    else
-        filter.setLowpass(std::fmax(fCut, 40.0f), in.q);
-}
+// One sounding note: its unison voices, breath noise and filters, read
+// sample by sample.
+class CNotePlayer {
+public:
+    explicit CNotePlayer(const NoteEvent& note) : m_In(*note.pInstrument), m_fHeld(note.duration),
+        m_Breath(static_cast<uint32_t>(note.start * 65521) + 17)
+    {
+        for (int v = 0; v < m_In.voices; ++v) {
+            float fCents = m_In.voices > 1 ? m_In.detune * (static_cast<float>(v) / (m_In.voices - 1) - 0.5f) : 0.0f;
+            m_Voices.emplace_back(m_In, MidiToFrequency(note.midi + fCents / 100.0f),
+                                  static_cast<uint32_t>(note.midi * 977 + note.start * 131071 + v * 7919 + 1));
+        }
+        if (m_In.highpass > 0)
+            m_Highpass.setHighpass(m_In.highpass, 0.707f);
+        m_bFiltered = m_In.cutoff > 0 || m_In.bandpass > 0 || m_In.envCutoff > 0;
+        m_fAmp = DbToGain(m_In.gain) * note.velocity / std::sqrt(static_cast<float>(m_In.voices));
+    }
+
+    float next(size_t i)
+    {
+        double t = static_cast<double>(i) / kRate;
+        if (m_bFiltered && i % 32 == 0)
+            updateFilter(t);
+        float fSemis = m_In.glide * static_cast<float>(1.0 - std::exp(-3.0 * t / m_In.glideTime)) +
+                       m_In.vibrato * std::sin(2.0f * kPi * m_In.vibratoRate * static_cast<float>(t));
+        float fPitch = std::pow(2.0f, fSemis / 12.0f);
+        float fIndex = m_In.fmIndex * static_cast<float>(std::exp(-3.0 * t / m_In.fmDecay));
+        float fSample = m_In.noise * m_Breath.next();
+        for (CVoice& voice : m_Voices)
+            fSample += voice.next(fPitch, fIndex);
+        if (m_bFiltered)
+            fSample = m_Filter.process(fSample);
+        if (m_In.highpass > 0)
+            fSample = m_Highpass.process(fSample);
+        return fSample * m_fAmp * Envelope(m_In, t, m_fHeld);
+    }
+
+private:
+    void updateFilter(double t)
+    {
+        float fSweep = m_In.envCutoff * static_cast<float>(std::exp(-3.0 * t / m_In.cutoffDecay));
+        if (m_In.bandpass > 0)
+            m_Filter.setBandpass(std::fmax(m_In.bandpass + fSweep, 40.0f), m_In.q);
+        else
+            m_Filter.setLowpass(std::fmax(m_In.cutoff + fSweep, 40.0f), m_In.q);
+    }
+
+    const Instrument& m_In;
+    double m_fHeld;
+    std::vector<CVoice> m_Voices;
+    CNoise m_Breath;
+    CBiquad m_Filter, m_Highpass;
+    bool m_bFiltered;
+    float m_fAmp;
+};
 
 }  // namespace
 
 void RenderNote(const NoteEvent& note, std::vector<float>& dry, std::vector<float>& send, size_t nWrap)
 {
     const Instrument& in = *note.pInstrument;
-    std::vector<CVoice> voices;
-    for (int v = 0; v < in.voices; ++v) {
-        float fCents = in.voices > 1 ? in.detune * (static_cast<float>(v) / (in.voices - 1) - 0.5f) : 0.0f;
-        voices.emplace_back(in, MidiToFrequency(note.midi + fCents / 100.0f),
-                            static_cast<uint32_t>(note.midi * 977 + note.start * 131071 + v * 7919 + 1));
-    }
-    CNoise breath(static_cast<uint32_t>(note.start * 65521) + 17);
-    CBiquad filter, highpass;
-    if (in.highpass > 0)
-        highpass.setHighpass(in.highpass, 0.707f);
-    const bool bFiltered = in.cutoff > 0 || in.bandpass > 0 || in.envCutoff > 0;
-    const float fAmp = DbToGain(in.gain) * note.velocity / std::sqrt(static_cast<float>(in.voices));
+    CNotePlayer player(note);
     const float fLeft = std::cos((in.pan + 1.0f) * kPi / 4.0f), fRight = std::sin((in.pan + 1.0f) * kPi / 4.0f);
     const size_t nStart = static_cast<size_t>(note.start * kRate);
     const size_t nLength = static_cast<size_t>((note.duration + in.release) * kRate);
     for (size_t i = 0; i < nLength; ++i) {
-        double t = static_cast<double>(i) / kRate;
-        if (bFiltered && i % 32 == 0)
-            UpdateFilter(in, filter, t);
-        float fSemis = in.glide * static_cast<float>(1.0 - std::exp(-3.0 * t / in.glideTime)) +
-                       in.vibrato * std::sin(2.0f * kPi * in.vibratoRate * static_cast<float>(t));
-        float fPitch = std::pow(2.0f, fSemis / 12.0f);
-        float fIndex = in.fmIndex * static_cast<float>(std::exp(-3.0 * t / in.fmDecay));
-        float fSample = 0.0f;
-        for (CVoice& voice : voices)
-            fSample += voice.next(fPitch, fIndex);
-        fSample += in.noise * breath.next();
-        if (bFiltered)
-            fSample = filter.process(fSample);
-        if (in.highpass > 0)
-            fSample = highpass.process(fSample);
-        fSample *= fAmp * Envelope(in, t, note.duration);
-        size_t n = nStart + i;
-        if (nWrap)
-            n %= nWrap;
+        size_t n = nWrap ? (nStart + i) % nWrap : nStart + i;
         if (n >= send.size())
             break;
+        float fSample = player.next(i);
         dry[2 * n] += fSample * fLeft;
         dry[2 * n + 1] += fSample * fRight;
         send[n] += fSample * in.send;
