@@ -9,20 +9,24 @@ namespace {
 
 // Index i of the pair with time(i) <= t < time(i + 1) and the blend factor
 // within it. Before the first key and at or after the last one no pair
-// brackets t, and the nearest key is held (factor 0 on that key).
+// brackets t, and the nearest key is held (factor 0 on that key). Keys out
+// of order (a damaged file) still never index past the array.
 template <class Key>
 size_t FindPair(const std::vector<Key>& keys, float fTime, float& fFactor)
 {
     fFactor = 0.0f;
-    if (keys.size() < 2 || fTime < keys.front().fTime)
+    if (keys.size() < 2 || !(fTime >= keys.front().fTime))
         return 0;
     if (fTime >= keys.back().fTime)
         return keys.size() - 1;
     const auto it = std::upper_bound(keys.begin(), keys.end(), fTime,
                                      [](float t, const Key& key) { return t < key.fTime; });
+    if (it == keys.begin() || it == keys.end())
+        return it == keys.begin() ? 0 : keys.size() - 1;
     const size_t i = size_t(it - keys.begin()) - 1;
     const float fSpan = keys[i + 1].fTime - keys[i].fTime;
-    fFactor = fSpan > 0.0f ? (fTime - keys[i].fTime) / fSpan : 0.0f;
+    if (fSpan > 0.0f)
+        fFactor = std::min(std::max((fTime - keys[i].fTime) / fSpan, 0.0f), 1.0f);
     return i;
 }
 

@@ -20,10 +20,7 @@ CNode* CLight::Clone() const
     CLight* pClone = new CLight(m_strName, m_mLocal);
     pClone->SetColor(m_afColor[0], m_afColor[1], m_afColor[2]);
     pClone->m_bOn = m_bOn;
-    pClone->m_nType = m_nType;
-    pClone->m_fTargetDistance = m_fTargetDistance;
-    pClone->m_fHotspot = m_fHotspot;
-    pClone->m_fFalloff = m_fFalloff;
+    pClone->SetShape(m_nType, m_fTargetDistance, m_fHotspot, m_fFalloff);
     CopyInto(*pClone);
     return pClone;
 }
@@ -33,6 +30,14 @@ void CLight::SetColor(float fRed, float fGreen, float fBlue)
     m_afColor[0] = fRed;
     m_afColor[1] = fGreen;
     m_afColor[2] = fBlue;
+}
+
+void CLight::SetShape(int nType, float fTargetDistance, float fHotspot, float fFalloff)
+{
+    m_nType = nType;
+    m_fTargetDistance = fTargetDistance;
+    m_fHotspot = fHotspot;
+    m_fFalloff = fFalloff;
 }
 
 }  // namespace Vantile

@@ -38,6 +38,16 @@ int CMeshNode::Enqueue()
     return nQueued;
 }
 
+void CMeshNode::Animate()
+{
+    CNode::Animate();
+    const float fSeconds = FrameSeconds();
+    for (SMaterial& material : m_Materials) {
+        for (TextureRef& texture : material.aTextures)
+            texture.Advance(fSeconds);
+    }
+}
+
 CNode* CMeshNode::Clone() const
 {
     CMeshNode* pClone = new CMeshNode(m_strName, m_mLocal, m_pMesh);

@@ -18,6 +18,8 @@ public:
     const SMaterial* GetMaterial(size_t nIndex) const override;
     // Queues one item per material that has an effect, in material order.
     int Enqueue() override;
+    // Also moves every material's texture clocks on by the frame time.
+    void Animate() override;
     CNode* Clone() const override;
     virtual bool IsVisible() const { return true; }
 
