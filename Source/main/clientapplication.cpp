@@ -1,5 +1,7 @@
 #include "main/clientapplication.h"
 
+#include "Business/profilesstore.h"
+#include "Core/vantile_eventmanager.h"
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Core/vantile_root.h"
@@ -12,6 +14,7 @@ namespace Vantile {
 CClientApplication::CClientApplication(HINSTANCE hInstance) : CApplication(hInstance)
 {
     CRoot::Instance().addFrameHandler(this);
+    CRoot::Instance().addFrameHandler(&CEventManager::Instance());
     m_pInputHandler = this;
     const int nMode = CD3D9RenderSystem::Instance().FindVideoMode(800, 600, 32);
     if (nMode < 0)
@@ -20,6 +23,11 @@ CClientApplication::CClientApplication(HINSTANCE hInstance) : CApplication(hInst
                                      "height[%d] colordepth[%d]",
                                      800, 600, 32),
                         "CClientApplication::Initialize()", __FILE__, __LINE__);
+    // Only the screen mode is needed this early; the game loads the store
+    // again for itself.
+    CProfilesStore settings;
+    settings.load();
+    m_bFullscreen = settings.getFullscreen();
     m_nVideoMode = nMode;
     m_hIcon = LoadIconA(hInstance, IDI_APPLICATION);
 }
