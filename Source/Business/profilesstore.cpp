@@ -83,6 +83,10 @@ CProfilesStore::ReadResult CProfilesStore::readDocument(TiXmlDocument& doc) cons
     CLog::Instance().Write(Vantile::LOG_ERROR,
         FormatString("[%s] is damaged (%s); kept as [%s]", filePath().c_str(),
                      doc.Error() ? doc.ErrorDesc() : "no root or profiles", strAside.c_str()));
+    // A damaged file we could not move must not be saved over, nor copied
+    // over the good backup by the next save's backup step.
+    if (strAside.empty())
+        return ReadResult::Unreadable;
     doc.Clear();
     return readBackup(doc) ? ReadResult::Restored : ReadResult::Damaged;
 }

@@ -6,6 +6,8 @@
 #include "Game/Sound/audiodevice.h"
 #include "Resources/vantile_resource.h"
 
+// Never destroyed: the root keeps calling its frame handlers to the end,
+// and closing the device during static destruction races OpenAL's own.
 CSoundManager& CSoundManager::instance()
 {
     static CSoundManager* s_pManager = nullptr;

@@ -283,6 +283,20 @@ TEST_F(ProfilesStoreTest, GainsFollowTheDefaultsButNotALoadedFile)
     EXPECT_NE(std::string::npos, ReadBytes(path()).find("volume=\"50\" music=\"25\""));
 }
 
+TEST_F(ProfilesStoreTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten)
+{
+    // A folder in the file's place reads as an I/O error, as a file locked
+    // by a backup tool would.
+    std::filesystem::create_directory(path());
+    m_folder.write("profiles.xml/keep", "x");
+    CProfilesStore& store = load();
+    EXPECT_EQ(0u, store.profiles()->size());
+    EXPECT_EQ(25, store.getMusic());
+    EXPECT_FALSE(store.save());
+    EXPECT_TRUE(std::filesystem::is_directory(path()));
+    EXPECT_FALSE(Exists(path() + ".bad"));
+}
+
 TEST_F(ProfilesStoreTest, AFailedSaveIsReportedAndChangesNothing)
 {
     CProfilesStore store(m_folder.path() + "/missing-folder", m_folder.path());
