@@ -45,7 +45,7 @@ bool IsIflName(const std::string& strName)
 IflList ParseIfl(const char* pText, size_t nLength)
 {
     // The bytes come straight from a file mapping with no terminating NUL.
-    const std::string strText(pText, nLength);
+    const std::string strText = nLength ? std::string(pText, nLength) : std::string();
     IflList list;
     size_t nPos = 0;
     while (nPos < strText.size() && IsSpace(strText[nPos]))
