@@ -42,7 +42,7 @@ void LogBadArchive(const std::string& strPath, const char* pszFault)
     VANTILE_EXCEPT(0, FormatString("Archive entry [%s] is damaged: %s", entry.szName, pszFault), "CVFS::GetFile");
 }
 
-// Decodes a table and checks it describes whole entries with
+// Reads a decoded table and checks that it describes whole entries with
 // NUL-terminated names.
 bool ParseTable(const uint8_t* pbyTable, uint32_t nTableSize, std::vector<FatEntry>& fat)
 {
