@@ -5,6 +5,7 @@
 
 #include "Core/vantile_log.h"
 #include "Effects/vantile_effect.h"
+#include "Effects/vantile_fxeffectd3d8.h"
 #include "Scene/vantile_camera.h"
 #include "Scene/vantile_light.h"
 
@@ -16,7 +17,7 @@ CRenderQueue* g_pCurrentQueue = nullptr;
 
 }  // namespace
 
-CRenderQueue::CRenderQueue()
+CRenderQueue::CRenderQueue() : m_EffectLoader(&CFxEffectD3D8::CreateFromFile)
 {
     AddContainer("nosort", 400, new CNoSortingContainer());
     AddContainer("descsort", 300, new CDescDepthSortingContainer());

@@ -31,7 +31,8 @@ public:
 
 class CRenderQueue : public IRenderQueue {
 public:
-    // Builds an effect from its file; null when it cannot be built.
+    // Builds an effect from its file; null when it cannot be built. Effect
+    // files of our language by default.
     typedef std::function<CFxEffect*(const std::string&)> EffectLoader;
 
     class CNoSortingContainer;
