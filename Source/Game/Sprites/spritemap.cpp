@@ -8,9 +8,8 @@
 
 namespace {
 
-// Reads the file the way stream extraction would: white space between
-// tokens is skipped, a label is a single character, and a number ends where
-// its digits end.
+// White space between tokens is skipped; a label is a single character and
+// may stand right before its number ("c16"); a number is a whole token.
 class CMapCursor {
 public:
     CMapCursor(const char* pText, size_t nLength) : m_strText(pText, nLength) {}
@@ -62,7 +61,8 @@ private:
     {
         // The terminating zero of the copy stops strtol and strtod at the
         // end of the file's bytes, and an embedded zero stops them early.
-        if (pEnd == pStart)
+        // A number must fill its whole token: "4.5" is no frame height.
+        if (pEnd == pStart || (*pEnd != '\0' && !isspace(static_cast<unsigned char>(*pEnd))))
             return false;
         m_nPos += size_t(pEnd - pStart);
         return true;
