@@ -1,0 +1,34 @@
+// quellon-artgen GROUP SOURCE_DIR OUT_DIR: draws one group of the game's
+// pictures (items, sprites or fields) from the text sources in SOURCE_DIR.
+// quellon-artgen preview SOURCE_DIR FILE.png: every item layer, enlarged.
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+#include "art_generate.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        fprintf(stderr, "usage: quellon-artgen items|sprites|fields SOURCE_DIR OUT_DIR\n"
+                        "       quellon-artgen preview SOURCE_DIR FILE.png\n");
+        return 1;
+    }
+    try {
+        const std::string strGroup = argv[1];
+        std::vector<std::string> written;
+        if (strGroup == "items")
+            written = Art::GenerateItems(argv[2], argv[3]);
+        else if (strGroup == "sprites")
+            written = Art::GenerateSprites(argv[2], argv[3]);
+        else if (strGroup == "preview")
+            Art::WritePreview(argv[2], argv[3]);
+        else
+            throw std::runtime_error("unknown group \"" + strGroup + "\"");
+        printf("quellon-artgen: %s: %zu files\n", strGroup.c_str(), written.size());
+    } catch (const std::exception& e) {
+        fprintf(stderr, "quellon-artgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
