@@ -5,6 +5,7 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
+#include "Game/Items/itempath.h"
 #include "Game/Items/layervisual.h"
 
 using Vantile::FormatString;
@@ -32,6 +33,12 @@ std::string typeCode(int nItemType)
 bool isAtlasTexture(const std::string& strTexture)
 {
     return strTexture.size() >= 4 && strcasecmp(strTexture.c_str() + strTexture.size() - 4, ".map") == 0;
+}
+
+IItemPathSource* CAnimationManager::pathSource() const
+{
+    static CItemPathSource gamePaths;
+    return m_pPathSource ? m_pPathSource : &gamePaths;
 }
 
 CAnimationManager& CAnimationManager::Instance()

@@ -44,7 +44,8 @@ public:
     void setVisualSource(ILayerVisualSource* pSource) { m_pVisualSource = pSource; }
     ILayerVisualSource* visualSource() const { return m_pVisualSource; }
     void setPathSource(IItemPathSource* pSource) { m_pPathSource = pSource; }
-    IItemPathSource* pathSource() const { return m_pPathSource; }
+    // The game's own paths unless a test installed others.
+    IItemPathSource* pathSource() const;
 
     // Forgets every table, as before the configuration script ran.
     void clear();

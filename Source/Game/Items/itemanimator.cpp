@@ -64,7 +64,7 @@ void CItemAnimator::startLayer(const ANIDATA& data)
 {
     removeInactive(data.strName);
     float fDuration = 0.0f;
-    std::unique_ptr<IItemPath> pPath = makePath(fDuration);
+    std::unique_ptr<CBasePath> pPath = makePath(fDuration);
     auto pLayer = std::make_unique<CAnimationLayer>(m_nItemType, data, 0.0f, fDuration);
     if (data.nRepeatCount > PHASED_REPEAT)
         pLayer->setTime(m_fClock);
@@ -74,7 +74,7 @@ void CItemAnimator::startLayer(const ANIDATA& data)
         deactivate(data.strName.substr(nColon + 1));
 }
 
-std::unique_ptr<IItemPath> CItemAnimator::makePath(float& fDuration) const
+std::unique_ptr<CBasePath> CItemAnimator::makePath(float& fDuration) const
 {
     EItemMotion motion;
     switch (m_nState) {

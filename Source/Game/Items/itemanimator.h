@@ -34,7 +34,7 @@ public:
 
 private:
     struct LayerEntry {
-        std::unique_ptr<IItemPath> pPath;
+        std::unique_ptr<CBasePath> pPath;
         std::unique_ptr<CAnimationLayer> pLayer;
         bool bActive;
     };
@@ -42,7 +42,7 @@ private:
     void applyState(int nState, const D3DXVECTOR3& vFrom, const D3DXVECTOR3& vTo);
     void startLayers();
     void startLayer(const ANIDATA& data);
-    std::unique_ptr<IItemPath> makePath(float& fDuration) const;
+    std::unique_ptr<CBasePath> makePath(float& fDuration) const;
     void removeInactive(const std::string& strName);
     void deactivate(const std::string& strName);
     bool deleteLayerPastNormalLook() const;

@@ -39,7 +39,7 @@ std::vector<std::string> CItemAnimator::advanceLayers(float fDt, const D3DXVECTO
         const std::string& strName = entry.pLayer->data().strName;
         bool bPathEnded = false;
         if (entry.pPath)
-            bPathEnded = !entry.pPath->update(fDt, m_fSpeed, vCell) && strName != "trunk_fall";
+            bPathEnded = !entry.pPath->update(&fDt, &m_fSpeed, &vCell) && strName != "trunk_fall";
         if (bPathEnded || !entry.pLayer->isPlaying()) {
             ended.push_back(strName);
             entry.bActive = false;

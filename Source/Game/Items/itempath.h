@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "d3d/d3dx8.h"
+#include "Game/Paths/basepath.h"
 
 enum class EItemMotion {
     eStraight,  // moving, game over
@@ -12,19 +12,16 @@ enum class EItemMotion {
     eFalling,   // fall with a bounce: falling, trunk fall
 };
 
-class IItemPath {
-public:
-    virtual ~IItemPath() = default;
-    // dt in milliseconds, speed in units per second, base the cell's
-    // position; true while the path is still running after this step.
-    virtual bool update(float fDt, float fSpeed, const D3DXVECTOR3& vBase) = 0;
-    virtual bool isFinished() const = 0;
-    virtual D3DXVECTOR3 getPosition() const = 0;
-};
-
 class IItemPathSource {
 public:
     virtual ~IItemPathSource() = default;
-    virtual std::unique_ptr<IItemPath> create(EItemMotion motion, const D3DXVECTOR3& vFrom,
+    virtual std::unique_ptr<CBasePath> create(EItemMotion motion, const D3DXVECTOR3& vFrom,
                                               const D3DXVECTOR3& vTo) = 0;
+};
+
+// The game's own paths for each motion.
+class CItemPathSource : public IItemPathSource {
+public:
+    std::unique_ptr<CBasePath> create(EItemMotion motion, const D3DXVECTOR3& vFrom,
+                                      const D3DXVECTOR3& vTo) override;
 };

@@ -67,11 +67,12 @@ public:
     std::vector<FakeDraw> m_Draws;
 };
 
-class CFakePath : public IItemPath {
+class CFakePath : public CBasePath {
 public:
     CFakePath(const D3DXVECTOR3& vFrom, const D3DXVECTOR3& vTo) : m_vCurrent(vFrom), m_vTo(vTo) {}
-    bool update(float fDt, float fSpeed, const D3DXVECTOR3&) override
+    bool update(const float* pDt, const float* pSpeed, const D3DXVECTOR3*) override
     {
+        const float fDt = *pDt, fSpeed = *pSpeed;
         const D3DXVECTOR3 v = m_vTo - m_vCurrent;
         const float fLeft = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
         const float fStep = fDt / 1000.0f * fSpeed;
@@ -88,7 +89,7 @@ private:
 
 class CFakePathSource : public IItemPathSource {
 public:
-    std::unique_ptr<IItemPath> create(EItemMotion motion, const D3DXVECTOR3& vFrom, const D3DXVECTOR3& vTo) override
+    std::unique_ptr<CBasePath> create(EItemMotion motion, const D3DXVECTOR3& vFrom, const D3DXVECTOR3& vTo) override
     {
         m_Motions.push_back(motion);
         return std::make_unique<CFakePath>(vFrom, vTo);
