@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz targets into the folder given:
-// archive/, ifl/, image/ and level/. Seeds cover the good paths and the damaged
-// shapes the readers must refuse, so fuzzing starts next to both.
+// archive/, ifl/, image/, level/ and spritemap/. Seeds cover the good paths
+// and the damaged shapes the readers must refuse, so fuzzing starts next to
+// both.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -124,6 +125,16 @@ void WriteLevelSeeds()
 
 }  // namespace
 
+void WriteSpriteMapSeeds()
+{
+    WriteSeed("spritemap", "strip.map", "c 4 t strip.png f 8 s 16 16 0 0 0.25 1 0.25 0 0.5 1 0.5 0 0.75 1 0.75 0 1 1");
+    WriteSeed("spritemap", "packed.map", "c2\ntitems.dds\r\nf12.5 s64 32\t0 .1 .5 .9 .5 0 1 1");
+    WriteSeed("spritemap", "short.map", "c 3 t a.png f 10 s 4 4 0 0 1 1");
+    WriteSeed("spritemap", "zero_rate.map", "c 1 t a.png f 0 s 4 4 0 0 1 1");
+    WriteSeed("spritemap", "zero_size.map", "c 1 t a.png f 10 s 0 4 0 0 1 1");
+    WriteSeed("spritemap", "huge_count.map", "c 2147483647 t a.png f 10 s 4 4 0 0 1 1");
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -136,5 +147,6 @@ int main(int argc, char** argv)
     WriteIflSeeds();
     WriteImageSeeds();
     WriteLevelSeeds();
+    WriteSpriteMapSeeds();
     return 0;
 }

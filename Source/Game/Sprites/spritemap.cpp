@@ -129,6 +129,8 @@ bool ParseSpriteMap(const char* pText, size_t nLength, SSpriteMap& map, std::str
         rect.fU1 = float(dRight);
         rect.fV0 = float(dTop);
         rect.fV1 = float(dBottom);
+        if (!std::isfinite(rect.fU0 + rect.fU1 + rect.fV0 + rect.fV1))
+            return Fail(strError, "frame coordinates out of range");
         map.frames.push_back(rect);
     }
     return true;

@@ -75,6 +75,7 @@ TEST(SpriteMapTest, MalformedFilesAreRefusedWithTheReason)
         {"c 2 t a.png f 10 s 4 4 0 0 1 1", "fewer frames than the count"},
         {"c 1 t a.png f 10 s 4 4 0 0 1", "fewer frames than the count"},
         {"c 1 t a.png f 10 s 4 4 0 0 inf 1", "fewer frames than the count"},
+        {"c 1 t a.png f 10 s 4 4 0 0 1e39 1", "frame coordinates out of range"},
         {"c 2000000000 t a.png f 10 s 4 4 0 0 1 1", "fewer frames than the count"},
     };
     for (const auto& test : cases) {
