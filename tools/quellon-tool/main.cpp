@@ -1,4 +1,5 @@
 // quellon-tool: build-time and diagnostic commands over the game's data.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -19,11 +20,19 @@ struct ToolCommand {
 const ToolCommand kCommands[] = {QUELLON_TOOL_COMMANDS(QUELLON_TOOL_ENTRY)};
 #undef QUELLON_TOOL_ENTRY
 
+// Identifiers cannot hold "-", so the table spells it "_".
+std::string CommandName(const ToolCommand& command)
+{
+    std::string strName = command.pszName;
+    std::replace(strName.begin(), strName.end(), '_', '-');
+    return strName;
+}
+
 int PrintUsage()
 {
     printf("usage: quellon-tool COMMAND ARGS...\n\n");
     for (const ToolCommand& command : kCommands)
-        printf("  %-5s %-9s %s\n", command.pszName, command.pszSynopsis, command.pszSummary);
+        printf("  %-12s %-9s %s\n", CommandName(command).c_str(), command.pszSynopsis, command.pszSummary);
     printf("\nErrors exit with status 1 and one line on stderr.\n");
     return 0;
 }
@@ -31,7 +40,7 @@ int PrintUsage()
 const ToolCommand* FindCommand(const char* pszName)
 {
     for (const ToolCommand& command : kCommands)
-        if (strcmp(command.pszName, pszName) == 0)
+        if (CommandName(command) == pszName)
             return &command;
     return nullptr;
 }
@@ -63,11 +72,11 @@ int main(int argc, char** argv)
         return ToolFail(argv[1], "unknown command; 'quellon-tool help' lists them");
     const ToolArgs args(argv + 2, argv + argc);
     if (args.size() != pCommand->nArgs)
-        return ToolFail(pCommand->pszName, std::string("usage: quellon-tool ") + pCommand->pszName + " " +
-                                               pCommand->pszSynopsis);
+        return ToolFail(CommandName(*pCommand), "usage: quellon-tool " + CommandName(*pCommand) + " " +
+                                                    pCommand->pszSynopsis);
     try {
         return pCommand->pRun(args);
     } catch (const Vantile::Exception& e) {
-        return ToolFail(pCommand->pszName, e.getDetails());
+        return ToolFail(CommandName(*pCommand), e.getDetails());
     }
 }

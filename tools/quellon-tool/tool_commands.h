@@ -1,6 +1,7 @@
 // The subcommands of quellon-tool. A new subcommand is one file,
 // tool_NAME.cpp defining ToolRun_NAME, and one line in this list: name,
-// number of arguments, argument synopsis, one-line summary.
+// number of arguments, argument synopsis, one-line summary. A "_" in a
+// name is typed as "-" on the command line.
 #pragma once
 
 #include <string>
@@ -10,7 +11,8 @@
     X(pack, 1, "DIR", "write the archive DIR.dat from every file under DIR")              \
     X(list, 1, "DIR", "list the names the game sees for the data folder DIR")             \
     X(cat, 2, "DIR NAME", "write the bytes of NAME, found as the game finds it, to stdout") \
-    X(level, 1, "FILE", "print a level file as the game loads it, before the board fills it")
+    X(level, 1, "FILE", "print a level file as the game loads it, before the board fills it") \
+    X(check_levels, 1, "DIR", "check every level of the data folder DIR and the item data it uses")
 
 using ToolArgs = std::vector<std::string>;
 
