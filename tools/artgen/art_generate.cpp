@@ -1,6 +1,7 @@
 #include "art_generate.h"
 
 #include "art_canvas.h"
+#include "art_fields.h"
 #include "art_items.h"
 #include "art_sprites.h"
 #include "art_tables.h"
@@ -19,6 +20,11 @@ std::vector<std::string> GenerateSprites(const std::string& strSourceDir, const 
     context.palette = ReadPalette(strSourceDir + "/palette.txt");
     context.kinds = ReadKinds(strSourceDir + "/kinds.txt");
     return WriteSprites(ReadSprites(strSourceDir + "/sprites.txt"), context, strOutDir);
+}
+
+std::vector<std::string> GenerateFields(const std::string& strSourceDir, const std::string& strOutDir)
+{
+    return WriteFields(ReadFields(strSourceDir + "/fields.txt"), ReadPalette(strSourceDir + "/palette.txt"), strOutDir);
 }
 
 void WritePreview(const std::string& strSourceDir, const std::string& strPngPath)

@@ -21,6 +21,8 @@ int main(int argc, char** argv)
             written = Art::GenerateItems(argv[2], argv[3]);
         else if (strGroup == "sprites")
             written = Art::GenerateSprites(argv[2], argv[3]);
+        else if (strGroup == "fields")
+            written = Art::GenerateFields(argv[2], argv[3]);
         else if (strGroup == "preview")
             Art::WritePreview(argv[2], argv[3]);
         else
