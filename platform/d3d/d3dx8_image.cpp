@@ -22,6 +22,11 @@ namespace d3dx8 {
 
 namespace {
 
+// No picture of the game comes near this; a header that claims more is a
+// damaged file, and decoding it anyway would spend seconds and a gigabyte
+// filling pixels from nothing.
+const int MAX_IMAGE_SIDE = 4096;
+
 D3DXIMAGE_FILEFORMAT FileFormatOf(const BYTE* p, UINT size)
 {
     if (size >= 8 && std::memcmp(p, "\x89PNG", 4) == 0)
@@ -44,7 +49,7 @@ HRESULT ReadImageInfo(const void* data, UINT size, D3DXIMAGE_INFO* info)
     const BYTE* bytes = static_cast<const BYTE*>(data);
     int width = 0, height = 0, components = 0;
     if (!stbi_info_from_memory(bytes, (int)size, &width, &height, &components) || width <= 0 ||
-        height <= 0)
+        height <= 0 || width > MAX_IMAGE_SIDE || height > MAX_IMAGE_SIDE)
         return D3DXERR_INVALIDDATA;
     bool alpha = components == 2 || components == 4;
     *info = D3DXIMAGE_INFO{(UINT)width, (UINT)height, 1, 1,

@@ -179,8 +179,16 @@ TEST_F(ImageTest, DamagedFilesAreRefused)
     std::vector<BYTE> damagedPng(png.begin(), png.begin() + 40);
     std::string text = "this is not an image at all, only some text";
     std::vector<BYTE> noise(text.begin(), text.end());
+    // Tiny files whose headers claim millions of pixels: refused at once
+    // rather than decoded for seconds into a gigabyte of nothing.
+    std::vector<BYTE> hugeBmp;
+    ASSERT_TRUE(stbi_write_bmp_to_func(WriteCallback, &hugeBmp, 2, 2, 4, kPixels));
+    hugeBmp[18] = 0x08, hugeBmp[19] = 0x00, hugeBmp[20] = 0x3d, hugeBmp[21] = 0x00;
+    const std::vector<BYTE> hugeTga = {0x00, 0x00, 0x0a, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x60,
+                                       0xc0, 0x80, 0x00, 0x30, 0xb3, 0x20, 0x08, 0x83, 0x00, 0x00,
+                                       0xff, 0x00, 0x83, 0x00, 0x0a, 0x00, 0x00, 0x00};
     const std::vector<BYTE>* files[] = {&truncatedDds, &hugeDds, &unknownFourCC, &damagedPng,
-                                        &noise};
+                                        &noise,        &hugeBmp, &hugeTga};
     for (const std::vector<BYTE>* file : files) {
         IDirect3DTexture8* texture = reinterpret_cast<IDirect3DTexture8*>(1);
         HRESULT hr = D3DXCreateTextureFromFileInMemoryEx(
