@@ -36,6 +36,11 @@ technique Sprite {
                 vec4 texel = u_TextureBound0 != 0 ? texture(u_Texture0, v_TexCoord) : vec4(1.0);
                 o_Color = texel * v_Diffuse;
                 o_Color.a *= u_TextureFactor.a;
+                // The screen quad shows an X8R8G8B8 frame: its fourth byte
+                // is whatever blending into the frame left there, not an
+                // alpha, so the frame is drawn opaque.
+                if (u_PreTransformed != 0)
+                    o_Color.a = 1.0;
             }
         }
     }
