@@ -18,12 +18,12 @@ function(quellon_add_tests name)
     return()
   endif()
   add_executable(${name} ${srcs})
-  target_link_libraries(${name} PRIVATE ${QT_LIBS} quellon_testsupport GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${QT_LIBS} quellon_testsupport GTest::gtest)
   include(GoogleTest)
+  # The environment comes from the programs' own main (tests/support), so a
+  # test run by hand behaves as under CTest.
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT
-      "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ALSOFT_DRIVERS=null;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home;QUELLON_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data"
-      TIMEOUT 120)
+    PROPERTIES TIMEOUT 120)
 endfunction()
