@@ -65,7 +65,7 @@ void PaintSeabed(CCanvas& canvas, const Palette& palette, const SScene& scene, u
             const double rock = FractalNoise(x / 90.0, y / 90.0, nSeed + 7, 4);
             if (rock < scene.fRock)
                 c = Mix(Get(palette, "rock"), Get(palette, "rock_dark"), std::min(1.0, (scene.fRock - rock) * 6 + n * 0.4));
-            c = Mix(c, water, 0.25 + scene.fDepth * 0.5);
+            c = Mix(c, water, 0.1 + scene.fDepth * 0.55);
             const double light = Caustic(x / 38.0, y / 38.0, fPhase) * scene.fCaustic;
             const double fVignette = 1 - 0.25 * (std::pow((x - 220) / 330.0, 2) + std::pow((y - 220) / 330.0, 2));
             c = Mix(c, Get(palette, "light"), light * 0.6);

@@ -13,6 +13,7 @@
     X(cat, 2, "DIR NAME", "write the bytes of NAME, found as the game finds it, to stdout") \
     X(level, 1, "FILE", "print a level file as the game loads it, before the board fills it") \
     X(check_levels, 1, "DIR", "check every level of the data folder DIR and the item data it uses") \
+    X(contact_sheet, 2, "--out FILE.png", "draw every item layer, animation and some fields into one picture") \
     X(sprites, 2, "--out FILE.png", "draw the sprite test sheet offscreen: anchors, atlas frames, fading, tint")
 
 using ToolArgs = std::vector<std::string>;
