@@ -1,0 +1,51 @@
+// Times the board art build from scratch: every group of quellon-artgen
+// drawn into an empty temporary folder, as a clean CI build does.
+// usage: bench_content_build [ART_SOURCE_DIR]  (default: the source tree's
+// content/art, found from the build folder beside this program)
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+std::string ExecutableFolder()
+{
+    char szPath[4096];
+    const ssize_t nLength = readlink("/proc/self/exe", szPath, sizeof szPath - 1);
+    const std::string strPath(szPath, nLength > 0 ? size_t(nLength) : 0);
+    return strPath.substr(0, strPath.rfind('/'));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string strBin = ExecutableFolder();
+    const std::string strSource = argc > 1 ? argv[1] : strBin + "/../../content/art";
+    char szTemp[] = "/tmp/quellon-art-XXXXXX";
+    if (!mkdtemp(szTemp)) {
+        fprintf(stderr, "bench_content_build: cannot make a temporary folder\n");
+        return 1;
+    }
+    double fTotal = 0;
+    for (const char* pszGroup : {"items", "sprites", "fields"}) {
+        const std::string strCommand =
+            "'" + strBin + "/quellon-artgen' " + pszGroup + " '" + strSource + "' '" + szTemp + "' > /dev/null";
+        const auto start = std::chrono::steady_clock::now();
+        const int nStatus = system(strCommand.c_str());
+        const double fSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (nStatus != 0) {
+            fprintf(stderr, "bench_content_build: %s failed\n", strCommand.c_str());
+            return 1;
+        }
+        printf("art %-8s %7.2f s\n", pszGroup, fSeconds);
+        fTotal += fSeconds;
+    }
+    printf("art total    %7.2f s\n", fTotal);
+    std::filesystem::remove_all(szTemp);
+    return 0;
+}
