@@ -13,7 +13,7 @@ class CAnimationLayer;
 class CGameCell;
 class ILayerVisual;
 
-class CGameItem : public IAnimationCallback {
+class CGameItem final : public IAnimationCallback {
 public:
     explicit CGameItem(int nType);
     ~CGameItem();
