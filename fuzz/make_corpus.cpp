@@ -1,13 +1,14 @@
 // Writes the seed corpora of the fuzz targets into the folder given:
-// archive/, ifl/, image/, level/ and spritemap/. Seeds cover the good paths
-// and the damaged shapes the readers must refuse, so fuzzing starts next to
-// both.
+// archive/, ifl/, image/, level/, spritemap/, object/, effect/ and scene/.
+// Seeds cover the good paths and the damaged shapes the readers must
+// refuse, so fuzzing starts next to both.
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "Objects/vantile_objectformat.h"
 #include "Vfs/vantile_vfswriter.h"
 #include "support/archive_builder.h"
 #include "support/image_builder.h"
@@ -135,6 +136,70 @@ void WriteSpriteMapSeeds()
     WriteSeed("spritemap", "huge_count.map", "c 2147483647 t a.png f 10 s 4 4 0 0 1 1");
 }
 
+void WriteObjectSeeds()
+{
+    using namespace Vantile;
+    SObjectFile file;
+    file.strHeader = "seed";
+    SMaterialDef material;
+    material.nId = 1;
+    material.strEffect = "mesh_rigid.fx";
+    material.astrTextures[0] = "fish.png";
+    file.Materials.push_back(material);
+    D3DXMatrixIdentity(&file.Root.mLocal);
+    file.Root.strName = "root";
+    SNodeRecord mesh;
+    mesh.strName = "Body";
+    D3DXMatrixIdentity(&mesh.mLocal);
+    mesh.nType = OBJECT_NODE_SKIN_INFLUENCES;
+    mesh.dwFVF = D3DFVF_XYZ;
+    mesh.Vertices.assign(36, 0);
+    mesh.Indices = {0, 1, 2};
+    mesh.Subsets = {{1, 0, 1}, {7, 0, 9}};
+    mesh.Bones.push_back({"root", {{0, 1}}, file.Root.mLocal});
+    SNodeRecord spline;
+    spline.strName = "path_00";
+    D3DXMatrixIdentity(&spline.mLocal);
+    spline.nType = OBJECT_NODE_SPLINE;
+    spline.Points = {{0, 0, 0}, {1, 2, 3}};
+    file.Root.Children = {mesh, spline};
+    file.AnimationSet.strName = "swim";
+    file.AnimationSet.Animations.push_back({"Body", {{0, {0, 0, 0}}, {1, {1, 0, 0}}}, {{0, {0, 0, 0, 1}}}, {}});
+    const std::string strBytes = WriteObjectFile(file);
+    WriteSeed("object", "fish.object", strBytes);
+    WriteSeed("object", "cut.object", strBytes.substr(0, strBytes.size() / 2));
+    file.Root.Children[0].bWideIndices = true;
+    WriteSeed("object", "wide.object", WriteObjectFile(file));
+    file.Root.Children[0].dwFVF = 0x3;
+    WriteSeed("object", "bad_format.object", WriteObjectFile(file));
+}
+
+void WriteEffectSeeds()
+{
+    const std::string strPass =
+        "ZEnable = false; SrcBlend = SrcAlpha; sampler 0 MinFilter = Linear; texture 0 = vantile_texchannel0;\n"
+        "vertex { void main() { gl_Position = d3d_TransformPosition(a_Position); } }\n"
+        "fragment { void main() { /* } */ o_Color = u_TextureFactor; } }\n";
+    WriteSeed("effect", "full.fx", "// seed\nstring ContainerName = \"descsort\";\nint ContainerPriority = 2;\nmatrix world;\n"
+                                   "texture vantile_texchannel0;\ntechnique T { pass P {\n" + strPass + "} }\n");
+    WriteSeed("effect", "fixed.fx", "technique Fixed { pass P { Lighting = false; } pass Q { CullMode = None; } }");
+    WriteSeed("effect", "open.fx", "technique T { pass P { vertex { void main() {");
+    WriteSeed("effect", "bad_value.fx", "float f = 1.5x; technique T { pass P { ZEnable = 0x100000000; } }");
+}
+
+void WriteSceneSeeds()
+{
+    const std::string strMatrix = "_11=\"1\" _22=\"1\" _33=\"1\" _44=\"1\" _41=\"-2.5\"";
+    WriteSeed("scene", "scene.xml",
+              "<scene><node name=\"top\" " + strMatrix + " cameras=\"Camera01,,b\">"
+              "<node name=\"Camera01\" _43=\"-10\"><light color_r=\"1\"/><camera/></node>"
+              "<node name=\"Bubbles\"><emitter TTL=\"4\" GenSpeed=\"2\" Phase=\"0.5\" Objects=\"a.object,b.object\"/></node>"
+              "<node name=\"Lamp\"><light type=\"2\" tdist=\"x\"/></node></node></scene>");
+    WriteSeed("scene", "mesh.xml", "<scene><node name=\"top\"><mesh name=\"missing.object\"/></node></scene>");
+    WriteSeed("scene", "text_first.xml", "<scene>text<node/></scene>");
+    WriteSeed("scene", "cut.xml", "<scene><node name=\"top\" _11=\"1");
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -148,5 +213,8 @@ int main(int argc, char** argv)
     WriteImageSeeds();
     WriteLevelSeeds();
     WriteSpriteMapSeeds();
+    WriteObjectSeeds();
+    WriteEffectSeeds();
+    WriteSceneSeeds();
     return 0;
 }
