@@ -48,13 +48,16 @@ void CBoardDriver::drainEvents()
         if (event.nCode == eEventEvaluateBoard) {
             bool bBigCombo = false;
             m_Field.processMatches(bBigCombo);
+            m_nBigCombos += bBigCombo;
         }
     }
 }
 
 bool CBoardDriver::isSettled() const
 {
-    return m_Field.isSettled() && !m_Field.isBusy() && CGameContext::Instance().eventCount() == 0;
+    // A won level keeps its trunk on the way out until the session leaves.
+    const bool bResting = m_Field.isSettled() || isWon();
+    return bResting && !m_Field.isBusy() && CGameContext::Instance().eventCount() == 0;
 }
 
 int CBoardDriver::settle(int nMaxFrames)

@@ -26,7 +26,8 @@ public:
 
     // One frame: timer, board update and drawing, then the event queue.
     void frame();
-    // Frames until the board rests, or -1 when nMaxFrames did not do.
+    // Frames until the board rests or the level is won, or -1 when
+    // nMaxFrames did not do.
     int settle(int nMaxFrames);
     bool isSettled() const;
 
@@ -38,6 +39,7 @@ public:
     int eventCount(int nCode) const;
     bool isWon() const { return eventCount(4) > 0; }
     int frames() const { return m_nFrames; }
+    int bigCombos() const { return m_nBigCombos; }
     const std::vector<std::string>& sounds() const { return m_Sounds; }
     // Forgets the counts and sounds (a new level).
     void clearRecords();
@@ -55,4 +57,5 @@ private:
     std::map<int, int> m_EventCounts;
     std::vector<std::string> m_Sounds;
     int m_nFrames = 0;
+    int m_nBigCombos = 0;
 };

@@ -91,6 +91,9 @@ bool CGameField::processMatches(bool& bBigCombo)
     if (m_pSwapFirst) {
         bFired = fireSwappedSpecials();
         if (!bFired && !pairInGroups(vertical, horizontal)) {
+            // Marks left on would make a later cascade look like the
+            // player's own match.
+            clearPlayerMarks();
             if (isSelectable(m_pSwapFirst) && isSelectable(m_pSwapSecond))
                 swap(m_pSwapFirst, m_pSwapSecond, false, SWAP_BACK_SPEED);
             m_pSwapFirst = m_pSwapSecond = nullptr;
