@@ -10,7 +10,8 @@ int main(int argc, char** argv)
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
     setenv("XDG_DATA_HOME", QUELLON_TEST_HOME, 1);
-    setenv("QUELLON_TEST_DATA", QUELLON_TEST_DATA_DIR, 0);
+    // Tests that check shipped sources against the built data find them here.
+    setenv("QUELLON_SOURCE_DIR", QUELLON_SOURCE_ROOT, 0);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -113,8 +113,8 @@ struct LayerLine {
 
 std::vector<LayerLine> ReadLayerTable()
 {
-    const char* pszData = getenv("QUELLON_TEST_DATA");
-    std::ifstream file(std::string(pszData ? pszData : "") + "/../../content/art/item_layers.txt");
+    const char* pszData = getenv("QUELLON_SOURCE_DIR");
+    std::ifstream file(std::string(pszData ? pszData : "") + "/content/art/item_layers.txt");
     std::vector<LayerLine> layers;
     std::string strLine;
     while (std::getline(file, strLine)) {

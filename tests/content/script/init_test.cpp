@@ -27,7 +27,7 @@ const std::map<std::string, int> kColours = {
 
 std::string artTable()
 {
-    std::ifstream file(std::string(getenv("QUELLON_TEST_DATA")) + "/../../content/art/item_layers.txt");
+    std::ifstream file(std::string(getenv("QUELLON_SOURCE_DIR")) + "/content/art/item_layers.txt");
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
