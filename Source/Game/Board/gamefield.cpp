@@ -151,7 +151,8 @@ void CGameField::passHeldEvents()
 
 bool CGameField::allCellsIdle() const
 {
-    return std::all_of(m_Cells.begin(), m_Cells.end(), [](const CGameCell* p) { return p->isIdle(); });
+    return std::all_of(m_Cells.begin(), m_Cells.end(),
+                       [](const CGameCell* p) { return !p->exists() || p->isIdle(); });
 }
 
 bool CGameField::isSettled() const

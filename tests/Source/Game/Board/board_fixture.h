@@ -19,6 +19,7 @@
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Items/gameitem.h"
+#include "Game/Items/itemtype.h"
 
 typedef std::vector<std::string> Layout;
 
