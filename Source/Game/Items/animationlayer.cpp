@@ -7,12 +7,12 @@
 
 namespace {
 
+// Every layer draws through a visual of its own: a sprite node shared by
+// many items is queued once and drawn at the last position it was given.
 std::shared_ptr<ILayerVisual> visualFor(const ANIDATA& data)
 {
-    if (data.pPreloaded)
-        return data.pPreloaded;
     ILayerVisualSource* pSource = CAnimationManager::Instance().visualSource();
-    return pSource ? pSource->create(data.strTexture) : nullptr;
+    return pSource ? pSource->create(data.strTexture) : data.pPreloaded;
 }
 
 uint32_t tintOf(int nItemType, int nUseColor)
