@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../Effects/effect_test_device.h"
 #include "scene_test_support.h"
 
 using namespace Vantile;
@@ -56,6 +57,24 @@ TEST(SkinNodeTest, AMissingBoneCountsAsIdentityAndAClonedSkinFindsItsBones)
     ASSERT_NE(pClonedSkin, nullptr);
     EXPECT_EQ(pClonedSkin->GetBoneNode(1), pCopy->GetChild(1)) << "bones come from the clone's own tree";
     EXPECT_TRUE(MatrixNear(pClonedSkin->GetWorldMatrix(1), Translation(0, 7, 0)));
+}
+
+TEST(SkinNodeTest, TheFogStatesOfItsDrawAreRestored)
+{
+    CEffectTestDevice device;
+    ASSERT_TRUE(device.Offscreen().IsReady());
+    IDirect3DDevice8* pDevice = device.Device();
+    CSkinNode skin("skin", IdentityMatrix(), nullptr, {});
+    pDevice->SetRenderState(D3DRS_FOGCOLOR, 0xFF336699);
+    skin.Animate();
+    pDevice->SetRenderState(D3DRS_FOGCOLOR, 0xFF000000);
+    pDevice->SetRenderState(D3DRS_FOGENABLE, FALSE);
+    skin.Render(-1);
+    DWORD dwColor = 0, dwEnable = 1;
+    pDevice->GetRenderState(D3DRS_FOGCOLOR, &dwColor);
+    pDevice->GetRenderState(D3DRS_FOGENABLE, &dwEnable);
+    EXPECT_EQ(dwColor, 0xFF000000u);
+    EXPECT_EQ(dwEnable, DWORD(FALSE));
 }
 
 }  // namespace
