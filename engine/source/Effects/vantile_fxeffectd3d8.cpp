@@ -30,10 +30,12 @@ CFxEffectD3D8::CFxEffectD3D8(const std::string& strName, const void* pData, size
     LoadEffectFromMem(pData, nSize);
 }
 
+// The render system must still exist: queues holding effects go before it.
 CFxEffectD3D8::~CFxEffectD3D8()
 {
     CD3D9RenderSystem::Instance().RemoveLostDeviceListener(this);
     ReleasePrograms();
+    m_pDevice->Release();
 }
 
 CFxEffect* CFxEffectD3D8::CreateFromFile(const std::string& strFileName)
@@ -64,6 +66,9 @@ void CFxEffectD3D8::LoadEffectFromMem(const void* pData, size_t nSize)
         VANTILE_EXCEPT(0, "Can't find valid technique in effect \"" + m_strName + "\"\n" + strLog, LOAD_FUNC);
 
     BindParameters();
+    // Programs belong to the device they were made on; the reference keeps
+    // it alive until they are released.
+    m_pDevice->AddRef();
     CD3D9RenderSystem::Instance().AddLostDeviceListener(this);
 }
 
