@@ -71,7 +71,7 @@ int main(int argc, char** argv)
     if (!pCommand)
         return ToolFail(argv[1], "unknown command; 'quellon-tool help' lists them");
     const ToolArgs args(argv + 2, argv + argc);
-    if (args.size() != pCommand->nArgs)
+    if (pCommand->nArgs != TOOL_ANY_COUNT && args.size() != pCommand->nArgs)
         return ToolFail(CommandName(*pCommand), "usage: quellon-tool " + CommandName(*pCommand) + " " +
                                                     pCommand->pszSynopsis);
     try {

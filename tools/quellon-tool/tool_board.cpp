@@ -1,0 +1,121 @@
+// board LEVEL --seed N [--moves K]: fills a level's board from a seed and
+// lets a simple bot play it in simulated 16 ms frames, printing the board
+// after the fill and after every settled move. A seed always prints the
+// same game.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Core/vantile_random.h"
+#include "Game/Board/boarddriver.h"
+#include "Game/Board/gamecell.h"
+#include "Game/Board/gamefield.h"
+#include "Game/Items/gameitem.h"
+#include "Game/Items/itemtype.h"
+#include "Game/Script/gamescript.h"
+#include "Resources/vantile_resourcemanager.h"
+#include "tool_commands.h"
+
+namespace {
+
+// A move that does not settle within this many frames is a fault.
+const int MAX_MOVE_FRAMES = 20000;
+
+struct BoardOptions {
+    std::string strLevel;
+    unsigned nSeed = 0;
+    int nMoves = 0;
+    bool bSeedGiven = false;
+};
+
+bool readNumber(const std::string& strText, long& nValue)
+{
+    char* pEnd = nullptr;
+    nValue = strtol(strText.c_str(), &pEnd, 10);
+    return !strText.empty() && *pEnd == '\0' && nValue >= 0;
+}
+
+bool parseOptions(const ToolArgs& args, BoardOptions& options)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        long nValue = 0;
+        if ((args[i] == "--seed" || args[i] == "--moves") && i + 1 < args.size() && readNumber(args[i + 1], nValue)) {
+            if (args[i] == "--seed") {
+                options.nSeed = static_cast<unsigned>(nValue);
+                options.bSeedGiven = true;
+            } else {
+                options.nMoves = static_cast<int>(nValue);
+            }
+            ++i;
+        } else if (options.strLevel.empty() && args[i].compare(0, 2, "--") != 0) {
+            options.strLevel = args[i];
+        } else {
+            return false;
+        }
+    }
+    return options.bSeedGiven && !options.strLevel.empty();
+}
+
+int cellCode(const CGameCell* pCell)
+{
+    if (!pCell->exists())
+        return 0;
+    const CGameItem* pItem = pCell->item();
+    if (!pItem)
+        return 0x80;
+    return 0x80 | (pItem->getHits() > 1 ? 0x40 : 0) | codeFromItemType(pItem->getType());
+}
+
+void printBoard(const CGameField& field)
+{
+    for (int nRow = 0; nRow < CGameField::SIZE; ++nRow) {
+        std::string strLine;
+        for (int nColumn = 0; nColumn < CGameField::SIZE; ++nColumn)
+            strLine += (nColumn ? " " : "") + codeText(cellCode(field.cell(nRow, nColumn)));
+        printf("%s\n", strLine.c_str());
+    }
+}
+
+void splitPath(const std::string& strPath, std::string& strFolder, std::string& strName)
+{
+    const size_t nSlash = strPath.find_last_of('/');
+    strFolder = nSlash == std::string::npos ? "." : ToolFolderArgument(strPath.substr(0, nSlash + 1));
+    strName = nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
+}
+
+}  // namespace
+
+int ToolRun_board(const ToolArgs& args)
+{
+    BoardOptions options;
+    if (!parseOptions(args, options))
+        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K]");
+    std::string strFolder, strName;
+    splitPath(options.strLevel, strFolder, strName);
+    Vantile::CResourceManager::Instance().Init(strFolder, false);
+    RunStartupScript("init.lua");
+    Vantile::SeedRandom(options.nSeed);
+    CGameField field;
+    field.initCells("");
+    CBoardDriver driver(field, true, options.nSeed);
+    field.Load(strName);
+    printBoard(field);
+    int nMoves = 0;
+    for (; nMoves < options.nMoves && !driver.isWon(); ++nMoves) {
+        std::pair<CGameCell*, CGameCell*> move;
+        if (!driver.chooseMove(move)) {
+            printf("shuffle\n");
+            field.shuffle();
+        } else {
+            printf("move %d: %d,%d-%d,%d\n", nMoves + 1, move.first->row(), move.first->column(), move.second->row(),
+                   move.second->column());
+            driver.playMove(move.first, move.second);
+        }
+        if (driver.settle(MAX_MOVE_FRAMES) < 0)
+            return ToolFail(options.strLevel, "the board did not settle");
+        printBoard(field);
+    }
+    printf("moves=%d cleared=%d specials=%d frames=%d\n", nMoves, driver.eventCount(11), field.specialsMade(),
+           driver.frames());
+    return fflush(stdout) == 0 ? 0 : ToolFail("stdout", "write failed");
+}
