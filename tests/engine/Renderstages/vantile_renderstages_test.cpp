@@ -9,13 +9,11 @@
 #include "../Effects/effect_test_device.h"
 #include "../Objects/object_samples.h"
 #include "../Scene/scene_test_support.h"
-#include "Effects/vantile_effect.h"
 #include "Objects/vantile_sceneloader.h"
 #include "Renderstages/vantile_rsmultiplerendertargets.h"
 #include "Renderstages/vantile_rsscreenquad.h"
 #include "Resources/vantile_resourcemanager.h"
 #include "Resources/vantile_texturemanager.h"
-#include "Scene/vantile_annotation.h"
 #include "Scene/vantile_camera.h"
 #include "Scene/vantile_fademeshnode.h"
 #include "support/image_builder.h"
@@ -146,24 +144,6 @@ TEST(RenderStagesTest, CameraMatricesReachTheDevice)
     device.Device()->GetTransform(D3DTS_PROJECTION, &mProjection);
     EXPECT_TRUE(MatrixNear(mView, camera.GetViewMatrix()));
     EXPECT_TRUE(MatrixNear(mProjection, camera.GetProjectionMatrix()));
-}
-
-TEST(RenderStagesTest, AnnotationLinesAreQueuedOnlyWhileActive)
-{
-    CRenderQueue queue;
-    queue.SetEffectLoader([](const std::string& strName) { return new CFxEffect(strName); });
-    queue.MakeCurrent();
-    CAnnotation& annotation = CAnnotation::Instance();
-    annotation.AddLine(D3DXVECTOR3(0, 0, 0), D3DXVECTOR3(1, 0, 0), 0xFFFFFFFF);
-    EXPECT_EQ(annotation.GetLineCount(), 0u);
-    annotation.SetActive(true);
-    annotation.AddBox(D3DXVECTOR3(0, 0, 0), D3DXVECTOR3(1, 1, 1), 0xFFFFFFFF);
-    annotation.AddCircle(D3DXVECTOR3(0, 0, 0), 2.0f, 8, 0xFFFFFFFF);
-    annotation.AddAxes(IdentityMatrix(), 2.0f);
-    EXPECT_EQ(annotation.GetLineCount(), 12u + 8u + 3u);
-    annotation.SetActive(false);
-    annotation.frameEnded(FrameEvent{0, 0});
-    EXPECT_EQ(annotation.GetLineCount(), 0u);
 }
 
 }  // namespace
