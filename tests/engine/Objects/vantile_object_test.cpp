@@ -99,6 +99,23 @@ TEST_F(ObjectTest, MaterialsComeFromTheLibraryAndUnknownIdsAreNeverDrawn)
     EXPECT_EQ(const_cast<CMeshNode*>(pBody)->Enqueue(), 1);
 }
 
+TEST_F(ObjectTest, RebuildingMaterialsTakesTheEffectsOfTheCurrentQueue)
+{
+    m_Data.Write("fish.object", SampleFish());
+    CObject object("fish.object");
+    const CMeshNode* pBody = dynamic_cast<const CMeshNode*>(object.GetRoot()->FindChild("Body"));
+    CFxEffect* pBefore = pBody->GetMaterials()[0].pEffect;
+    CRenderQueue other;
+    other.SetEffectLoader([](const std::string& strName) { return new CFxEffect(strName); });
+    other.MakeCurrent();
+    object.RebuildMaterials();
+    EXPECT_NE(pBody->GetMaterials()[0].pEffect, pBefore);
+    EXPECT_EQ(pBody->GetMaterials()[0].pEffect, other.GetEffect("rigid.fx", false));
+    EXPECT_EQ(pBody->GetMaterials()[1].pEffect, nullptr);
+    m_Data.Queue().MakeCurrent();
+    object.RebuildMaterials();
+}
+
 TEST_F(ObjectTest, TheAnimationSetReachesItsTargetsByName)
 {
     m_Data.Write("fish.object", SampleFish());
