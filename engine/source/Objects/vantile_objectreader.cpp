@@ -110,7 +110,8 @@ SObjectFile CObjectReader::ReadFile()
 {
     SObjectFile file;
     file.strHeader = ReadBlock();
-    const uint32_t nMaterials = ReadCount(4 * 7);
+    // The smallest material: id, five empty blocks, two colours.
+    const uint32_t nMaterials = ReadCount(4 * 8);
     for (uint32_t i = 0; i < nMaterials; ++i)
         file.Materials.push_back(ReadMaterial());
     ReadNode(file.Root, 0);
@@ -243,6 +244,7 @@ SAnimationSetRecord CObjectReader::ReadAnimationSet()
 {
     SAnimationSetRecord set;
     set.strName = ReadBlock();
+    // The smallest animation: an empty name and three key counts.
     const uint32_t nAnimations = ReadCount(4 * 4);
     set.Animations.resize(nAnimations);
     for (SAnimationRecord& animation : set.Animations) {
