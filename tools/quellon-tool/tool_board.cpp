@@ -1,9 +1,13 @@
-// board LEVEL --seed N [--moves K]: fills a level's board from a seed and
-// lets a simple bot play it in simulated 16 ms frames, printing the board
-// after the fill and after every settled move. A seed always prints the
-// same game.
+// board LEVEL --seed N [--moves K] [--shot FILE.png]: fills a level's board
+// from a seed and lets a simple bot play it in simulated 16 ms frames,
+// printing the board after the fill and after every settled move. A seed
+// always prints the same game. The bot's game never draws, so a shot does
+// not change what is printed: the final board is rebuilt on a drawing
+// board of its own.
+// board LEVEL --window [--seed N]: a person plays the level with the mouse.
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "Core/vantile_random.h"
@@ -14,6 +18,7 @@
 #include "Game/Items/itemtype.h"
 #include "Game/Script/gamescript.h"
 #include "Resources/vantile_resourcemanager.h"
+#include "tool_board_draw.h"
 #include "tool_commands.h"
 
 namespace {
@@ -26,6 +31,8 @@ struct BoardOptions {
     unsigned nSeed = 0;
     int nMoves = 0;
     bool bSeedGiven = false;
+    std::string strShot;
+    bool bWindow = false;
 };
 
 bool readNumber(const std::string& strText, long& nValue)
@@ -47,13 +54,19 @@ bool parseOptions(const ToolArgs& args, BoardOptions& options)
                 options.nMoves = static_cast<int>(nValue);
             }
             ++i;
+        } else if (args[i] == "--shot" && i + 1 < args.size() && options.strShot.empty()) {
+            options.strShot = args[++i];
+        } else if (args[i] == "--window") {
+            options.bWindow = true;
         } else if (options.strLevel.empty() && args[i].compare(0, 2, "--") != 0) {
             options.strLevel = args[i];
         } else {
             return false;
         }
     }
-    return options.bSeedGiven && !options.strLevel.empty();
+    if (options.bWindow && !options.bSeedGiven)
+        options.nSeed = static_cast<unsigned>(time(nullptr));
+    return (options.bSeedGiven || options.bWindow) && !options.strLevel.empty();
 }
 
 int cellCode(const CGameCell* pCell)
@@ -83,16 +96,9 @@ void splitPath(const std::string& strPath, std::string& strFolder, std::string& 
     strName = nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
 }
 
-}  // namespace
-
-int ToolRun_board(const ToolArgs& args)
+// The bot's game, printed; the settled final board goes to layout.
+int playBotGame(const BoardOptions& options, const std::string& strName, SBoardLayout& layout)
 {
-    BoardOptions options;
-    if (!parseOptions(args, options))
-        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K]");
-    std::string strFolder, strName;
-    splitPath(options.strLevel, strFolder, strName);
-    Vantile::CResourceManager::Instance().Init(strFolder, false);
     RunStartupScript("init.lua");
     Vantile::SeedRandom(options.nSeed);
     CGameField field;
@@ -117,5 +123,25 @@ int ToolRun_board(const ToolArgs& args)
     }
     printf("moves=%d cleared=%d specials=%d frames=%d\n", nMoves, driver.eventCount(11), field.specialsMade(),
            driver.frames());
+    layout = CaptureLayout(field);
     return fflush(stdout) == 0 ? 0 : ToolFail("stdout", "write failed");
+}
+
+}  // namespace
+
+int ToolRun_board(const ToolArgs& args)
+{
+    BoardOptions options;
+    if (!parseOptions(args, options))
+        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png] | LEVEL --window [--seed N]");
+    std::string strFolder, strName;
+    splitPath(options.strLevel, strFolder, strName);
+    Vantile::CResourceManager::Instance().Init(strFolder, false);
+    if (options.bWindow)
+        return PlayBoardWindow(strName, options.nSeed);
+    SBoardLayout layout;
+    const int nStatus = playBotGame(options, strName, layout);
+    if (nStatus != 0 || options.strShot.empty())
+        return nStatus;
+    return DrawBoardShot(layout, FieldPictureOf(strName), options.strShot);
 }

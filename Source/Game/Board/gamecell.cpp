@@ -6,7 +6,6 @@
 
 namespace {
 
-const char* const CLEARED_BG_TEXTURE = "cell_bg_a.dds";
 const char* const DISINTEGRATE_TEXTURE = "cell_disintigrate.ifl";
 
 float frameSeconds()
@@ -17,7 +16,7 @@ float frameSeconds()
 }  // namespace
 
 CGameCell::CGameCell(const D3DXVECTOR3& vPos, int nColumn, int nRow)
-    : m_vPos(vPos), m_nColumn(nColumn), m_nRow(nRow)
+    : m_vPos(vPos), m_nColumn(nColumn), m_nRow(nRow), m_Background(nColumn, nRow)
 {
 }
 
@@ -111,15 +110,12 @@ void CGameCell::deleteRemovedItem()
 
 void CGameCell::renderBackground()
 {
-    if (!m_bCleared)
-        return;
-    if (!m_pClearedBg)
-        m_pClearedBg = std::make_unique<CBoardAnimation>(CLEARED_BG_TEXTURE, true);
-    m_pClearedBg->draw(m_vPos);
+    m_Background.renderBackground(m_vPos, m_bCleared);
 }
 
 void CGameCell::renderItems()
 {
+    m_Background.renderHighlight(m_vPos);
     if (m_pDisintegrate)
         m_pDisintegrate->draw();
     if (m_pItem)

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "Game/Board/cellbackground.h"
 #include "Game/Items/animationcallback.h"
 #include "d3d/d3dx8.h"
 
@@ -39,6 +40,11 @@ public:
     // The first clear of the background plays the disintegration.
     void clearBackground();
 
+    // The hint highlight and marker the tooltips switch, and the level
+    // picture the uncleared tile is cut from.
+    CCellBackground& background() { return m_Background; }
+    const CCellBackground& background() const { return m_Background; }
+
     bool isIdle() const;
     void setCallback(IAnimationCallback* pCallback) { m_pCallback = pCallback; }
 
@@ -62,7 +68,7 @@ private:
     bool m_bDeleteDue = false;
     bool m_bExists = true;
     bool m_bCleared = false;
-    std::unique_ptr<CBoardAnimation> m_pClearedBg;
+    CCellBackground m_Background;
     std::unique_ptr<CBoardAnimation> m_pDisintegrate;
     IAnimationCallback* m_pCallback = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "Game/Items/animationmanager.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
+#include "Game/Sprites/spritevbarray.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ void CGameField::initCells(const std::string& strPicture)
     for (int nRow = 0; nRow < SIZE; ++nRow) {
         for (int nColumn = 0; nColumn < SIZE; ++nColumn) {
             CGameCell* pCell = new CGameCell(cellCentre(nRow, nColumn), nColumn, nRow);
+            pCell->background().setPicture(strPicture);
             m_ppCells[nRow][nColumn] = pCell;
             m_Cells.push_back(pCell);
         }
@@ -201,6 +203,7 @@ void CGameField::update()
 {
     if (!m_TrunkEffect.isActive())
         CGameContext::Instance().m_vTrunk = TRUNK_HIDDEN;
+    CSpriteVBArray::Instance().resetAll();
     for (CGameCell* pCell : m_Cells)
         if (pCell->exists())
             pCell->update();

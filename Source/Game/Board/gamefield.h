@@ -135,6 +135,9 @@ private:
     bool maySpawnTrunk() const;
     bool isTopOfColumn(const CGameCell* pCell) const;
     bool isBottomOfColumn(const CGameCell* pCell) const;
+    // gamefield_render.cpp
+    template <class Visit>
+    void forEachExistingCell(Visit visit) const;
     // gamefield_destructors.cpp
     void fireSpecial(CGameCell* pCell, int nType);
     void fireCrabLine(CGameCell* pCell, bool bRow);

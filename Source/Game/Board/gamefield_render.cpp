@@ -6,28 +6,36 @@
 #include "Game/Destructors/boardanimation.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
+#include "Game/Sprites/spritevbarray.h"
 
-// Backgrounds, animations and the destructors' back halves, the items
-// column by column, the destructors' front halves, then the trunk.
-void CGameField::render()
+// Column by column, each from the top row down.
+template <class Visit>
+void CGameField::forEachExistingCell(Visit visit) const
 {
     for (int nColumn = 0; nColumn < SIZE; ++nColumn)
         for (int nRow = 0; nRow < SIZE; ++nRow)
             if (m_ppCells[nRow][nColumn] && m_ppCells[nRow][nColumn]->exists())
-                m_ppCells[nRow][nColumn]->renderBackground();
+                visit(m_ppCells[nRow][nColumn]);
+}
+
+// Backgrounds, animations and the destructors' back halves, the items
+// column by column, the destructors' front halves, the trunk, and last the
+// atlas batches the item layers filled during the frame. Sprites draw in
+// the order they are queued, so this order is the layering.
+void CGameField::render()
+{
+    forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
     for (auto& pAnimation : m_Animations)
         pAnimation->draw();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderBack();
-    for (int nColumn = 0; nColumn < SIZE; ++nColumn)
-        for (int nRow = 0; nRow < SIZE; ++nRow)
-            if (m_ppCells[nRow][nColumn] && m_ppCells[nRow][nColumn]->exists())
-                m_ppCells[nRow][nColumn]->renderItems();
+    forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderFront();
     m_TrunkEffect.updateAndRender();
+    CSpriteVBArray::Instance().submitAll();
 }
 
 namespace {

@@ -1,0 +1,241 @@
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#include <stb/stb_image_write.h>
+
+#include "tool_board_draw.h"
+
+#include <tinyxml.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "Core/vantile_input.h"
+#include "Core/vantile_random.h"
+#include "Game/Board/boarddriver.h"
+#include "Game/Board/gamecell.h"
+#include "Game/Board/gamefield.h"
+#include "Game/Items/animationmanager.h"
+#include "Game/Items/gameitem.h"
+#include "Game/Script/gamescript.h"
+#include "Game/Sprites/spritelayervisual.h"
+#include "Game/Sprites/spriteloader.h"
+#include "Game/Sprites/spritescreen.h"
+#include "Game/Sprites/spritevbarray.h"
+#include "RenderSystem/vantile_rendersystem.h"
+#include "RenderSystem/vantile_renderwindow.h"
+#include "Renderstages/vantile_renderqueue.h"
+#include "Resources/vantile_resource.h"
+#include "tool_commands.h"
+
+namespace {
+
+// The deep water the board floats in until the aquarium scenes draw there.
+const D3DCOLOR SEA_COLOUR = 0xFF0A2E4C;
+// Enough for the backgrounds' disintegrations and the items' first looks
+// to play out before the picture is taken.
+const int MIN_SHOT_FRAMES = 90;
+const int MAX_SHOT_FRAMES = 2000;
+
+CSpriteLayerVisualSource g_VisualSource;
+
+// Opens the 800 x 600 device and lets items, cells and effects draw
+// through sprites from now on.
+bool OpenDevice(const std::string& strTitle)
+{
+    Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
+    const int nMode = renderSystem.FindVideoMode(800, 600, 32);
+    if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, strTitle, false))
+        return false;
+    CSpriteLoader::Instance().setFinished(true);
+    CAnimationManager::Instance().setVisualSource(&g_VisualSource);
+    return true;
+}
+
+// Sprites and batches hold textures of the device; they go before it does.
+void CloseDrawing()
+{
+    CAnimationManager::Instance().setVisualSource(nullptr);
+    CSpriteVBArray::Instance().clear();
+}
+
+// One frame of the board drawn into the back buffer through the game's
+// sprite effects.
+class CBoardScreen {
+public:
+    CBoardScreen() { m_Queue.MakeCurrent(); }
+
+    void frame(CBoardDriver& driver)
+    {
+        IDirect3DDevice8* pDevice = Vantile::CD3D9RenderSystem::Instance().GetDevice();
+        pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, SEA_COLOUR, 1.0f, 0);
+        pDevice->BeginScene();
+        SetSpriteScreenTransforms(pDevice);
+        driver.frame();
+        m_Queue.RenderContainers();
+        pDevice->EndScene();
+        m_Queue.ClearContainers();
+    }
+
+private:
+    Vantile::CRenderQueue m_Queue;
+};
+
+bool SaveBackBuffer(const std::string& strPath)
+{
+    IDirect3DSurface8* pTarget = nullptr;
+    if (FAILED(Vantile::CD3D9RenderSystem::Instance().GetDevice()->GetRenderTarget(&pTarget)))
+        return false;
+    D3DSURFACE_DESC desc;
+    pTarget->GetDesc(&desc);
+    std::vector<uint8_t> rgb(size_t(desc.Width) * desc.Height * 3);
+    D3DLOCKED_RECT locked;
+    const bool bLocked = SUCCEEDED(pTarget->LockRect(&locked, nullptr, D3DLOCK_READONLY));
+    for (UINT y = 0; bLocked && y < desc.Height; ++y) {
+        const uint8_t* pRow = static_cast<const uint8_t*>(locked.pBits) + size_t(y) * locked.Pitch;
+        for (UINT x = 0; x < desc.Width; ++x) {
+            uint8_t* pOut = &rgb[(size_t(y) * desc.Width + x) * 3];
+            // X8R8G8B8 in memory order: blue, green, red, unused.
+            pOut[0] = pRow[x * 4 + 2];
+            pOut[1] = pRow[x * 4 + 1];
+            pOut[2] = pRow[x * 4];
+        }
+    }
+    if (bLocked)
+        pTarget->UnlockRect();
+    pTarget->Release();
+    return bLocked && stbi_write_png(strPath.c_str(), int(desc.Width), int(desc.Height), 3, rgb.data(),
+                                     int(desc.Width) * 3) != 0;
+}
+
+// Mouse input in board units for the board, Esc to leave.
+class CBoardInput : public Vantile::IInputHandler {
+public:
+    explicit CBoardInput(CGameField& field) : m_Field(field) {}
+
+    bool handleInput(const Vantile::InputEvent& evt) override
+    {
+        if (evt.type == Vantile::INPUT_KEY && evt.key.down && evt.key.vk == VK_ESCAPE)
+            m_bQuit = true;
+        if (evt.type != Vantile::INPUT_MOUSE)
+            return true;
+        const D3DXVECTOR3 vPoint(float(evt.mouse.x) - 400.0f, 300.0f - float(evt.mouse.y), 0.0f);
+        if (evt.mouse.action == Vantile::MOUSE_LEFT_DOWN)
+            m_Field.mouseDown(vPoint);
+        else if (evt.mouse.action == Vantile::MOUSE_LEFT_UP)
+            m_Field.mouseUp(vPoint);
+        else if (evt.mouse.action == Vantile::MOUSE_MOVE)
+            m_Field.mouseMove(vPoint);
+        return true;
+    }
+
+    bool wantsToQuit() const { return m_bQuit; }
+
+private:
+    CGameField& m_Field;
+    bool m_bQuit = false;
+};
+
+void DispatchMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void RestoreBackgrounds(CGameField& field, const SBoardLayout& layout)
+{
+    for (int k = 0; k < CLevel::CELL_COUNT; ++k)
+        if (layout.cleared[k])
+            field.cell(k / CGameField::SIZE, k % CGameField::SIZE)->clearBackground();
+}
+
+}  // namespace
+
+SBoardLayout CaptureLayout(const CGameField& field)
+{
+    SBoardLayout layout;
+    for (int k = 0; k < CLevel::CELL_COUNT; ++k) {
+        const CGameCell* pCell = field.cell(k / CGameField::SIZE, k % CGameField::SIZE);
+        CLevel::CellRecord& record = layout.cells[k];
+        record.m_bExists = pCell->exists();
+        record.m_nType = pCell->item() ? pCell->item()->getType() : 0;
+        record.m_nLives = pCell->item() ? pCell->item()->getHits() : 0;
+        layout.cleared[k] = pCell->isCleared();
+    }
+    return layout;
+}
+
+std::string FieldPictureOf(const std::string& strLevel)
+{
+    Vantile::CResource resource("game.gam");
+    resource.Load();
+    const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
+    TiXmlDocument document;
+    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    const TiXmlElement* pRoot = document.FirstChildElement("root");
+    for (const TiXmlElement* pLevel = pRoot ? pRoot->FirstChildElement("level") : nullptr; pLevel;
+         pLevel = pLevel->NextSiblingElement("level")) {
+        const char* pszFile = pLevel->Attribute("file");
+        const char* pszField = pLevel->Attribute("field");
+        if (pszFile && pszField && strcasecmp(pszFile, strLevel.c_str()) == 0)
+            return pszField;
+    }
+    return std::string();
+}
+
+int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut)
+{
+    // The picture is made offscreen even on a desktop.
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (!OpenDevice("quellon-tool board"))
+        return ToolFail("board", "no 800 x 600 device");
+    bool bSaved = false;
+    {
+        CGameField field;
+        field.initCells(strPicture);
+        CBoardDriver driver(field, true);
+        field.applyLevel(layout.cells);
+        RestoreBackgrounds(field, layout);
+        CBoardScreen screen;
+        for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i)
+            screen.frame(driver);
+        bSaved = SaveBackBuffer(strOut);
+    }
+    CloseDrawing();
+    return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");
+}
+
+int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
+{
+    if (!OpenDevice("Quellon - " + strLevel))
+        return ToolFail("board", "no 800 x 600 window");
+    RunStartupScript("init.lua");
+    Vantile::SeedRandom(nSeed);
+    {
+        CGameField field;
+        field.initCells(FieldPictureOf(strLevel));
+        CBoardDriver driver(field, false, nSeed);
+        field.Load(strLevel);
+        CBoardInput input(field);
+        Vantile::CD3D9RenderWindow* pWindow = Vantile::CD3D9RenderSystem::Instance().GetRenderWindow();
+        pWindow->SetInputHandler(&input);
+        CBoardScreen screen;
+        while (!input.wantsToQuit() && !pWindow->IsClosed()) {
+            DispatchMessages();
+            screen.frame(driver);
+            pWindow->Update();
+            // A won level starts again once its trunk has opened.
+            if (driver.isWon() && driver.isSettled()) {
+                field.reset();
+                field.Load(strLevel);
+                driver.clearRecords();
+            }
+        }
+        pWindow->SetInputHandler(nullptr);
+    }
+    CloseDrawing();
+    return 0;
+}
