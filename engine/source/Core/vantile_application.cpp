@@ -24,6 +24,10 @@ CApplication::CApplication(HINSTANCE hInstance)
 
 CApplication::~CApplication()
 {
+    CRoot& root = CRoot::Instance();
+    root.removeFrameHandler(m_pFrameHandler);
+    if (root.getApplication() == this)
+        root.setApplication(nullptr);
     delete m_pFrameHandler;
 }
 

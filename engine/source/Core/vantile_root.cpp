@@ -24,6 +24,11 @@ void CRoot::addFrameHandler(CFrameHandler* pHandler)
     m_FrameHandlers.insert(pHandler);
 }
 
+void CRoot::removeFrameHandler(CFrameHandler* pHandler)
+{
+    m_FrameHandlers.erase(pHandler);
+}
+
 CD3D9RenderWindow* CRoot::createRenderWindow(int nVideoMode, HINSTANCE hInstance,
                                              const std::string& strTitle, bool bFullscreen)
 {

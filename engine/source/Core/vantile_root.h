@@ -27,9 +27,12 @@ public:
     static CRoot& Instance();
     virtual ~CRoot() = default;
 
-    // Adding the same handler twice has no effect; there is no removal, so
-    // handlers must outlive the loop.
+    // Adding the same handler twice has no effect. Handlers are meant to
+    // live as long as the process.
     void addFrameHandler(CFrameHandler* pHandler);
+    // Only for handlers that die before the process does (an application
+    // object, in tests more than one), which must not be called again.
+    void removeFrameHandler(CFrameHandler* pHandler);
 
     CD3D9RenderWindow* createRenderWindow(int nVideoMode, HINSTANCE hInstance,
                                           const std::string& strTitle, bool bFullscreen);
