@@ -13,73 +13,22 @@
 #include "Core/vantile_input.h"
 #include "Core/vantile_random.h"
 #include "Game/Board/boarddriver.h"
+#include "Game/Board/boardscreen.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
-#include "Game/Items/animationmanager.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Script/gamescript.h"
-#include "Game/Sprites/spritelayervisual.h"
-#include "Game/Sprites/spriteloader.h"
-#include "Game/Sprites/spritescreen.h"
-#include "Game/Sprites/spritevbarray.h"
 #include "RenderSystem/vantile_rendersystem.h"
 #include "RenderSystem/vantile_renderwindow.h"
-#include "Renderstages/vantile_renderqueue.h"
 #include "Resources/vantile_resource.h"
 #include "tool_commands.h"
 
 namespace {
 
-// The deep water the board floats in until the aquarium scenes draw there.
-const D3DCOLOR SEA_COLOUR = 0xFF0A2E4C;
 // Enough for the backgrounds' disintegrations and the items' first looks
 // to play out before the picture is taken.
 const int MIN_SHOT_FRAMES = 90;
 const int MAX_SHOT_FRAMES = 2000;
-
-CSpriteLayerVisualSource g_VisualSource;
-
-// Opens the 800 x 600 device and lets items, cells and effects draw
-// through sprites from now on.
-bool OpenDevice(const std::string& strTitle)
-{
-    Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
-    const int nMode = renderSystem.FindVideoMode(800, 600, 32);
-    if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, strTitle, false))
-        return false;
-    CSpriteLoader::Instance().setFinished(true);
-    CAnimationManager::Instance().setVisualSource(&g_VisualSource);
-    return true;
-}
-
-// Sprites and batches hold textures of the device; they go before it does.
-void CloseDrawing()
-{
-    CAnimationManager::Instance().setVisualSource(nullptr);
-    CSpriteVBArray::Instance().clear();
-}
-
-// One frame of the board drawn into the back buffer through the game's
-// sprite effects.
-class CBoardScreen {
-public:
-    CBoardScreen() { m_Queue.MakeCurrent(); }
-
-    void frame(CBoardDriver& driver)
-    {
-        IDirect3DDevice8* pDevice = Vantile::CD3D9RenderSystem::Instance().GetDevice();
-        pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, SEA_COLOUR, 1.0f, 0);
-        pDevice->BeginScene();
-        SetSpriteScreenTransforms(pDevice);
-        driver.frame();
-        m_Queue.RenderContainers();
-        pDevice->EndScene();
-        m_Queue.ClearContainers();
-    }
-
-private:
-    Vantile::CRenderQueue m_Queue;
-};
 
 bool SaveBackBuffer(const std::string& strPath)
 {
@@ -190,7 +139,7 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
 {
     // The picture is made offscreen even on a desktop.
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    if (!OpenDevice("quellon-tool board"))
+    if (!CBoardScreen::openDevice("quellon-tool board"))
         return ToolFail("board", "no 800 x 600 device");
     bool bSaved = false;
     {
@@ -204,13 +153,13 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
             screen.frame(driver);
         bSaved = SaveBackBuffer(strOut);
     }
-    CloseDrawing();
+    CBoardScreen::closeDrawing();
     return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");
 }
 
 int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
 {
-    if (!OpenDevice("Quellon - " + strLevel))
+    if (!CBoardScreen::openDevice("Quellon - " + strLevel))
         return ToolFail("board", "no 800 x 600 window");
     RunStartupScript("init.lua");
     Vantile::SeedRandom(nSeed);
@@ -236,6 +185,6 @@ int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
         }
         pWindow->SetInputHandler(nullptr);
     }
-    CloseDrawing();
+    CBoardScreen::closeDrawing();
     return 0;
 }

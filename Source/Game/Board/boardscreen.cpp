@@ -1,0 +1,51 @@
+#include "Game/Board/boardscreen.h"
+
+#include "Game/Board/boarddriver.h"
+#include "Game/Items/animationmanager.h"
+#include "Game/Sprites/spritelayervisual.h"
+#include "Game/Sprites/spriteloader.h"
+#include "Game/Sprites/spritescreen.h"
+#include "Game/Sprites/spritevbarray.h"
+#include "RenderSystem/vantile_rendersystem.h"
+
+namespace {
+
+CSpriteLayerVisualSource g_VisualSource;
+
+}  // namespace
+
+bool CBoardScreen::openDevice(const std::string& strTitle)
+{
+    Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
+    const int nMode = renderSystem.FindVideoMode(800, 600, 32);
+    if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, strTitle, false))
+        return false;
+    CSpriteLoader::Instance().setFinished(true);
+    CAnimationManager::Instance().setVisualSource(&g_VisualSource);
+    return true;
+}
+
+void CBoardScreen::closeDrawing()
+{
+    CAnimationManager::Instance().setVisualSource(nullptr);
+    CSpriteVBArray::Instance().clear();
+}
+
+CBoardScreen::CBoardScreen(Vantile::CRenderQueue::EffectLoader loader)
+{
+    if (loader)
+        m_Queue.SetEffectLoader(std::move(loader));
+    m_Queue.MakeCurrent();
+}
+
+void CBoardScreen::frame(CBoardDriver& driver)
+{
+    IDirect3DDevice8* pDevice = Vantile::CD3D9RenderSystem::Instance().GetDevice();
+    pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, SEA_COLOUR, 1.0f, 0);
+    pDevice->BeginScene();
+    SetSpriteScreenTransforms(pDevice);
+    driver.frame();
+    m_Queue.RenderContainers();
+    pDevice->EndScene();
+    m_Queue.ClearContainers();
+}

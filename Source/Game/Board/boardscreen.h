@@ -1,0 +1,33 @@
+// The board drawn on its own into the 800 x 600 back buffer, without the
+// game session's stages: the tool's shot and window, the tests and the
+// benchmark draw a board driver's frames through it.
+#pragma once
+
+#include <string>
+
+#include "Renderstages/vantile_renderqueue.h"
+
+class CBoardDriver;
+
+class CBoardScreen {
+public:
+    // The deep water the board floats in until the aquarium scenes draw
+    // there.
+    static constexpr D3DCOLOR SEA_COLOUR = 0xFF0A2E4C;
+
+    // Opens the 800 x 600 device and lets items, cells and effects draw
+    // through sprites from then on; false when there is no device.
+    static bool openDevice(const std::string& strTitle);
+    // Sprites and batches hold textures of the device, so they go first.
+    static void closeDrawing();
+
+    // Makes its own render queue current. Without a loader the effects
+    // come from the data folder's effect files.
+    explicit CBoardScreen(Vantile::CRenderQueue::EffectLoader loader = nullptr);
+
+    // One frame: the board's update and render, drawn over the sea colour.
+    void frame(CBoardDriver& driver);
+
+private:
+    Vantile::CRenderQueue m_Queue;
+};
