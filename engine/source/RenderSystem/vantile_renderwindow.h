@@ -49,7 +49,7 @@ public:
 private:
     LRESULT handleMessage(UINT nMessage, WPARAM wParam, LPARAM lParam);
     bool hideCursorOverClient();
-    void sendMouse(int nAction, LPARAM lParam);
+    void sendMouse(UINT nMessage, LPARAM lParam);
     void sendKey(bool bDown, WPARAM wParam, LPARAM lParam);
     void sendActivate(WPARAM wParam, LPARAM lParam);
     void sendInput(const InputEvent& evt);

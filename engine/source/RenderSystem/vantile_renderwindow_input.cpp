@@ -4,6 +4,21 @@
 
 namespace Vantile {
 
+namespace {
+
+struct MouseMessage {
+    UINT nMessage;
+    int nAction;
+};
+
+const MouseMessage MOUSE_MESSAGES[] = {
+    {WM_LBUTTONDOWN, MOUSE_LEFT_DOWN}, {WM_RBUTTONDOWN, MOUSE_RIGHT_DOWN},
+    {WM_LBUTTONUP, MOUSE_LEFT_UP},     {WM_RBUTTONUP, MOUSE_RIGHT_UP},
+    {WM_MOUSEMOVE, MOUSE_MOVE},        {WM_LBUTTONDBLCLK, MOUSE_LEFT_DOUBLECLICK},
+};
+
+}  // namespace
+
 LRESULT CD3D9RenderWindow::WndProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
     if (nMessage == WM_CREATE) {
@@ -56,23 +71,8 @@ LRESULT CD3D9RenderWindow::handleMessage(UINT nMessage, WPARAM wParam, LPARAM lP
     case WM_KEYUP:
         sendKey(nMessage == WM_KEYDOWN, wParam, lParam);
         break;
-    case WM_LBUTTONDOWN:
-        sendMouse(MOUSE_LEFT_DOWN, lParam);
-        break;
-    case WM_RBUTTONDOWN:
-        sendMouse(MOUSE_RIGHT_DOWN, lParam);
-        break;
-    case WM_LBUTTONUP:
-        sendMouse(MOUSE_LEFT_UP, lParam);
-        break;
-    case WM_RBUTTONUP:
-        sendMouse(MOUSE_RIGHT_UP, lParam);
-        break;
-    case WM_MOUSEMOVE:
-        sendMouse(MOUSE_MOVE, lParam);
-        break;
-    case WM_LBUTTONDBLCLK:
-        sendMouse(MOUSE_LEFT_DOUBLECLICK, lParam);
+    default:
+        sendMouse(nMessage, lParam);
         break;
     }
     return DefWindowProcA(hWnd, nMessage, wParam, lParam);
@@ -104,14 +104,20 @@ void CD3D9RenderWindow::sendInput(const InputEvent& evt)
         m_pInputHandler->handleInput(evt);
 }
 
-void CD3D9RenderWindow::sendMouse(int nAction, LPARAM lParam)
+// Other messages are not mouse messages and are ignored here.
+void CD3D9RenderWindow::sendMouse(UINT nMessage, LPARAM lParam)
 {
-    InputEvent evt = {};
-    evt.type = INPUT_MOUSE;
-    evt.mouse.x = LOWORD(lParam);
-    evt.mouse.y = HIWORD(lParam);
-    evt.mouse.action = nAction;
-    sendInput(evt);
+    for (const MouseMessage& mouse : MOUSE_MESSAGES) {
+        if (mouse.nMessage != nMessage)
+            continue;
+        InputEvent evt = {};
+        evt.type = INPUT_MOUSE;
+        evt.mouse.x = LOWORD(lParam);
+        evt.mouse.y = HIWORD(lParam);
+        evt.mouse.action = mouse.nAction;
+        sendInput(evt);
+        return;
+    }
 }
 
 void CD3D9RenderWindow::sendKey(bool bDown, WPARAM wParam, LPARAM lParam)
