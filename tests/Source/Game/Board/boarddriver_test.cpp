@@ -20,9 +20,20 @@ const SoakLevel LEVELS[] = {
 
 const int MOVES = 10000;
 const int MAX_MOVE_FRAMES = 5000;
+// Every so many moves the bot spends a power-up instead, the five in turn.
+const int POWERUP_EVERY = 16;
 
 class SoakTest : public BoardTest {
 protected:
+    void spendPowerup(int nPowerup, CGameCell* pCell)
+    {
+        CGameContext& context = CGameContext::Instance();
+        context.m_bPowerupArmed = true;
+        context.m_nPowerup = nPowerup;
+        m_Field.mouseDown(pCell->position());
+        m_Field.mouseUp(pCell->position());
+        context.m_bPowerupArmed = false;
+    }
     // A won board stops evaluating while its trunk leaves; only its holes
     // are checked then.
     void checkRested(const Layout& holes)
@@ -58,10 +69,12 @@ TEST_F(SoakTest, TheBotPlaysTenThousandMovesWithoutABoardGoingWrong)
         m_pDriver->clearRecords();
         for (int i = 0; i < 400 && nMove < MOVES && !m_pDriver->isWon(); ++i, ++nMove) {
             std::pair<CGameCell*, CGameCell*> move;
-            if (m_pDriver->chooseMove(move))
-                m_pDriver->playMove(move.first, move.second);
-            else
+            if (!m_pDriver->chooseMove(move))
                 m_Field.shuffle();
+            else if (nMove % POWERUP_EVERY == 0)
+                spendPowerup(nMove / POWERUP_EVERY % 5, move.first);
+            else
+                m_pDriver->playMove(move.first, move.second);
             ASSERT_NE(-1, m_pDriver->settle(MAX_MOVE_FRAMES)) << "move " << nMove << " did not settle";
             checkRested(level.layout);
             if (HasFatalFailure())
