@@ -1,6 +1,7 @@
 #include "powerup_fixture.h"
 
 #include "Game/Board/boardevents.h"
+#include "support/log_capture.h"
 
 namespace {
 
@@ -66,6 +67,32 @@ TEST_F(PowerupsTest, AnUnknownIndexOrTheTrunkCellSpendsNothing)
     EXPECT_EQ(0u, m_Field.destructorCount());
     EXPECT_EQ(0, queued(eEventPowerupUsed));
     EXPECT_TRUE(m_pDriver->sounds().empty());
+}
+
+// The board's dump shows each running power-up with what it still holds.
+TEST_F(PowerupsTest, TheBoardDumpShowsTheRunningPowerup)
+{
+    struct Case {
+        int nPowerup;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {ePowerupSeaUrchin, {"!+ CSplinterBomb {", "!+ contains 4 elements {", "!+ } // CSplinterBomb"}},
+        {ePowerupMussel, {"!+ COneTypeBomb {", "!+ } // elements", "!+ } // COneTypeBomb"}},
+        {ePowerupTurtle, {"!+ CDiagonalBomb {", "!+ contains 4 destructors {", "!+ CCellDestructor {"}},
+        {ePowerupStingray, {"!+ CLightningBomb {", "!+ } // CLightningBomb"}},
+        {ePowerupCuttlefish, {"!+ CBomb {", "!+ } // CBomb"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nPowerup);
+        load(FULL);
+        spend(c.nPowerup, 3, 3);
+        m_pDriver->frame();
+        CLogCapture log;
+        m_Field.dump();
+        for (const std::string& strLine : c.lines)
+            EXPECT_TRUE(log.contains(strLine)) << strLine << "\n" << log.text();
+    }
 }
 
 }  // namespace
