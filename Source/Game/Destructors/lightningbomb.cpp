@@ -1,7 +1,5 @@
 #include "Game/Destructors/lightningbomb.h"
 
-#include <algorithm>
-
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerupparts.h"
@@ -49,7 +47,7 @@ void CLightningBomb::start(CellRef usedCell, const CellRefList& targets)
     m_pUsedCell = usedCell;
     float fDue = fHalf * 1000.0f + FIRST_DELAY_MS;
     for (CellRef target : targets) {
-        m_Schedule.emplace_back(target, fDue);
+        m_Schedule.push_back({target, fDue});
         fDue += STEP_MS;
     }
     m_fElapsed = 0.0f;
@@ -98,11 +96,8 @@ void CLightningBomb::collectCells(CellRefList& cells, bool&)
         cells.push_back(m_pUsedCell);
         m_pUsedCell = nullptr;
     }
-    const auto due = [this](const std::pair<CellRef, float>& entry) { return entry.second < m_fElapsed; };
-    for (const auto& entry : m_Schedule)
-        if (due(entry))
-            cells.push_back(entry.first);
-    m_Schedule.erase(std::remove_if(m_Schedule.begin(), m_Schedule.end(), due), m_Schedule.end());
+    PowerupParts::deliverDue(
+        m_Schedule, [this](const Strike& strike) { return strike.fDue < m_fElapsed; }, cells);
 }
 
 void CLightningBomb::renderFront()

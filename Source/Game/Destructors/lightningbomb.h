@@ -5,7 +5,6 @@
 #pragma once
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "Game/Destructors/celldestructor.h"
@@ -50,7 +49,11 @@ private:
     bool m_bLeftHalf;
     bool m_bLowerHalf;
     std::unique_ptr<CBoardAnimation> m_pFadeOut;
-    // Cells with the time, in ms after the use, at which each goes.
-    std::vector<std::pair<CellRef, float>> m_Schedule;
+    struct Strike {
+        CellRef pTarget;
+        // ms after the use.
+        float fDue;
+    };
+    std::vector<Strike> m_Schedule;
     CComplexFunction m_AlphaCurve;
 };

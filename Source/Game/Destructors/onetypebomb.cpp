@@ -1,7 +1,5 @@
 #include "Game/Destructors/onetypebomb.h"
 
-#include <algorithm>
-
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerupparts.h"
@@ -69,11 +67,8 @@ bool COneTypeBomb::advancePearl(Pearl& pearl, float fSeconds)
 
 void COneTypeBomb::collectCells(CellRefList& cells, bool&)
 {
-    const auto due = [this](const Pearl& pearl) { return m_fElapsed + m_fLastFrameTime >= pearl.fStartTime; };
-    for (const Pearl& pearl : m_Pearls)
-        if (due(pearl))
-            cells.push_back(pearl.pTarget);
-    m_Pearls.erase(std::remove_if(m_Pearls.begin(), m_Pearls.end(), due), m_Pearls.end());
+    PowerupParts::deliverDue(
+        m_Pearls, [this](const Pearl& pearl) { return m_fElapsed + m_fLastFrameTime >= pearl.fStartTime; }, cells);
     if (!m_Pearls.empty() || !m_pUsedCell)
         return;
     cells.push_back(m_pUsedCell);

@@ -3,7 +3,9 @@
 // is skipped.
 #pragma once
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "Game/Destructors/boardanimation.h"
 #include "Game/Destructors/celldestructor.h"
@@ -23,4 +25,15 @@ void advanceOnce(std::unique_ptr<CBoardAnimation>& pAnimation, float fSeconds);
 void advance(const std::unique_ptr<CBoardAnimation>& pAnimation, float fSeconds);
 void draw(const std::unique_ptr<CBoardAnimation>& pAnimation);
 float frameSeconds();
+
+// Hands over the targets of the records that are due and drops those
+// records, keeping the others in order.
+template <class TRecord, class TDue>
+void deliverDue(std::vector<TRecord>& records, TDue isDue, CellRefList& cells)
+{
+    for (const TRecord& record : records)
+        if (isDue(record))
+            cells.push_back(record.pTarget);
+    records.erase(std::remove_if(records.begin(), records.end(), isDue), records.end());
+}
 }  // namespace PowerupParts

@@ -1,7 +1,5 @@
 #include "Game/Destructors/splinterbomb.h"
 
-#include <algorithm>
-
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerupparts.h"
@@ -55,11 +53,8 @@ void CSplinterBomb::advanceSpike(Spike& spike, float fSeconds)
 
 void CSplinterBomb::collectCells(CellRefList& cells, bool&)
 {
-    const auto due = [this](const Spike& spike) { return spike.fStartTime < m_fElapsed; };
-    for (const Spike& spike : m_Spikes)
-        if (due(spike))
-            cells.push_back(spike.pTarget);
-    m_Spikes.erase(std::remove_if(m_Spikes.begin(), m_Spikes.end(), due), m_Spikes.end());
+    PowerupParts::deliverDue(
+        m_Spikes, [this](const Spike& spike) { return spike.fStartTime < m_fElapsed; }, cells);
     if (!m_Spikes.empty() || !m_pUsedCell)
         return;
     cells.push_back(m_pUsedCell);
