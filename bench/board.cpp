@@ -1,23 +1,29 @@
 // Plays the board with the bot in simulated 16 ms frames and prints the
 // settled moves per second and the time of one frame of update and render
-// on a busy board (items falling, crabs and stars running). Run from the
-// build's bin folder, or give the data folder and a level:
+// on a busy board (items falling, crabs and stars running), first without
+// a device, then drawn offscreen with the game's art and effects. Run from
+// the build's bin folder, or give the data folder and a level:
 //   bench_board [DATA_FOLDER [LEVEL]]
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_random.h"
 #include "Game/Board/boarddriver.h"
+#include "Game/Board/boardscreen.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Script/gamescript.h"
+#include "RenderSystem/vantile_rendersystem.h"
 #include "Resources/vantile_resourcemanager.h"
 
 namespace {
 
 const int kMoves = 5000;
+// Drawn moves are slow on a software rasteriser; enough for a steady mean.
+const int kDrawnMoves = 60;
 const int kMaxMoveFrames = 20000;
 
 typedef std::chrono::steady_clock Clock;
@@ -57,6 +63,70 @@ int playMoves(CGameField& field, CBoardDriver& driver, const std::string& strLev
     return nPlayed;
 }
 
+// Waits for the device to finish the frame by reading one pixel back.
+void finishFrame()
+{
+    IDirect3DSurface8* pTarget = nullptr;
+    if (FAILED(Vantile::CD3D9RenderSystem::Instance().GetDevice()->GetRenderTarget(&pTarget)))
+        return;
+    const RECT pixel = {0, 0, 1, 1};
+    D3DLOCKED_RECT locked;
+    if (SUCCEEDED(pTarget->LockRect(&locked, &pixel, D3DLOCK_READONLY)))
+        pTarget->UnlockRect();
+    pTarget->Release();
+}
+
+struct SDrawnFigures {
+    double fSubmit = 0.0;    // update, render and the draw calls
+    double fFinished = 0.0;  // the same until the device has drawn it
+    int nFrames = 0;
+};
+
+// Busy frames of bot moves drawn offscreen.
+SDrawnFigures drawMoves(const std::string& strLevel)
+{
+    SDrawnFigures figures;
+    CGameField field;
+    field.initCells(FieldPictureOf(strLevel));
+    CBoardDriver driver(field, true, 2);
+    field.Load(strLevel);
+    CBoardScreen screen;
+    for (int nMove = 0; nMove < kDrawnMoves && !driver.isWon(); ++nMove) {
+        std::pair<CGameCell*, CGameCell*> move;
+        if (driver.chooseMove(move))
+            driver.playMove(move.first, move.second);
+        else
+            field.shuffle();
+        for (int i = 0; i < kMaxMoveFrames && !driver.isSettled(); ++i) {
+            const Clock::time_point start = Clock::now();
+            screen.frame(driver);
+            const double fSubmit = secondsSince(start);
+            finishFrame();
+            figures.fSubmit += fSubmit;
+            figures.fFinished += secondsSince(start);
+            ++figures.nFrames;
+        }
+    }
+    return figures;
+}
+
+void printDrawn(const std::string& strLevel)
+{
+    // Offscreen even on a desktop, and after the moves without a device:
+    // drawn items play their animations at full length.
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (!CBoardScreen::openDevice("bench_board")) {
+        printf("busy-board frame drawn offscreen: no device\n");
+        return;
+    }
+    const SDrawnFigures figures = drawMoves(strLevel);
+    CBoardScreen::closeDrawing();
+    const double fFrames = figures.nFrames ? figures.nFrames : 1;
+    printf("busy-board frame drawn offscreen (update + render + draw): %.1f us submitted, %.1f us finished, "
+           "over %d frames\n",
+           figures.fSubmit / fFrames * 1e6, figures.fFinished / fFrames * 1e6, figures.nFrames);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -80,6 +150,7 @@ int main(int argc, char** argv)
                driver.frames(), fSeconds);
         printf("busy-board frame (update + render, no device): %.2f us over %d frames\n",
                nBusyFrames ? fBusy / nBusyFrames * 1e6 : 0.0, nBusyFrames);
+        printDrawn(strLevel);
     } catch (const Vantile::Exception& e) {
         fprintf(stderr, "bench_board: %s\n", e.getDetails().c_str());
         return 1;

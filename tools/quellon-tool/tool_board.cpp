@@ -18,6 +18,7 @@
 #include "Game/Items/itemtype.h"
 #include "Game/Script/gamescript.h"
 #include "Resources/vantile_resourcemanager.h"
+#include "Game/Board/boardscreen.h"
 #include "tool_board_draw.h"
 #include "tool_commands.h"
 

@@ -4,8 +4,6 @@
 
 #include "tool_board_draw.h"
 
-#include <tinyxml.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -20,7 +18,6 @@
 #include "Game/Script/gamescript.h"
 #include "RenderSystem/vantile_rendersystem.h"
 #include "RenderSystem/vantile_renderwindow.h"
-#include "Resources/vantile_resource.h"
 #include "tool_commands.h"
 
 namespace {
@@ -115,24 +112,6 @@ SBoardLayout CaptureLayout(const CGameField& field)
         layout.cleared[k] = pCell->isCleared();
     }
     return layout;
-}
-
-std::string FieldPictureOf(const std::string& strLevel)
-{
-    Vantile::CResource resource("game.gam");
-    resource.Load();
-    const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
-    TiXmlDocument document;
-    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    const TiXmlElement* pRoot = document.FirstChildElement("root");
-    for (const TiXmlElement* pLevel = pRoot ? pRoot->FirstChildElement("level") : nullptr; pLevel;
-         pLevel = pLevel->NextSiblingElement("level")) {
-        const char* pszFile = pLevel->Attribute("file");
-        const char* pszField = pLevel->Attribute("field");
-        if (pszFile && pszField && strcasecmp(pszFile, strLevel.c_str()) == 0)
-            return pszField;
-    }
-    return std::string();
 }
 
 int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut)

@@ -18,10 +18,6 @@ struct SBoardLayout {
 
 SBoardLayout CaptureLayout(const CGameField& field);
 
-// The level's field picture, as "game.gam" names it; empty when the level
-// is not listed there.
-std::string FieldPictureOf(const std::string& strLevel);
-
 // Builds the layout on a board of its own, lets it come to rest and
 // writes one 800 x 600 frame as a PNG. Returns the tool's exit status.
 int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut);

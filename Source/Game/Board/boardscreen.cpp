@@ -1,5 +1,8 @@
 #include "Game/Board/boardscreen.h"
 
+#include <strings.h>
+#include <tinyxml.h>
+
 #include "Game/Board/boarddriver.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Sprites/spritelayervisual.h"
@@ -7,6 +10,7 @@
 #include "Game/Sprites/spritescreen.h"
 #include "Game/Sprites/spritevbarray.h"
 #include "RenderSystem/vantile_rendersystem.h"
+#include "Resources/vantile_resource.h"
 
 namespace {
 
@@ -48,4 +52,22 @@ void CBoardScreen::frame(CBoardDriver& driver)
     m_Queue.RenderContainers();
     pDevice->EndScene();
     m_Queue.ClearContainers();
+}
+
+std::string FieldPictureOf(const std::string& strLevel)
+{
+    Vantile::CResource resource("game.gam");
+    resource.Load();
+    const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
+    TiXmlDocument document;
+    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    const TiXmlElement* pRoot = document.FirstChildElement("root");
+    for (const TiXmlElement* pLevel = pRoot ? pRoot->FirstChildElement("level") : nullptr; pLevel;
+         pLevel = pLevel->NextSiblingElement("level")) {
+        const char* pszFile = pLevel->Attribute("file");
+        const char* pszField = pLevel->Attribute("field");
+        if (pszFile && pszField && strcasecmp(pszFile, strLevel.c_str()) == 0)
+            return pszField;
+    }
+    return std::string();
 }

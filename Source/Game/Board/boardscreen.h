@@ -9,6 +9,10 @@
 
 class CBoardDriver;
 
+// The level's field picture, as "game.gam" names it; empty when the level
+// is not listed there.
+std::string FieldPictureOf(const std::string& strLevel);
+
 class CBoardScreen {
 public:
     // The deep water the board floats in until the aquarium scenes draw
