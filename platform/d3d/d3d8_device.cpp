@@ -29,15 +29,15 @@ CDevice::CDevice(CDirect3D* d3d, HWND window, const D3DPRESENT_PARAMETERS& param
 
 bool CDevice::Initialise()
 {
-    m_pWindow = PlatformSdlWindow(m_hWnd);
-    if (!m_pWindow) {
+    SDL_Window* window = LiveWindow();
+    if (!window) {
         PlatformSetLastError("The device window is not a live window");
         return false;
     }
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    m_pContext = SDL_GL_CreateContext(m_pWindow);
+    m_pContext = SDL_GL_CreateContext(window);
     if (!m_pContext) {
         PlatformSetLastError(SDL_GetError());
         return false;
@@ -110,6 +110,10 @@ void CDevice::DestroyGl()
     if (!m_pContext)
         return;
     MakeCurrent();
+    // Unbound first: each surface tells the device it is going, and the
+    // device must not rebind one already freed.
+    m_pRenderTarget = nullptr;
+    m_pDepthStencil = nullptr;
     m_pBackBuffer.reset();
     m_pAutoDepth.reset();
     for (auto& entry : m_Programs)
@@ -140,8 +144,17 @@ ULONG CDevice::Release()
 
 void CDevice::MakeCurrent()
 {
-    if (m_pContext && SDL_GL_GetCurrentContext() != m_pContext)
-        SDL_GL_MakeCurrent(m_pWindow, m_pContext);
+    SDL_Window* window = LiveWindow();
+    if (m_pContext && window && SDL_GL_GetCurrentContext() != m_pContext)
+        SDL_GL_MakeCurrent(window, m_pContext);
+}
+
+// A closed window takes its SDL window with it while the device may still
+// be released later; the context stays current and deletes its objects
+// without it.
+SDL_Window* CDevice::LiveWindow() const
+{
+    return PlatformSdlWindow(m_hWnd);
 }
 
 void CDevice::Forget(const void* resource)
@@ -179,7 +192,9 @@ void CDevice::BindForRead(CSurface* surface)
 
 void CDevice::WindowState(int* width, int* height, bool* fullScreen) const
 {
-    SDL_GL_GetDrawableSize(m_pWindow, width, height);
+    *width = *height = 0;
+    if (SDL_Window* window = LiveWindow())
+        SDL_GL_GetDrawableSize(window, width, height);
     *fullScreen = PlatformIsFullScreen(m_hWnd);
 }
 
@@ -233,9 +248,12 @@ HRESULT CDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND dest
 {
     if (TestCooperativeLevel() != D3D_OK)
         return D3DERR_DEVICELOST;
+    SDL_Window* window = LiveWindow();
+    if (!window)
+        return D3DERR_INVALIDCALL;
     MakeCurrent();
     int drawableW, drawableH;
-    SDL_GL_GetDrawableSize(m_pWindow, &drawableW, &drawableH);
+    SDL_GL_GetDrawableSize(window, &drawableW, &drawableH);
     RECT box;
     PlatformLetterbox(m_hWnd, drawableW, drawableH, &box);
     UINT width = m_pBackBuffer->Desc().Width, height = m_pBackBuffer->Desc().Height;
@@ -250,7 +268,7 @@ HRESULT CDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND dest
     bool scaled = (UINT)(box.right - box.left) != width || (UINT)(box.bottom - box.top) != height;
     glBlitFramebuffer(0, 0, width, height, box.left, drawableH - box.top, box.right,
                       drawableH - box.bottom, GL_COLOR_BUFFER_BIT, scaled ? GL_LINEAR : GL_NEAREST);
-    SDL_GL_SwapWindow(m_pWindow);
+    SDL_GL_SwapWindow(window);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_nDrawFbo);
     return D3D_OK;
 }

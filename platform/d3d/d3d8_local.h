@@ -326,6 +326,7 @@ public:
 
     // ---- for the resources and the program door
     void MakeCurrent();
+    SDL_Window* LiveWindow() const;
     void ResourceCreated(D3DPOOL pool) { if (pool == D3DPOOL_DEFAULT) ++m_nDefaultPoolResources; }
     void ResourceDestroyed(D3DPOOL pool) { if (pool == D3DPOOL_DEFAULT) --m_nDefaultPoolResources; }
     // Drops every binding of a resource that is going away.
@@ -367,7 +368,6 @@ private:
     CDirect3D* m_pD3D;
     ULONG m_nRefs = 1;
     HWND m_hWnd;
-    SDL_Window* m_pWindow = nullptr;
     SDL_GLContext m_pContext = nullptr;
     D3DPRESENT_PARAMETERS m_Params;
 
