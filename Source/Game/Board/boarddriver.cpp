@@ -24,7 +24,7 @@ CBoardDriver::~CBoardDriver()
     }
 }
 
-void CBoardDriver::frame()
+void CBoardDriver::frame(const std::function<void()>& drawQueued)
 {
     if (m_bSimulatedClock) {
         m_Clock.counter += FRAME_MS;
@@ -34,6 +34,8 @@ void CBoardDriver::frame()
     Vantile::CFrameTimer::Instance().update();
     m_Field.update();
     m_Field.render();
+    if (drawQueued)
+        drawQueued();
     drainEvents();
     ++m_nFrames;
 }

@@ -5,6 +5,7 @@
 // benchmark use it.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -25,7 +26,10 @@ public:
     static const int FRAME_MS = 16;
 
     // One frame: timer, board update and drawing, then the event queue.
-    void frame();
+    // drawQueued, when given, draws what the board queued before the
+    // events are handled: handling them can delete item layers whose
+    // sprites are still queued.
+    void frame(const std::function<void()>& drawQueued = nullptr);
     // Frames until the board rests or the level is won, or -1 when
     // nMaxFrames did not do.
     int settle(int nMaxFrames);

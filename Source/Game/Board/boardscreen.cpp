@@ -48,8 +48,7 @@ void CBoardScreen::frame(CBoardDriver& driver)
     pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, SEA_COLOUR, 1.0f, 0);
     pDevice->BeginScene();
     SetSpriteScreenTransforms(pDevice);
-    driver.frame();
-    m_Queue.RenderContainers();
+    driver.frame([this] { m_Queue.RenderContainers(); });
     pDevice->EndScene();
     m_Queue.ClearContainers();
 }

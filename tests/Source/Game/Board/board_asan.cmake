@@ -19,7 +19,7 @@ target_include_directories(board_tests_asan PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/
 set(BOARD_ASAN_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 target_compile_options(board_tests_asan PRIVATE ${BOARD_ASAN_FLAGS} -O1)
 target_link_options(board_tests_asan PRIVATE ${BOARD_ASAN_FLAGS})
-target_link_libraries(board_tests_asan PRIVATE quellon_game quellon_testsupport GTest::gtest GTest::gtest_main)
+target_link_libraries(board_tests_asan PRIVATE quellon_game quellon_testsupport GTest::gtest)
 set_target_properties(board_tests_asan PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_test(NAME board_tests_asan
   COMMAND sh -c "\"${CMAKE_COMMAND}\" --build \"${CMAKE_BINARY_DIR}\" --target board_tests_asan -j2 > board_tests_asan.build.log 2>&1 || { cat board_tests_asan.build.log; exit 1; }; ./board_tests_asan"
