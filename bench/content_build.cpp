@@ -2,29 +2,17 @@
 // drawn into an empty temporary folder, as a clean CI build does.
 // usage: bench_content_build [ART_SOURCE_DIR]  (default: the source tree's
 // content/art, found from the build folder beside this program)
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-namespace {
-
-std::string ExecutableFolder()
-{
-    char szPath[4096];
-    const ssize_t nLength = readlink("/proc/self/exe", szPath, sizeof szPath - 1);
-    const std::string strPath(szPath, nLength > 0 ? size_t(nLength) : 0);
-    return strPath.substr(0, strPath.rfind('/'));
-}
-
-}  // namespace
+#include "Game/Context/gamecontext.h"
 
 int main(int argc, char** argv)
 {
-    const std::string strBin = ExecutableFolder();
+    const std::string strBin = CGameContext::programFolder();
     const std::string strSource = argc > 1 ? argv[1] : strBin + "/../../content/art";
     char szTemp[] = "/tmp/quellon-art-XXXXXX";
     if (!mkdtemp(szTemp)) {

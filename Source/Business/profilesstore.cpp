@@ -26,11 +26,7 @@ CProfilesStore::~CProfilesStore() = default;
 
 std::string CProfilesStore::LegacyFolder()
 {
-    char szPath[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string strPath(szPath);
-    size_t nSlash = strPath.find_last_of('/');
-    return (nSlash == std::string::npos ? std::string(".") : strPath.substr(0, nSlash)) + "/Profiles";
+    return CGameContext::programFolder() + "/Profiles";
 }
 
 std::string CProfilesStore::filePath() const

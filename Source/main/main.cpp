@@ -13,16 +13,11 @@ using namespace Vantile;
 
 namespace {
 
-// Creates the per-user folder and its parents; false when it cannot exist.
+// The data home it lives in exists already (the folder look-up makes it);
+// false when the folder itself cannot be made.
 bool CreateDataFolder(const std::string& strFolder)
 {
-    for (size_t nSlash = strFolder.find('/', 1); ; nSlash = strFolder.find('/', nSlash + 1)) {
-        const std::string strPart = strFolder.substr(0, nSlash);
-        if (!CreateDirectoryA(strPart.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-            return false;
-        if (nSlash == std::string::npos)
-            return true;
-    }
+    return CreateDirectoryA(strFolder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 int RunGame(HINSTANCE hInstance)

@@ -3,13 +3,12 @@
 // board on a few level fields, read from the data folder beside the tool
 // exactly as the game reads them (its file system, ".ifl" lists and image
 // decoders), so the sheet shows what the game will show.
-#include <unistd.h>
-
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
 
+#include "Game/Context/gamecontext.h"
 #include "Resources/vantile_ifl.h"
 #include "Vfs/vantile_vfs.h"
 #include "art_canvas.h"
@@ -236,24 +235,16 @@ double DrawFields(cairo_t* c, CSheetData& data, const SGroups& groups, double y)
     return y + 470;
 }
 
-std::string ExecutableFolder()
-{
-    char szPath[4096];
-    const ssize_t nLength = readlink("/proc/self/exe", szPath, sizeof szPath - 1);
-    const std::string strPath(szPath, nLength > 0 ? size_t(nLength) : 0);
-    return strPath.substr(0, strPath.rfind('/'));
-}
-
 }  // namespace
 
 int ToolRun_contact_sheet(const ToolArgs& args)
 {
     if (args[0] != "--out")
         return ToolFail("contact-sheet", "usage: quellon-tool contact-sheet --out FILE.png");
-    CSheetData data(ExecutableFolder() + "/game");
+    CSheetData data(CGameContext::programFolder() + "/game");
     const SGroups groups = GroupNames(data);
     if (groups.items.empty())
-        return ToolFail(ExecutableFolder() + "/game", "holds no item animations; build the game data first");
+        return ToolFail(CGameContext::programFolder() + "/game", "holds no item animations; build the game data first");
     const SurfacePtr pField = groups.fields.empty() ? nullptr : data.Image(groups.fields.front());
     cairo_surface_t* pRecording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
     cairo_t* c = cairo_create(pRecording);

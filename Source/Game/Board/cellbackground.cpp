@@ -26,10 +26,6 @@ bool isDrawing()
     return CAnimationManager::Instance().visualSource() != nullptr;
 }
 
-float frameSeconds()
-{
-    return static_cast<float>(Vantile::CFrameTimer::Instance().timeSinceLastFrame()) / 1000.0f;
-}
 
 }  // namespace
 
@@ -90,7 +86,7 @@ void CCellBackground::renderMarker(const D3DXVECTOR3& vPos)
     if (!m_pMarker)
         return;
     if (!m_bMarkerOn) {
-        m_fMarkerAlpha -= frameSeconds() * MARKER_FADE_PER_SECOND;
+        m_fMarkerAlpha -= Vantile::CFrameTimer::Instance().frameSeconds() * MARKER_FADE_PER_SECOND;
         if (m_fMarkerAlpha <= 0.0f) {
             m_pMarker.reset();
             return;

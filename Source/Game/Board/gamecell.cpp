@@ -8,10 +8,6 @@ namespace {
 
 const char* const DISINTEGRATE_TEXTURE = "cell_disintigrate.ifl";
 
-float frameSeconds()
-{
-    return static_cast<float>(Vantile::CFrameTimer::Instance().timeSinceLastFrame()) / 1000.0f;
-}
 
 }  // namespace
 
@@ -91,7 +87,7 @@ void CGameCell::update()
     if (m_bDeleteDue)
         deleteRemovedItem();
     if (m_pDisintegrate) {
-        m_pDisintegrate->advance(frameSeconds());
+        m_pDisintegrate->advance(Vantile::CFrameTimer::Instance().frameSeconds());
         if (m_pDisintegrate->isFinished()) {
             m_pDisintegrate.reset();
             if (m_pCallback)

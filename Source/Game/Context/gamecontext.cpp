@@ -58,6 +58,15 @@ bool CGameContext::isInRect(const D3DXVECTOR3& vPoint, const D3DXVECTOR3& vCorne
     return vPoint.x >= fLeft && vPoint.x <= fRight && vPoint.y >= fBottom && vPoint.y <= fTop;
 }
 
+std::string CGameContext::programFolder()
+{
+    char szPath[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    const std::string strPath(szPath);
+    const size_t nSlash = strPath.find_last_of('/');
+    return nSlash == std::string::npos ? std::string(".") : strPath.substr(0, nSlash);
+}
+
 std::string CGameContext::dataFolder()
 {
     char szHome[MAX_PATH] = "";

@@ -36,6 +36,8 @@ public:
 
     // The per-user folder "Quellon 1.0" in the user's data home.
     static std::string dataFolder();
+    // The folder of the running program, which the game data lies beside.
+    static std::string programFolder();
 
     // Sound calls: they apply the gains below and forward to the sound
     // manager.

@@ -1,5 +1,6 @@
 #include "Game/Destructors/areabomb.h"
 
+#include "Core/vantile_frametimer.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerupparts.h"
 
@@ -27,7 +28,7 @@ void CBomb::start(CellRef usedCell, const CellRefList& targets)
 
 void CBomb::update()
 {
-    const float fSeconds = PowerupParts::frameSeconds();
+    const float fSeconds = Vantile::CFrameTimer::Instance().frameSeconds();
     m_pSpray->advance(fSeconds);
     PowerupParts::advanceOnce(m_pFlare, fSeconds);
     PowerupParts::advanceOnce(m_pFadeOut, fSeconds);

@@ -7,6 +7,7 @@
 #include "Core/vantile_random.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
+#include "Game/Paths/basepath.h"
 
 namespace DestructorUtil {
 
@@ -68,13 +69,8 @@ CCellDestructor::~CCellDestructor() = default;
 
 void CCellDestructor::update()
 {
-    m_pSprite->advance(DestructorUtil::frameMs() / 1000.0f);
-    if (m_vCurrent == m_vEnd)
-        return;
-    const D3DXVECTOR3 vDirection = DestructorUtil::normalised(m_vEnd - m_vStart);
-    m_vCurrent += vDirection * (DestructorUtil::frameMs() / 1000.0f * m_fSpeed);
-    if (dot(vDirection, DestructorUtil::normalised(m_vEnd - m_vCurrent)) < 0.0f)
-        m_vCurrent = m_vEnd;
+    m_pSprite->advance(Vantile::CFrameTimer::Instance().frameSeconds());
+    MoveStraight(m_vStart, m_vEnd, DestructorUtil::frameMs(), m_fSpeed, m_vCurrent);
 }
 
 bool CCellDestructor::isPassed(const D3DXVECTOR3& vCell) const

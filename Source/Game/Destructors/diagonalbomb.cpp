@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Core/vantile_frametimer.h"
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerupparts.h"
@@ -32,7 +33,7 @@ void CDiagonalBomb::start(CellRef usedCell, const Rays& rays)
 
 void CDiagonalBomb::update()
 {
-    PowerupParts::advanceOnce(m_pFlare, PowerupParts::frameSeconds());
+    PowerupParts::advanceOnce(m_pFlare, Vantile::CFrameTimer::Instance().frameSeconds());
     for (auto& pChild : m_Children)
         pChild->update();
 }

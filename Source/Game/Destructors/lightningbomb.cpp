@@ -1,5 +1,6 @@
 #include "Game/Destructors/lightningbomb.h"
 
+#include "Core/vantile_frametimer.h"
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerupparts.h"
@@ -28,7 +29,7 @@ void CBasePowerup::start(CellRef usedCell, const CellRefList&)
 
 void CBasePowerup::update()
 {
-    PowerupParts::advanceOnce(m_pFlare, PowerupParts::frameSeconds());
+    PowerupParts::advanceOnce(m_pFlare, Vantile::CFrameTimer::Instance().frameSeconds());
 }
 
 void CBasePowerup::renderFront()
@@ -86,8 +87,8 @@ void CLightningBomb::update()
 {
     CBasePowerup::update();
     m_fElapsed += DestructorUtil::frameMs();
-    m_AlphaCurve.update(PowerupParts::frameSeconds());
-    PowerupParts::advanceOnce(m_pFadeOut, PowerupParts::frameSeconds());
+    m_AlphaCurve.update(Vantile::CFrameTimer::Instance().frameSeconds());
+    PowerupParts::advanceOnce(m_pFadeOut, Vantile::CFrameTimer::Instance().frameSeconds());
 }
 
 void CLightningBomb::collectCells(CellRefList& cells, bool&)

@@ -1,5 +1,6 @@
 #include "Game/Destructors/onetypebomb.h"
 
+#include "Core/vantile_frametimer.h"
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerupparts.h"
@@ -34,7 +35,7 @@ void COneTypeBomb::start(CellRef usedCell, const CellRefList& targets)
 
 void COneTypeBomb::update()
 {
-    const float fSeconds = PowerupParts::frameSeconds();
+    const float fSeconds = Vantile::CFrameTimer::Instance().frameSeconds();
     m_fLastFrameTime = DestructorUtil::frameMs();
     m_fElapsed += m_fLastFrameTime;
     PowerupParts::advanceOnce(m_pFlare, fSeconds);

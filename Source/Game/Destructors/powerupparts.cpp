@@ -44,9 +44,5 @@ void draw(const std::unique_ptr<CBoardAnimation>& pAnimation)
         pAnimation->draw();
 }
 
-float frameSeconds()
-{
-    return DestructorUtil::frameMs() / 1000.0f;
-}
 
 }  // namespace PowerupParts

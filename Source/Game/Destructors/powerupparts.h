@@ -24,7 +24,6 @@ float lengthOf(const char* szTexture);
 void advanceOnce(std::unique_ptr<CBoardAnimation>& pAnimation, float fSeconds);
 void advance(const std::unique_ptr<CBoardAnimation>& pAnimation, float fSeconds);
 void draw(const std::unique_ptr<CBoardAnimation>& pAnimation);
-float frameSeconds();
 
 // Hands over the targets of the records that are due and drops those
 // records, keeping the others in order.

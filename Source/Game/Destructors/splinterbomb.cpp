@@ -1,5 +1,6 @@
 #include "Game/Destructors/splinterbomb.h"
 
+#include "Core/vantile_frametimer.h"
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerupparts.h"
@@ -32,7 +33,7 @@ void CSplinterBomb::start(CellRef usedCell, const CellRefList& targets)
 
 void CSplinterBomb::update()
 {
-    const float fSeconds = PowerupParts::frameSeconds();
+    const float fSeconds = Vantile::CFrameTimer::Instance().frameSeconds();
     m_fElapsed += DestructorUtil::frameMs();
     PowerupParts::advance(m_pSprite, fSeconds);
     PowerupParts::advanceOnce(m_pFlare, fSeconds);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Core/vantile_frametimer.h"
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
@@ -47,9 +48,9 @@ CStarCellDestructor::~CStarCellDestructor() = default;
 
 void CStarCellDestructor::update()
 {
-    m_fTime += DestructorUtil::frameMs() / 1000.0f;
+    m_fTime += Vantile::CFrameTimer::Instance().frameSeconds();
     if (m_fTime >= m_fAppearOffset)
-        m_pParticle->advance(DestructorUtil::frameMs() / 1000.0f);
+        m_pParticle->advance(Vantile::CFrameTimer::Instance().frameSeconds());
 }
 
 void CStarCellDestructor::collectCells(CellRefList& cells, bool& bOrdinaryRemoval)
@@ -106,7 +107,7 @@ void CStarBonus::start(CellRef usedCell, const Arms& arms)
 
 void CStarBonus::update()
 {
-    m_pStar->advance(DestructorUtil::frameMs() / 1000.0f);
+    m_pStar->advance(Vantile::CFrameTimer::Instance().frameSeconds());
     for (auto& pChild : m_Children)
         pChild->update();
     m_Children.erase(std::remove_if(m_Children.begin(), m_Children.end(),

@@ -1,5 +1,6 @@
 #include "Game/Destructors/trunkeffect.h"
 
+#include "Core/vantile_frametimer.h"
 #include "Game/Board/boardevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
@@ -44,7 +45,7 @@ void CTrunkEffect::updateAndRender()
 {
     if (!m_pTrunk)
         return;
-    const float fSeconds = DestructorUtil::frameMs() / 1000.0f;
+    const float fSeconds = Vantile::CFrameTimer::Instance().frameSeconds();
     const bool bWasFading = m_Fade.isRunning();
     m_Fade.update(fSeconds);
     const bool bFading = m_Fade.isRunning();

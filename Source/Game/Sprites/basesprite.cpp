@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Core/vantile_frametimer.h"
 #include "Game/Sprites/spritevbarray.h"
 
 CBaseSprite::CBaseSprite(const std::string& strName) : m_strName(strName)
@@ -22,7 +23,7 @@ CBaseSprite::CBaseSprite(const std::string& strName) : m_strName(strName)
 
 bool CBaseSprite::isPlaying() const
 {
-    const float fSeconds = SpriteFrameSeconds();
+    const float fSeconds = Vantile::CFrameTimer::Instance().frameSeconds();
     const float fLength = m_pSprite ? m_pSprite->getLength() : m_fDuration;
     const float fTime = m_pSprite ? m_pSprite->getTime() : m_fElapsed;
     // Without length there is nothing to play: it counts as played.
@@ -39,7 +40,7 @@ void CBaseSprite::draw(const D3DXVECTOR3& vPosition)
 
 void CBaseSprite::draw()
 {
-    m_fElapsed += SpriteFrameSeconds();
+    m_fElapsed += Vantile::CFrameTimer::Instance().frameSeconds();
     if (isPlaying())
         drawPlaying();
     else

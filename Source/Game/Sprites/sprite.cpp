@@ -9,11 +9,6 @@
 #include "Resources/vantile_texturemanager.h"
 #include "Scene/vantile_device.h"
 
-float SpriteFrameSeconds()
-{
-    return float(Vantile::CFrameTimer::Instance().timeSinceLastFrame() / 1000.0);
-}
-
 namespace {
 
 // Sprites sit in front of everything 3D; layering among them is by draw
@@ -142,15 +137,20 @@ void CSprite::Render(int nSubset)
     CMeshNode::Render(nSubset);
 }
 
+void CSprite::Animate()
+{
+    Animate(Vantile::CFrameTimer::Instance().frameSeconds());
+}
+
 void CSprite::draw()
 {
-    Animate(SpriteFrameSeconds());
+    Animate(Vantile::CFrameTimer::Instance().frameSeconds());
     Enqueue();
 }
 
 void CSprite::drawAt(const D3DXVECTOR3& vPosition)
 {
-    Animate(SpriteFrameSeconds());
+    Animate(Vantile::CFrameTimer::Instance().frameSeconds());
     setPosition(vPosition);
     Enqueue();
 }

@@ -8,9 +8,6 @@
 #include "Game/Sprites/spritemap.h"
 #include "Scene/vantile_meshnode.h"
 
-// The frame time in seconds, as every sprite clock advances by it.
-float SpriteFrameSeconds();
-
 class CSprite : public Vantile::CMeshNode {
 public:
     static constexpr const char* EFFECT = "TranspNoLight.fx";
@@ -65,7 +62,7 @@ public:
     // in which channel 0 completes a pass, and always for a loaded texture
     // without length, so one-shots of a missing animation end at once.
     bool Animate(float fSeconds);
-    void Animate() override { Animate(SpriteFrameSeconds()); }
+    void Animate() override;
     // Parents are ignored: a sprite lives in screen space.
     const D3DXMATRIX& UpdateWorldMatrix(const D3DXMATRIX& mParentWorld) override;
     int Enqueue() override;

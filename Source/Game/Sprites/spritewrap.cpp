@@ -1,5 +1,7 @@
 #include "Game/Sprites/spritewrap.h"
 
+#include "Core/vantile_frametimer.h"
+
 CSpriteWrap::CSpriteWrap(const std::string& strTexture)
     : m_pSprite(std::make_unique<CSprite>(strTexture, CSprite::WHITE, false, false))
 {
@@ -15,7 +17,7 @@ CSpriteWrap::CSpriteWrap(const std::string& strTexture, float fWidth, float fHei
 void CSpriteWrap::update()
 {
     if (!m_bFinished)
-        m_bFinished = !m_pSprite->Animate(SpriteFrameSeconds());
+        m_bFinished = !m_pSprite->Animate(Vantile::CFrameTimer::Instance().frameSeconds());
 }
 
 void CSpriteWrap::render()

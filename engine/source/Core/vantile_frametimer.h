@@ -16,6 +16,8 @@ public:
     void pause(bool bPause);
 
     double timeSinceLastFrame() const { return m_dDelta; }
+    // The same frame time in seconds, as game rules and animations use it.
+    float frameSeconds() const { return float(m_dDelta / 1000.0); }
     double totalTime() const { return m_dTotal; }
     double currentTime() const { return m_dCurrent; }
     int fps() const { return m_nFps; }

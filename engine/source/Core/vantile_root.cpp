@@ -72,29 +72,18 @@ void CRoot::dispatchMessages()
 bool CRoot::renderOneFrame()
 {
     CFrameTimer::Instance().update();
-    if (!fireFrameStarted())
+    if (!fireFrameEvent(&CFrameHandler::frameStarted))
         return false;
     renderScene();
-    return fireFrameEnded();
+    return fireFrameEvent(&CFrameHandler::frameEnded);
 }
 
-bool CRoot::fireFrameStarted()
+bool CRoot::fireFrameEvent(FrameCall call)
 {
     const CFrameTimer& timer = CFrameTimer::Instance();
     const FrameEvent evt = {timer.timeSinceLastFrame(), timer.totalTime()};
     for (CFrameHandler* pHandler : m_FrameHandlers) {
-        if (!pHandler->frameStarted(evt))
-            return false;
-    }
-    return true;
-}
-
-bool CRoot::fireFrameEnded()
-{
-    const CFrameTimer& timer = CFrameTimer::Instance();
-    const FrameEvent evt = {timer.timeSinceLastFrame(), timer.totalTime()};
-    for (CFrameHandler* pHandler : m_FrameHandlers) {
-        if (!pHandler->frameEnded(evt))
+        if (!(pHandler->*call)(evt))
             return false;
     }
     return true;

@@ -58,8 +58,9 @@ private:
     CRoot& operator=(const CRoot&) = delete;
 
     void dispatchMessages();
-    bool fireFrameStarted();
-    bool fireFrameEnded();
+    typedef bool (CFrameHandler::*FrameCall)(const FrameEvent&);
+    // Calls every handler in set order; the first false ends the calls.
+    bool fireFrameEvent(FrameCall call);
     void renderScene();
 
     CD3D9RenderWindow* m_pWindow = nullptr;

@@ -1,5 +1,7 @@
 #include "Scene/vantile_chainnode.h"
 
+#include "Core/vantile_frametimer.h"
+
 namespace Vantile {
 
 namespace {
@@ -27,7 +29,7 @@ void CChainNode::Animate()
     if (m_pLeader)
         follow();
     else
-        m_vPosition += m_vForward * (m_fSpeed * FrameSeconds());
+        m_vPosition += m_vForward * (m_fSpeed * CFrameTimer::Instance().frameSeconds());
     m_mLocal = ToMatrix();
     CNode::Animate();
 }

@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "Core/vantile_frametimer.h"
 #include "Renderstages/vantile_renderqueue.h"
 
 namespace Vantile {
@@ -41,7 +42,7 @@ int CMeshNode::Enqueue()
 void CMeshNode::Animate()
 {
     CNode::Animate();
-    const float fSeconds = FrameSeconds();
+    const float fSeconds = CFrameTimer::Instance().frameSeconds();
     for (SMaterial& material : m_Materials) {
         for (TextureRef& texture : material.aTextures)
             texture.Advance(fSeconds);

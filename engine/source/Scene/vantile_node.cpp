@@ -45,16 +45,11 @@ const D3DXMATRIX& CNode::UpdateWorldMatrix(const D3DXMATRIX& mParentWorld)
     return m_mWorld;
 }
 
-float CNode::FrameSeconds()
-{
-    return float(CFrameTimer::Instance().timeSinceLastFrame() / 1000.0);
-}
-
 void CNode::Animate()
 {
     if (!m_pAnimator || !m_pAnimator->IsApplied())
         return;
-    m_pAnimator->Advance(FrameSeconds());
+    m_pAnimator->Advance(CFrameTimer::Instance().frameSeconds());
     if (m_pAnimator->GetCurrentTrack())
         m_mLocal = m_pAnimator->Sample();
 }

@@ -100,8 +100,6 @@ protected:
     // The node part of a deep copy: name, matrices, a copy of the animator,
     // then clones of the children in order.
     void CopyInto(CNode& target) const;
-    // The frame time in seconds, as every animation advances by it.
-    static float FrameSeconds();
 
     CNode* m_pParent = nullptr;
     std::string m_strName;

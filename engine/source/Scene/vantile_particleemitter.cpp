@@ -1,5 +1,7 @@
 #include "Scene/vantile_particleemitter.h"
 
+#include "Core/vantile_frametimer.h"
+
 namespace Vantile {
 
 CParticleEmitter::CParticleEmitter(const std::string& strName, const D3DXMATRIX& mLocal) : CNode(strName, mLocal) {}
@@ -7,7 +9,7 @@ CParticleEmitter::CParticleEmitter(const std::string& strName, const D3DXMATRIX&
 void CParticleEmitter::Animate()
 {
     CNode::Animate();
-    Update(FrameSeconds() + m_fStartPhase);
+    Update(CFrameTimer::Instance().frameSeconds() + m_fStartPhase);
     m_fStartPhase = 0.0f;
 }
 

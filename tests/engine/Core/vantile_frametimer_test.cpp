@@ -72,8 +72,9 @@ TEST_P(FrameTimerTest, FpsTextReplacesDashesAfterOneSecond)
     EXPECT_STREQ(timer.fpsText(), "---");
     for (int nFrame = 0; nFrame <= 20; ++nFrame) {
         frameAt(nFrame * 50);
-        if (nFrame < 20)
+        if (nFrame < 20) {
             EXPECT_STREQ(timer.fpsText(), "---") << "frame " << nFrame;
+        }
     }
     EXPECT_STREQ(timer.fpsText(), "21");
     EXPECT_EQ(timer.fps(), 21);

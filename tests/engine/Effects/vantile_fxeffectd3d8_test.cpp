@@ -172,8 +172,9 @@ TEST_F(FxEffectTest, TheGamesEffectsAllLoad)
         text << file.rdbuf();
         std::unique_ptr<CFxEffectD3D8> pEffect;
         EXPECT_NO_THROW(pEffect = Make(text.str(), pszName)) << pszName;
-        if (pEffect)
+        if (pEffect) {
             EXPECT_EQ(pEffect->GetContainerName(), "nosort") << pszName;
+        }
     }
 }
 

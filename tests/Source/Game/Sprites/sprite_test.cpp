@@ -93,10 +93,12 @@ TEST_F(SpriteTest, AnimateReportsTheStepThatCompletesAPass)
     for (int i = 1; i <= 25; ++i) {
         const bool bSamePass = sprite.Animate(0.1f);
         nPassEnds += bSamePass ? 0 : 1;
-        if (i == 9)
+        if (i == 9) {
             EXPECT_EQ(nPassEnds, 0);
-        if (i == 10)
+        }
+        if (i == 10) {
             EXPECT_EQ(nPassEnds, 1) << "the first pass ends with the tenth step";
+        }
     }
     EXPECT_EQ(nPassEnds, 2);
     EXPECT_NEAR(sprite.getTime(), 2.5f, 1e-4f);
