@@ -11,7 +11,6 @@
 #include "Game/Items/animationmanager.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
-#include "Game/Sprites/spritevbarray.h"
 
 namespace {
 
@@ -62,12 +61,25 @@ void CGameField::initCells(const std::string& strPicture)
 
 void CGameField::Load(const std::string& strFileName)
 {
-    // A file without usable cells leaves every cell's existence as it was.
+    CLevel::Cells cells = existingCells();
+    m_Level.loadFile(strFileName, cells);
+    applyLevel(cells);
+}
+
+void CGameField::LoadBytes(const std::string& strFileName, const std::string& strBytes)
+{
+    CLevel::Cells cells = existingCells();
+    m_Level.loadBytes(strFileName, strBytes.data(), strBytes.size(), cells);
+    applyLevel(cells);
+}
+
+// A file without usable cells leaves every cell's existence as it was.
+CLevel::Cells CGameField::existingCells() const
+{
     CLevel::Cells cells;
     for (size_t k = 0; k < m_Cells.size() && k < cells.size(); ++k)
         cells[k].m_bExists = m_Cells[k]->exists();
-    m_Level.loadFile(strFileName, cells);
-    applyLevel(cells);
+    return cells;
 }
 
 // The level's item types are already active; the records say what each
@@ -206,7 +218,6 @@ void CGameField::update()
 {
     if (!m_TrunkEffect.isActive())
         CGameContext::Instance().m_vTrunk = TRUNK_HIDDEN;
-    CSpriteVBArray::Instance().resetAll();
     for (CGameCell* pCell : m_Cells)
         if (pCell->exists())
             pCell->update();

@@ -42,6 +42,8 @@ public:
     // Level entry.
     void initCells(const std::string& strPicture);
     void Load(const std::string& strFileName);
+    // A level file read elsewhere; the name is only for messages.
+    void LoadBytes(const std::string& strFileName, const std::string& strBytes);
     // Applies cell records already read (Load and tests share this).
     void applyLevel(const CLevel::Cells& cells);
     void reset();
@@ -104,6 +106,7 @@ private:
 
     // gamefield.cpp
     void deleteCells();
+    CLevel::Cells existingCells() const;
     void buildSegments();
     void addBoardEvent(int nCode);
     void passHeldEvents();

@@ -113,8 +113,9 @@ bool CGameField::processMatches(bool& bBigCombo)
     m_pSwapFirst = m_pSwapSecond = nullptr;
     // 7. Runs of four and five leave a special item behind.
     makeSpecials(cleared);
-    // 8. Destructors refill the board when they end.
-    if (!bFired)
+    // 8. Destructors refill the board when they end. A heart or a
+    // snowflake fires without one, so then the board refills at once.
+    if (!bFired || m_Destructors.empty())
         refill();
     // 9.
     return bFired || !vertical.empty() || !horizontal.empty();

@@ -141,8 +141,8 @@ TEST_F(MatchTest, ASwapThatMakesTwoGroupsIsABigCombo)
     m_pDriver->playMove(at(2, 1), at(3, 1));
     evaluateOnce();
     evaluateOnce();
-    EXPECT_EQ(1, m_pDriver->bigCombos());
     EXPECT_EQ(5, m_pDriver->eventCount(eEventItemCleared));
+    EXPECT_EQ(5 * 10 + 5 * 100, m_pDriver->score()) << "a big combo's items earn the combo bonus";
 }
 
 TEST_F(MatchTest, ASwappedSpecialItemFiresWithoutARun)
@@ -152,11 +152,24 @@ TEST_F(MatchTest, ASwappedSpecialItemFiresWithoutARun)
     for (int i = 0; i < 100 && m_Field.destructorCount() == 0; ++i)
         m_pDriver->frame();
     ASSERT_EQ(2u, m_Field.destructorCount()) << "a crab in mid-row runs both ways";
-    while (m_Field.destructorCount() > 0)
-        m_pDriver->frame();
+    settle();
     EXPECT_EQ(8, m_pDriver->eventCount(eEventItemCleared)) << "the crab and the seven others of its row";
     EXPECT_EQ(1, std::count(m_pDriver->sounds().begin(), m_pDriver->sounds().end(), "use_crab.ogg"));
-    settle();
+}
+
+TEST_F(MatchTest, ASwappedHeartOrSnowflakeFiresAndTheBoardRefills)
+{
+    for (const char* szShape : {"   e", "   f"}) {
+        SCOPED_TRACE(szShape);
+        load(with({{3, szShape}}));
+        clearQueue();
+        m_pDriver->clearRecords();
+        m_pDriver->playMove(at(3, 3), at(3, 4));
+        settle();
+        EXPECT_EQ(1, m_pDriver->eventCount(szShape[3] == 'e' ? eEventExtraLife : eEventTimeFreeze));
+        for (const std::string& row : board())
+            EXPECT_EQ(std::string::npos, row.find('.')) << "no cell stays empty";
+    }
 }
 
 TEST_F(MatchTest, ClicksSelectDeselectAndIgnoreDoubleItems)

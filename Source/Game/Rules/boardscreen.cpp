@@ -1,8 +1,8 @@
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boardscreen.h"
 
 #include <strings.h>
 
-#include "Game/Board/boarddriver.h"
+#include "Game/Rules/boarddriver.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Level/gamefile.h"
 #include "Game/Sprites/spritelayervisual.h"
