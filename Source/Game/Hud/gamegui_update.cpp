@@ -4,16 +4,10 @@
 
 #include <cmath>
 
-#include "Game/Context/gamecontext.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Hud/hudsprites.h"
 #include "Game/Hud/timeoutmessage.h"
 
-namespace {
-
-// Posted once the panels have slid out: the level (or mini-game) ends.
-const int EVENT_PANELS_OUT = 20;
-
-}  // namespace
 
 void CGameGui::update(float fSeconds)
 {
@@ -89,6 +83,6 @@ void CGameGui::postWhenOut(bool bMoved)
 {
     if (!m_bSlideOut || bMoved)
         return;
-    CGameContext::Instance().postEvent(EVENT_PANELS_OUT);
+    CGameContext::Instance().postEvent(eEventLevelOver);
     m_bSlideOut = false;
 }

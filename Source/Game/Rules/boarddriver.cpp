@@ -14,6 +14,7 @@ CBoardDriver::CBoardDriver(CGameField& field, bool bSimulatedClock, unsigned nBo
       m_Events(field, m_Hud, m_Scoring, this)
 {
     m_Field.setSounds(this);
+    m_Hud.setSounds(this);
     if (m_bSimulatedClock)
         PlatformSetClockOverride(&m_Clock);
     Vantile::CFrameTimer::Instance().reset();

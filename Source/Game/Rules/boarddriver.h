@@ -15,7 +15,7 @@
 #include "Business/profile.h"
 #include "Game/Board/boardsounds.h"
 #include "Game/Board/gamefield.h"
-#include "Game/Rules/plainhud.h"
+#include "Game/Hud/gamegui.h"
 #include "Game/Rules/playevents.h"
 #include "Game/Rules/scoring.h"
 #include "system/win32.h"
@@ -68,6 +68,6 @@ private:
     int m_nFrames = 0;
     CProfile m_Profile;
     CScoring m_Scoring;
-    CPlainHud m_Hud;
+    CGameGui m_Hud;
     CPlayEvents m_Events;
 };

@@ -4,10 +4,9 @@
 #include "Game/Board/boardsounds.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gameevents.h"
-#include "Game/Rules/gamehud.h"
-#include "Game/Rules/leveltimer.h"
+#include "Game/Hud/gamegui.h"
 
-CPlayEvents::CPlayEvents(CGameField& field, IGameHud& hud, CScoring& scoring, IBoardSounds* pSounds)
+CPlayEvents::CPlayEvents(CGameField& field, CGameGui& hud, CScoring& scoring, IBoardSounds* pSounds)
     : m_Field(field), m_Hud(hud), m_Scoring(scoring), m_pSounds(pSounds)
 {
 }
@@ -78,7 +77,9 @@ void CPlayEvents::itemCleared(const GameEvent& event, CProfile& profile, float f
         return;
     // A bonus match also drops food for the aquarium fish, once they swim
     // behind the board.
-    m_Scoring.itemsCleared(pRecord->m_nCount, fBonusSeconds, profile, m_Hud.timer());
+    m_Scoring.itemsCleared(pRecord->m_nCount, profile);
+    if (pRecord->m_nCount != 0)
+        m_Hud.giveTimeBack(fBonusSeconds);
     showScore(profile);
 }
 

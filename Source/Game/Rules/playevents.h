@@ -10,7 +10,7 @@
 class CGameField;
 class CProfile;
 class IBoardSounds;
-class IGameHud;
+class CGameGui;
 
 class CPlayEvents {
 public:
@@ -21,7 +21,7 @@ public:
     };
 
     // Sounds go to the game context unless pSounds listens.
-    CPlayEvents(CGameField& field, IGameHud& hud, CScoring& scoring, IBoardSounds* pSounds = nullptr);
+    CPlayEvents(CGameField& field, CGameGui& hud, CScoring& scoring, IBoardSounds* pSounds = nullptr);
 
     // fBonusSeconds: the time each cleared item gives back.
     Result handle(const GameEvent& event, CProfile& profile, bool bLevelPlay, float fBonusSeconds);
@@ -36,7 +36,7 @@ private:
     void playSound(const char* szName, float fVolume = 1.0f);
 
     CGameField& m_Field;
-    IGameHud& m_Hud;
+    CGameGui& m_Hud;
     CScoring& m_Scoring;
     IBoardSounds* m_pSounds;
 };

@@ -29,10 +29,10 @@ public:
     };
     Evaluation evaluated(bool bFound, bool bBigCombo);
 
-    // Event 11: n items (or mini-game cells) cleared, with the seconds
-    // each event gives back. True when it was a bonus match, which also
-    // feeds the aquarium fish.
-    bool itemsCleared(int nCount, float fBonusSeconds, CProfile& profile, CLevelTimer& timer) const;
+    // Event 11: n items (or mini-game cells) cleared. True when it was a
+    // bonus match, which also feeds the aquarium fish. The event gives
+    // time back once, whatever n is, unless n is 0.
+    bool itemsCleared(int nCount, CProfile& profile) const;
     // Event 12: one more life, up to nine.
     static void extraLife(CProfile& profile);
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Business/profile.h"
-#include "Game/Rules/leveltimer.h"
+#include "Game/Hud/leveltimer.h"
 
 namespace {
 
@@ -66,23 +66,20 @@ TEST(ScoringTest, BonusMatchesAreCascadesAndBigCombosAndOnlyMovesThatMatchAreGoo
     EXPECT_EQ(2, scoring.goodMoves());
 }
 
-TEST(ScoringTest, ClearedItemsScoreAndGiveTimeBackOncePerEvent)
+TEST(ScoringTest, ClearedItemsScoreTenPointsEachAndBonusMatchesAHundredAnEvent)
 {
     struct Case {
         const char* szName;
         int nCount;
         bool bBonus;
-        float fFrozen;
         int nLevelScore;
         int nComboBonus;
-        float fBank;
     };
     const Case cases[] = {
-        {"one board item", 1, false, 0.0f, 10, 0, -2.0f},
-        {"a mini-game fish cell", 5, false, 0.0f, 50, 0, -2.0f},
-        {"an item of a cascade", 1, true, 0.0f, 10, 100, -2.0f},
-        {"while time is frozen", 1, false, 20.0f, 10, 0, 0.0f},
-        {"an empty record", 0, true, 0.0f, 0, 0, 0.0f},
+        {"one board item", 1, false, 10, 0},
+        {"a mini-game fish cell", 5, false, 50, 0},
+        {"an item of a cascade", 1, true, 10, 100},
+        {"an empty record", 0, true, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -90,13 +87,9 @@ TEST(ScoringTest, ClearedItemsScoreAndGiveTimeBackOncePerEvent)
         if (c.bBonus)
             scoring.evaluated(true, true);
         CProfile profile;
-        CLevelTimer timer;
-        timer.start(300.0f);
-        timer.addFrozenTime(c.fFrozen);
-        EXPECT_EQ(c.bBonus && c.nCount > 0, scoring.itemsCleared(c.nCount, 2.0f, profile, timer));
+        EXPECT_EQ(c.bBonus && c.nCount > 0, scoring.itemsCleared(c.nCount, profile));
         EXPECT_EQ(c.nLevelScore, profile.m_nLevelScore);
         EXPECT_EQ(c.nComboBonus, profile.m_nComboBonus);
-        EXPECT_FLOAT_EQ(c.fBank, timer.bank());
     }
 }
 
@@ -137,7 +130,7 @@ TEST(ScoringTest, TheEndOfALevelFollowsTheClockAndTheLives)
         profile.m_nComboBonus = 300;
         CLevelTimer timer;
         timer.start(60.0f);
-        timer.run(c.bTimeOut ? 60.0f : 10.0f);
+        timer.tick(c.bTimeOut ? 60.0f : 10.0f);
         timer.charge(60.0f);
         EXPECT_EQ(c.end, CScoring::levelOver(c.bMiniGame, timer, profile, c.nLevel, 10));
         EXPECT_EQ(c.nLivesAfter, profile.m_nLives);
@@ -156,59 +149,13 @@ TEST(ScoringTest, EverySecondLeftIsWorthTenPointsAndTheLevelGoesIntoTheScore)
     profile.m_nComboBonus = 100;
     CLevelTimer timer;
     timer.start(300.0f);
-    timer.run(150.0f);
+    timer.tick(150.0f);
     timer.charge(150.0f);
     CScoring::addTimeBonus(timer, profile);
     EXPECT_EQ(1500, profile.m_nTimeBonus) << "half of a 300-second level left";
     CScoring::bankLevel(profile);
     EXPECT_EQ(2800, profile.m_nScore);
     EXPECT_EQ(0, profile.m_nLevelScore + profile.m_nComboBonus + profile.m_nTimeBonus);
-}
-
-TEST(LevelTimerTest, TheBankFlowsIntoTheClockAndTimeGivenBackRewindsItFiveTimesAsFast)
-{
-    CLevelTimer timer;
-    timer.start(100.0f);
-    timer.run(10.0f);
-    EXPECT_FLOAT_EQ(10.0f, timer.bank());
-    timer.charge(4.0f);
-    EXPECT_FLOAT_EQ(0.04f, timer.used());
-    timer.charge(20.0f);
-    EXPECT_FLOAT_EQ(0.10f, timer.used()) << "a step never charges more than the bank";
-    EXPECT_FLOAT_EQ(0.0f, timer.bank());
-    timer.charge(1.0f);
-    EXPECT_FLOAT_EQ(0.10f, timer.used()) << "an empty bank stands still";
-
-    timer.giveBack(6.0f);
-    timer.run(1.0f);
-    EXPECT_FLOAT_EQ(-6.0f, timer.bank()) << "no new time while time is given back";
-    timer.charge(1.0f);
-    EXPECT_FLOAT_EQ(0.05f, timer.used());
-    timer.charge(1.0f);
-    EXPECT_FLOAT_EQ(0.04f, timer.used()) << "the last step takes only what was left";
-    EXPECT_FLOAT_EQ(0.0f, timer.bank());
-}
-
-TEST(LevelTimerTest, FrozenTimeStopsTheClockAndTheClockStopsFull)
-{
-    CLevelTimer timer;
-    timer.start(10.0f);
-    timer.addFrozenTime(20.0f);
-    timer.run(15.0f);
-    EXPECT_FLOAT_EQ(0.0f, timer.bank());
-    EXPECT_FLOAT_EQ(5.0f, timer.frozen());
-    timer.run(6.0f);
-    EXPECT_FLOAT_EQ(0.0f, timer.frozen());
-    timer.run(30.0f);
-    timer.charge(30.0f);
-    EXPECT_TRUE(timer.isOut());
-    EXPECT_FLOAT_EQ(1.0f, timer.used());
-    EXPECT_EQ(0, timer.secondsLeft());
-
-    timer.start(0.0f);
-    timer.run(1.0f);
-    timer.charge(1.0f);
-    EXPECT_TRUE(timer.isOut()) << "a zero period cannot divide by zero";
 }
 
 }  // namespace
