@@ -3,6 +3,7 @@
 #include <strings.h>
 #include <tinyxml.h>
 
+#include "Core/vantile_xml.h"
 #include "Game/Board/boarddriver.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Sprites/spritelayervisual.h"
@@ -59,7 +60,7 @@ std::string FieldPictureOf(const std::string& strLevel)
     resource.Load();
     const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
     TiXmlDocument document;
-    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    Vantile::ParseXml(strText, document);
     const TiXmlElement* pRoot = document.FirstChildElement("root");
     for (const TiXmlElement* pLevel = pRoot ? pRoot->FirstChildElement("level") : nullptr; pLevel;
          pLevel = pLevel->NextSiblingElement("level")) {
