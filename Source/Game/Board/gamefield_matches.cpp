@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Core/vantile_random.h"
+#include "Game/Board/boardaquarium.h"
 #include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Items/gameitem.h"
@@ -198,8 +199,10 @@ bool CGameField::hitCell(CGameCell* pCell, bool bDestroy, bool bPlayerMove)
     CGameItem* pItem = pCell->item();
     if (!pItem)
         return true;
-    // 2. The background's first clear. The fish food that falls here
-    // belongs to the aquarium, which the board does not know yet.
+    // 2. Food for the fish from every first clear of a background and
+    // from everything the player did not clear himself.
+    if (m_pAquarium && (!pCell->isCleared() || !pItem->hasPlayerMark()))
+        m_pAquarium->dropFood(pCell->position());
     pCell->clearBackground();
     const int nType = pItem->getType();
     // 3. The trunk has no effect of its own.

@@ -7,6 +7,8 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
+#include "Core/vantile_number.h"
+#include "Core/vantile_xml.h"
 #include "Resources/vantile_resource.h"
 
 namespace {
@@ -22,9 +24,12 @@ std::string attribute(const TiXmlElement& element, const char* szName)
     return szValue ? szValue : "";
 }
 
+// A count or index that is not a whole number in range reads as -1, which
+// every caller refuses, rather than wrapping onto some other level.
 int intAttribute(const TiXmlElement& element, const char* szName)
 {
-    return atoi(attribute(element, szName).c_str());
+    int nValue = -1;
+    return Vantile::ParseInteger(attribute(element, szName).c_str(), 0, 1 << 20, nValue) ? nValue : -1;
 }
 
 // One count per character, as the aquarium takes them.
@@ -76,7 +81,9 @@ LevelList CGameFile::load()
     resource.Load();
     const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
     TiXmlDocument document;
-    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    const std::string strReason = Vantile::ParseXml(strText, document);
+    if (!strReason.empty())
+        Vantile::CLog::Instance().Write(Vantile::LOG_ERROR, std::string(FILE_NAME) + ": " + strReason);
     return read(document);
 }
 

@@ -1,5 +1,6 @@
 #include "board_fixture.h"
 
+#include "Game/Board/boardaquarium.h"
 #include "Game/Context/gameevents.h"
 
 namespace {
@@ -211,3 +212,31 @@ TEST_F(MatchTest, CellsAreFoundStrictlyInsideTheirSquares)
 }
 
 }  // namespace
+
+// Records what the board asks of the aquarium behind it.
+class CRecordingAquarium : public IBoardAquarium {
+public:
+    void dropFood(const D3DXVECTOR3& vPoint) override { m_Drops.push_back(vPoint); }
+    void drawBehindBoard() override { m_strDraws += "B"; }
+    void drawInFrontOfBoard() override { m_strDraws += "F"; }
+
+    std::vector<D3DXVECTOR3> m_Drops;
+    std::string m_strDraws;
+};
+
+TEST_F(MatchTest, ClearedCellsFeedTheAquariumDrawnAroundTheBoard)
+{
+    CRecordingAquarium aquarium;
+    m_Field.setAquarium(&aquarium);
+    placeShape(with({{3, "111"}}));
+    bool bBigCombo = false;
+    EXPECT_TRUE(m_Field.processMatches(bBigCombo));
+    m_pDriver->frame();
+    m_pDriver->frame();
+    std::vector<D3DXVECTOR3> expected;
+    for (int c = 0; c < 3; ++c)
+        expected.push_back(CGameField::cellCentre(3, c));
+    EXPECT_EQ(aquarium.m_Drops, expected) << "first clears of the backgrounds";
+    EXPECT_EQ(aquarium.m_strDraws.substr(0, 4), "BFBF") << "behind the board, then in front, every frame";
+    m_Field.setAquarium(nullptr);
+}
