@@ -12,13 +12,13 @@ class CProfile;
 
 class CScoring {
 public:
-    static const int MAX_COMBO = 7;
-    static const int MAX_LIVES = 9;
-    static const int POINTS_PER_ITEM = 10;
-    static const int BONUS_MATCH_POINTS = 100;
-    static const int POINTS_PER_SECOND_LEFT = 10;
+    static constexpr int MAX_COMBO = 7;
+    static constexpr int MAX_LIVES = 9;
+    static constexpr int POINTS_PER_ITEM = 10;
+    static constexpr int BONUS_MATCH_POINTS = 100;
+    static constexpr int POINTS_PER_SECOND_LEFT = 10;
     // The combo count that makes the next cleared group leave a snowflake.
-    static const int TIME_FREEZE_COMBO = 4;
+    static constexpr int TIME_FREEZE_COMBO = 4;
 
     // What one evaluation of the board means.
     struct Evaluation {

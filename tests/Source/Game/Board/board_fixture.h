@@ -45,3 +45,5 @@ protected:
 };
 
 char LayoutChar(const CGameItem* pItem);
+// Item layers shaped like the shipped ones for one item type.
+void AddTestItemLayers(int nType);
