@@ -145,6 +145,7 @@ void CGameField::buildSegments()
 void CGameField::reset()
 {
     m_bBusy = false;
+    m_bEvaluationDue = false;
     m_pSelected = m_pSwapFirst = m_pSwapSecond = m_pLastSwapTarget = nullptr;
     m_nFalling = 0;
     m_bMouseDown = false;
@@ -163,10 +164,14 @@ void CGameField::addBoardEvent(int nCode)
     m_bBusy = true;
 }
 
+// Until the session answers the evaluation request, the board takes no
+// new move: one started now would be evaluated while still moving.
 void CGameField::passHeldEvents()
 {
-    for (int nCode : m_Events)
+    for (int nCode : m_Events) {
         CGameContext::Instance().postEvent(nCode);
+        m_bEvaluationDue = m_bEvaluationDue || nCode == eEventEvaluateBoard;
+    }
     m_Events.clear();
     m_bBusy = false;
 }

@@ -87,7 +87,8 @@ public:
     // A cell a destructor may take: an idle item that is not the trunk.
     bool isDestroyable(const CGameCell* pCell) const;
     CellRef refOf(const CGameCell* pCell) const;
-    bool isBusy() const { return m_bBusy; }
+    // Items still moving, or an evaluation not yet answered.
+    bool isBusy() const { return m_bBusy || m_bEvaluationDue; }
     CGameCell* selected() const { return m_pSelected; }
     const SegmentList& columnSegments() const { return m_ColumnSegments; }
     const SegmentList& rowSegments() const { return m_RowSegments; }
@@ -167,6 +168,7 @@ private:
     bool m_bTimeFreezeNext = false;
     std::vector<int> m_Events;
     bool m_bBusy = false;
+    bool m_bEvaluationDue = false;
     DestructorList m_Destructors;
     DestructorList m_DestructorsToDelete;
     std::vector<std::unique_ptr<CBoardAnimation>> m_Animations;

@@ -80,6 +80,7 @@ bool CGameField::hasRuns() const
 
 bool CGameField::processMatches(bool& bBigCombo)
 {
+    m_bEvaluationDue = false;
     // 1. Nothing moves while the trunk leaves the board.
     if (m_TrunkEffect.isActive())
         return false;

@@ -21,6 +21,7 @@
 #include "Game/Rules/playevents.h"
 #include "Game/Rules/scoring.h"
 #include "Game/Session/bubbles.h"
+#include "Game/Session/gamemenus.h"
 #include "Game/Session/screenfader.h"
 #include "d3d/d3dx8.h"
 
@@ -29,7 +30,6 @@ class CLoadingScreen;
 class CProfile;
 class CProfilesStore;
 class CSprite;
-class IGameMenus;
 
 class CGame : public Vantile::IInputHandler {
 public:

@@ -125,13 +125,21 @@ void CSessionDriver::clickCell(const CGameCell* pCell)
     click(static_cast<int>(std::lround(vCentre.x + 400.0f)), static_cast<int>(std::lround(300.0f - vCentre.y)));
 }
 
-bool CSessionDriver::playMove()
+bool CSessionDriver::playMove(const MovePreference& prefer)
 {
     CGameField& field = m_Game.field();
     if (!field.isSettled() || field.isBusy())
         return false;
     CGameField::MoveList moves;
     field.findPossibleMoves(moves);
+    if (prefer) {
+        CGameField::MoveList preferred;
+        for (const auto& move : moves)
+            if (prefer(move.first, move.second))
+                preferred.push_back(move);
+        if (!preferred.empty())
+            moves.swap(preferred);
+    }
     if (moves.empty())
         return false;
     const auto& move = moves[m_Bot() % moves.size()];

@@ -44,8 +44,10 @@ public:
     void activate(bool bActive);
     void clickCell(const CGameCell* pCell);
     // The bot's move on a resting board, two clicks; false when the board
-    // is busy or has no move.
-    bool playMove();
+    // is busy or has no move. A preference, when given, picks among the
+    // possible moves first.
+    typedef std::function<bool(const CGameCell* pFirst, const CGameCell* pSecond)> MovePreference;
+    bool playMove(const MovePreference& prefer = nullptr);
 
     int frameCount() const { return m_nFrames; }
     int movesPlayed() const { return m_nMoves; }

@@ -173,6 +173,24 @@ TEST_F(MatchTest, ASwappedHeartOrSnowflakeFiresAndTheBoardRefills)
     }
 }
 
+TEST_F(MatchTest, NoMoveStartsWhileAnEvaluationWaitsInTheQueue)
+{
+    load(with({{3, "121"}}));
+    m_pDriver->playMove(at(3, 1), at(2, 1));
+    for (int i = 0; i < 200 && queued(eEventEvaluateBoard) == 0; ++i)
+        m_pDriver->frame();
+    ASSERT_EQ(1, queued(eEventEvaluateBoard));
+    EXPECT_TRUE(m_Field.isBusy());
+    m_Field.mouseDown(at(6, 6)->position());
+    m_Field.mouseUp(at(6, 6)->position());
+    EXPECT_EQ(nullptr, m_Field.selected()) << "a move now would be evaluated while it still moves";
+    m_pDriver->frame();
+    EXPECT_FALSE(m_Field.isBusy() && m_Field.isSettled());
+    settle();
+    m_Field.mouseDown(at(6, 6)->position());
+    EXPECT_EQ(at(6, 6), m_Field.selected());
+}
+
 TEST_F(MatchTest, ClicksSelectDeselectAndIgnoreDoubleItems)
 {
     load(with({{3, "1A"}}));
