@@ -24,8 +24,13 @@ bool CBoardScreen::openDevice(const std::string& strTitle)
     if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, strTitle, false))
         return false;
     CSpriteLoader::Instance().setFinished(true);
-    CAnimationManager::Instance().setVisualSource(&g_VisualSource);
+    attachItemVisuals();
     return true;
+}
+
+void CBoardScreen::attachItemVisuals()
+{
+    CAnimationManager::Instance().setVisualSource(&g_VisualSource);
 }
 
 void CBoardScreen::closeDrawing()

@@ -30,6 +30,7 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
     CGameContext::Instance().m_vWhirl = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
     loadGame();
     m_pStore->load();
+    m_pMenus->setup(*m_pStore);
     if (CProfile* pProfile = profile())
         pProfile->m_bInLevel = false;
     m_strScreenshotFolder = CGameContext::dataFolder();

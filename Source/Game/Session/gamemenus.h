@@ -3,10 +3,14 @@
 // it the window framework; tests and the scripted driver a stand-in.
 #pragma once
 
+class CProfilesStore;
+
 class IGameMenus {
 public:
     virtual ~IGameMenus() = default;
 
+    // Once, with the store loaded: the windows are made.
+    virtual void setup(CProfilesStore& store) = 0;
     // False when no main menu window exists to show: the session then
     // goes on to play by itself.
     virtual bool showMainMenu() = 0;
@@ -22,6 +26,7 @@ public:
 // Menus that never show: the session plays straight on.
 class CNoMenus : public IGameMenus {
 public:
+    void setup(CProfilesStore&) override {}
     bool showMainMenu() override { return false; }
     void showBlank() override {}
     void setMenuCursor(bool) override {}
