@@ -27,33 +27,6 @@ namespace {
 const int MIN_SHOT_FRAMES = 90;
 const int MAX_SHOT_FRAMES = 2000;
 
-bool SaveBackBuffer(const std::string& strPath)
-{
-    IDirect3DSurface8* pTarget = nullptr;
-    if (FAILED(Vantile::CD3D9RenderSystem::Instance().GetDevice()->GetRenderTarget(&pTarget)))
-        return false;
-    D3DSURFACE_DESC desc;
-    pTarget->GetDesc(&desc);
-    std::vector<uint8_t> rgb(size_t(desc.Width) * desc.Height * 3);
-    D3DLOCKED_RECT locked;
-    const bool bLocked = SUCCEEDED(pTarget->LockRect(&locked, nullptr, D3DLOCK_READONLY));
-    for (UINT y = 0; bLocked && y < desc.Height; ++y) {
-        const uint8_t* pRow = static_cast<const uint8_t*>(locked.pBits) + size_t(y) * locked.Pitch;
-        for (UINT x = 0; x < desc.Width; ++x) {
-            uint8_t* pOut = &rgb[(size_t(y) * desc.Width + x) * 3];
-            // X8R8G8B8 in memory order: blue, green, red, unused.
-            pOut[0] = pRow[x * 4 + 2];
-            pOut[1] = pRow[x * 4 + 1];
-            pOut[2] = pRow[x * 4];
-        }
-    }
-    if (bLocked)
-        pTarget->UnlockRect();
-    pTarget->Release();
-    return bLocked && stbi_write_png(strPath.c_str(), int(desc.Width), int(desc.Height), 3, rgb.data(),
-                                     int(desc.Width) * 3) != 0;
-}
-
 // Mouse input in board units for the board, Esc to leave.
 class CBoardInput : public Vantile::IInputHandler {
 public:
@@ -99,6 +72,33 @@ void RestoreBackgrounds(CGameField& field, const SBoardLayout& layout)
 }
 
 }  // namespace
+
+bool SaveBackBuffer(const std::string& strPath)
+{
+    IDirect3DSurface8* pTarget = nullptr;
+    if (FAILED(Vantile::CD3D9RenderSystem::Instance().GetDevice()->GetRenderTarget(&pTarget)))
+        return false;
+    D3DSURFACE_DESC desc;
+    pTarget->GetDesc(&desc);
+    std::vector<uint8_t> rgb(size_t(desc.Width) * desc.Height * 3);
+    D3DLOCKED_RECT locked;
+    const bool bLocked = SUCCEEDED(pTarget->LockRect(&locked, nullptr, D3DLOCK_READONLY));
+    for (UINT y = 0; bLocked && y < desc.Height; ++y) {
+        const uint8_t* pRow = static_cast<const uint8_t*>(locked.pBits) + size_t(y) * locked.Pitch;
+        for (UINT x = 0; x < desc.Width; ++x) {
+            uint8_t* pOut = &rgb[(size_t(y) * desc.Width + x) * 3];
+            // X8R8G8B8 in memory order: blue, green, red, unused.
+            pOut[0] = pRow[x * 4 + 2];
+            pOut[1] = pRow[x * 4 + 1];
+            pOut[2] = pRow[x * 4];
+        }
+    }
+    if (bLocked)
+        pTarget->UnlockRect();
+    pTarget->Release();
+    return bLocked && stbi_write_png(strPath.c_str(), int(desc.Width), int(desc.Height), 3, rgb.data(),
+                                     int(desc.Width) * 3) != 0;
+}
 
 SBoardLayout CaptureLayout(const CGameField& field)
 {

@@ -18,6 +18,10 @@ struct SBoardLayout {
 
 SBoardLayout CaptureLayout(const CGameField& field);
 
+// The device's back buffer as a PNG; false when it cannot be read or
+// written.
+bool SaveBackBuffer(const std::string& strPath);
+
 // Builds the layout on a board of its own, lets it come to rest and
 // writes one 800 x 600 frame as a PNG. Returns the tool's exit status.
 int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut);
