@@ -58,7 +58,7 @@ private:
     void OpenArchive();
     bool ReadTable(uint64_t nFileSize, uint64_t nTableOffset);
     void MapArchiveEntry(const FatEntry& entry, CVFSFile& file);
-    void DecodeToTemporaryFile(const FatEntry& entry, std::string& strPath, int& hFile);
+    void InflateEntry(const FatEntry& entry, CVFSFile& file);
     uint64_t ArchiveEntrySize(const FatEntry& entry) const;
     void CloseArchive();
 

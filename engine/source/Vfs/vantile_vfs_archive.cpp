@@ -3,7 +3,6 @@
 // before it is used: a bad table makes the archive contribute nothing, a
 // bad entry fails its own lookup, and both say why in the log.
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,21 +61,6 @@ bool ParseTable(const uint8_t* pbyTable, uint32_t nTableSize, std::vector<FatEnt
         fat[i].dwFilter = ReadLE32(pbyEntry + kFatNameSize + 8);
     }
     return true;
-}
-
-// Sizes the temporary file and inflates straight into its pages.
-bool InflateInto(int hFile, uint32_t nDecoded, IFilter& filter, const uint8_t* pbySource, uint32_t nSource)
-{
-    if (ftruncate(hFile, off_t(nDecoded)) != 0)
-        return false;
-    if (nDecoded == 0)
-        return filter.Decode(nullptr, 0, pbySource, nSource);
-    void* pvDest = mmap(nullptr, nDecoded, PROT_READ | PROT_WRITE, MAP_SHARED, hFile, 0);
-    if (pvDest == MAP_FAILED)
-        return false;
-    const bool bDecoded = filter.Decode(pvDest, nDecoded, pbySource, nSource);
-    munmap(pvDest, nDecoded);
-    return bDecoded;
 }
 
 }  // namespace
@@ -153,13 +137,12 @@ void CVFS::MapArchiveEntry(const FatEntry& entry, CVFSFile& file)
         file.MapFile(m_hArchive, entry.dwOffset, entry.dwSize);
         return;
     }
-    std::string strPath;
-    int hFile = -1;
-    DecodeToTemporaryFile(entry, strPath, hFile);
-    file.AdoptTemporaryFile(strPath, hFile);
+    InflateEntry(entry, file);
 }
 
-void CVFS::DecodeToTemporaryFile(const FatEntry& entry, std::string& strPath, int& hFile)
+// Inflated straight into memory the view owns: no copy and no file, and
+// the archive's pages are only read while it decodes.
+void CVFS::InflateEntry(const FatEntry& entry, CVFSFile& file)
 {
     std::unique_ptr<IFilter> pFilter = CreateFilter(entry.dwFilter);
     if (!pFilter)
@@ -173,10 +156,9 @@ void CVFS::DecodeToTemporaryFile(const FatEntry& entry, std::string& strPath, in
     if (nDecoded > MaxInflatedSize(nCompressed))
         ThrowBadEntry(entry, "its decoded size is impossible");
 
-    hFile = CVFSFile::CreateTemporaryFile(strPath);
-    if (!InflateInto(hFile, nDecoded, *pFilter, source.GetData() + kDecodedSizeSize, nCompressed)) {
-        CVFSFile::DiscardTemporaryFile(strPath, hFile);
-        hFile = -1;
+    uint8_t* pbyDest = file.AllocateOwned(nDecoded);
+    if (!pFilter->Decode(pbyDest, nDecoded, source.GetData() + kDecodedSizeSize, nCompressed)) {
+        file.Release();
         ThrowBadEntry(entry, "it does not decode to its declared size");
     }
 }

@@ -1,7 +1,6 @@
 #include "Vfs/vantile_vfs.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -13,12 +12,6 @@
 using namespace Vantile;
 
 namespace {
-
-bool Exists(const std::string& strPath)
-{
-    struct stat info;
-    return stat(strPath.c_str(), &info) == 0;
-}
 
 std::string Bytes(const CVFSFile& file)
 {
@@ -107,7 +100,7 @@ TEST_F(VfsTest, ServesEveryKindOfArchivedEntryAsWritten)
         EXPECT_EQ(m_Vfs.GetFile(0, files[i].first, file), int(i) + 1);
         ASSERT_NE(file.GetData(), nullptr) << files[i].first;
         EXPECT_EQ(Bytes(file), files[i].second) << files[i].first;
-        EXPECT_EQ(file.IsTemporary(), CVFSWriter::FilterForName(files[i].first) == VFS_FILTER_ZLIB);
+        EXPECT_EQ(file.IsOwned(), m_Vfs.GetFat()[i].dwFilter == VFS_FILTER_ZLIB) << files[i].first;
     }
 }
 
@@ -199,26 +192,29 @@ TEST_F(VfsTest, CursorContinuesAfterTheMatch)
     EXPECT_EQ(m_Vfs.GetFile(3, "dup.txt", file), -1);
 }
 
-TEST_F(VfsTest, ReleasedDeflatedViewRemovesItsTemporaryFile)
+// Inflated entries live in memory: nothing is written to the temporary
+// folder, and each view keeps its own bytes until it lets go.
+TEST_F(VfsTest, DeflatedEntriesAreInflatedIntoMemoryOnly)
 {
-    Pack({{"script.lua", "print('x')"}, {"other.lua", "print('y')"}});
+    std::string strLarge;
+    for (int i = 0; strLarge.size() < 5 * 4096; ++i)
+        strLarge += "<cell x=\"" + std::to_string(i % 8) + "\"/>\n";
+    Pack({{"script.lua", "print('x') print('x') print('x') print('x')"}, {"big.xml", strLarge}});
     m_Vfs.Open(Root(), true, true);
-    std::string strPath;
-    {
-        CVFSFile file;
-        ASSERT_GT(m_Vfs.GetFile(0, "script.lua", file), 0);
-        strPath = file.GetTempPath();
-        ASSERT_TRUE(Exists(strPath));
-        file.Release();
-        EXPECT_FALSE(Exists(strPath));
-
-        ASSERT_GT(m_Vfs.GetFile(0, "script.lua", file), 0);
-        strPath = file.GetTempPath();
-        ASSERT_GT(m_Vfs.GetFile(0, "other.lua", file), 0);
-        EXPECT_FALSE(Exists(strPath)) << "mapping a new file keeps the old one";
-        strPath = file.GetTempPath();
-    }
-    EXPECT_FALSE(Exists(strPath)) << "destroying the view keeps its file";
+    const std::string strTempDir = m_Temp.write("tmp/keep", "").substr(0, m_Temp.path().size() + 4);
+    CTempDirOverride tempDir(strTempDir);
+    CVFSFile script, big;
+    ASSERT_GT(m_Vfs.GetFile(0, "script.lua", script), 0);
+    ASSERT_GT(m_Vfs.GetFile(0, "big.xml", big), 0);
+    EXPECT_TRUE(script.IsOwned());
+    EXPECT_TRUE(big.IsOwned());
+    EXPECT_EQ(Bytes(script), "print('x') print('x') print('x') print('x')");
+    EXPECT_EQ(Bytes(big), strLarge);
+    EXPECT_EQ(FolderEntries(strTempDir), 1u) << "inflating wrote a file";
+    big.Release();
+    EXPECT_FALSE(big.IsOwned());
+    EXPECT_EQ(big.GetData(), nullptr);
+    EXPECT_EQ(Bytes(script), "print('x') print('x') print('x') print('x')");
 }
 
 // Archives that are absent or not ours: the folder alone serves, quietly.
@@ -284,7 +280,7 @@ TEST_F(VfsTest, DamagedTableContributesNothing)
 }
 
 // Damaged entries in a sound table: that lookup fails, the others work, and
-// no temporary file is left behind.
+// nothing is left behind in the temporary folder.
 TEST_F(VfsTest, DamagedEntryFailsOnlyItsOwnLookup)
 {
     const std::string strText = "hello, archive";
@@ -318,7 +314,7 @@ TEST_F(VfsTest, DamagedEntryFailsOnlyItsOwnLookup)
         EXPECT_EQ(m_Vfs.GetFile(0, entries[i].strName, file), -1) << entries[i].strName;
         EXPECT_EQ(file.GetData(), nullptr) << entries[i].strName;
     }
-    EXPECT_EQ(FolderEntries(strTempDir), 1u) << "a failed decode left its temporary file";
+    EXPECT_EQ(FolderEntries(strTempDir), 1u) << "a failed decode left a file";
 }
 
 TEST_F(VfsTest, ArchiveWithoutFolderServesAlone)
