@@ -59,6 +59,15 @@ TEST_F(GuiData, AMissingFontFaceFallsBackToAFaceThatExists)
     EXPECT_TRUE(CEGUI::FontManager::getSingleton().isDefined("Stylo"));
 }
 
+TEST_F(GuiData, TheFirstFontIsTheDefaultAndCeguiDrawsNoCursor)
+{
+    start();
+    CEGUI::GUIContext& context = CEGUI::System::getSingleton().getDefaultGUIContext();
+    ASSERT_NE(context.getDefaultFont(), nullptr);
+    EXPECT_EQ(context.getDefaultFont()->getName(), "MainMenu");
+    EXPECT_EQ(context.getMouseCursor().getDefaultImage(), nullptr);
+}
+
 class GuiInput : public GuiScene {
 protected:
     void SetUp() override
