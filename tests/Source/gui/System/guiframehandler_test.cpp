@@ -7,7 +7,7 @@
 #include "gui/Framework/guifactory.h"
 #include "gui/System/guidriver.h"
 #include "support/log_capture.h"
-#include "../gui_test_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 
