@@ -19,7 +19,8 @@ const size_t TOOL_ANY_COUNT = static_cast<size_t>(-1);
     X(check_levels, 1, "DIR", "check every level of the data folder DIR and the item data it uses") \
     X(contact_sheet, 2, "--out FILE.png", "draw every item layer, animation and some fields into one picture") \
     X(board, TOOL_ANY_COUNT, "LEVEL --seed N [--moves K] [--shot FILE.png] | LEVEL --window", "let a bot play a seeded board, or play it in a window") \
-    X(sprites, 2, "--out FILE.png", "draw the sprite test sheet offscreen: anchors, atlas frames, fading, tint")
+    X(sprites, 2, "--out FILE.png", "draw the sprite test sheet offscreen: anchors, atlas frames, fading, tint") \
+    X(gui, 2, "--out FILE.png", "draw every GUI look in each state offscreen with the game's GUI data")
 
 using ToolArgs = std::vector<std::string>;
 
