@@ -44,22 +44,21 @@ CGUIFrameHandler::~CGUIFrameHandler()
     delete m_pResourceProvider;
 }
 
-namespace {
-
 // CEGUI reports bad data with its own exceptions; the game's report names
 // the file and stops start-up like any other bad data file. A missing file
 // arrives as the file system's own exception and passes unchanged.
 template <class Load>
-void loadReported(const std::string& strFileName, const char* pszFunc, Load load)
+void CGUIFrameHandler::loadReported(const std::string& strFileName, const char* pszFunc, Load load)
 {
     try {
         load();
     } catch (const CEGUI::Exception& e) {
-        VANTILE_EXCEPT(0, "Failed to load GUI file [" + strFileName + "]: " + e.getMessage().c_str(), pszFunc);
+        std::string strDetails = "Failed to load GUI file [" + strFileName + "]";
+        if (m_pResourceProvider->getLastFile() != strFileName)
+            strDetails += " while reading [" + m_pResourceProvider->getLastFile() + "]";
+        VANTILE_EXCEPT(0, strDetails + ": " + e.getMessage().c_str(), pszFunc);
     }
 }
-
-}  // namespace
 
 void CGUIFrameHandler::loadFont(const std::string& strFileName)
 {

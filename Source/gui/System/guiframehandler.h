@@ -29,8 +29,8 @@ public:
     // throws Exception naming the file.
     void loadData();
     // One font or scheme file, with the same report on failure.
-    static void loadFont(const std::string& strFileName);
-    static void loadScheme(const std::string& strFileName);
+    void loadFont(const std::string& strFileName);
+    void loadScheme(const std::string& strFileName);
 
     // Lets CEGUI draw what changed; the GUI render stage queues the result.
     bool frameStarted(const FrameEvent& evt) override;
@@ -45,6 +45,8 @@ public:
     static const char* const SCHEME_FILE;
 
 private:
+    template <class Load>
+    void loadReported(const std::string& strFileName, const char* pszFunc, Load load);
     void injectMouse(const MouseInput& mouse);
     void injectKey(const KeyInput& key);
 

@@ -312,7 +312,11 @@ void GuiScene::frame()
         const int nA = int((dwActual >> nShift) & 0xFF);
         const int nE = int((dwExpected >> nShift) & 0xFF);
         if (std::abs(nA - nE) > nTolerance)
-            return ::testing::AssertionFailure() << std::hex << "colour 0x" << dwActual << ", expected 0x" << dwExpected;
+        {
+            char szText[64];
+            snprintf(szText, sizeof(szText), "colour %08X, expected %08X", dwActual, dwExpected);
+            return ::testing::AssertionFailure() << szText;
+        }
     }
     return ::testing::AssertionSuccess();
 }

@@ -68,4 +68,96 @@ TEST_F(GuiDriven, ImageButtonShowsItsHoverImageUnderTheMouse)
     EXPECT_TRUE(ColourNear(pixel(350, 120), GuiFixture::BLUE));
 }
 
+TEST_F(GuiDriven, AClickFiresOnceAndADoubleClickClosesTheDialogOnce)
+{
+    // A window below the dialog, which a second close would wrongly take.
+    CPlainDialog below;
+    below.create();
+    below.show();
+    CPlainDialog& dialog = showDialog();
+    m_pDriver->runDeferredCalls();
+    ASSERT_EQ(CWindowStack::instance().current(), &dialog);
+    CountingHandler oks;
+    dialog.subscribeEvent(GuiEvent::OnOk, CEGUI::Event::Subscriber(&CountingHandler::onEvent, &oks));
+    frame();
+    m_pDriver->doubleClick(150, 120);
+    EXPECT_EQ(oks.m_nCount, 1);
+    EXPECT_EQ(m_pDriver->runDeferredCalls(), 1u);
+    EXPECT_EQ(CWindowStack::instance().current(), &below);
+    m_pDriver->click(150, 120);
+    EXPECT_EQ(oks.m_nCount, 1) << "the closed dialog no longer takes clicks";
+}
+
+TEST_F(GuiDriven, ATextBoxTakesTypedCharactersAndDrawsItsCaret)
+{
+    CPlainDialog& dialog = showDialog();
+    CEGUI::Window* pBox = createGuiWindow(GuiWidget::TextBox);
+    placeInPixels(pBox, 100.0f, 300.0f, 202.0f, 44.0f);
+    pBox->setFont(STYLO_FONT);
+    dialog.getRoot()->addChild(pBox);
+    m_pDriver->click(200, 320);
+    m_pDriver->typeText("Nemo 7");
+    EXPECT_EQ(pBox->getText(), "Nemo 7");
+    m_pDriver->pressKey(VK_BACK);
+    EXPECT_EQ(pBox->getText(), "Nemo ");
+    frame();
+    int nDark = 0;
+    for (int x = 104; x < 298; ++x)
+        nDark += ColourNear(pixel(x, 322), 0xFF000000, 60) ? 1 : 0;
+    EXPECT_GT(nDark, 3) << "the text and the caret are drawn on the white box";
+}
+
+TEST_F(GuiDriven, ASliderThumbDragsAlongItsTrack)
+{
+    CPlainDialog& dialog = showDialog();
+    auto* pSlider = static_cast<CEGUI::Slider*>(createGuiWindow(GuiWidget::Slider));
+    placeInPixels(pSlider, 100.0f, 300.0f, 209.0f, 30.0f);
+    pSlider->setMaxValue(50.0f);
+    pSlider->setClickStep(1.0f);
+    dialog.getRoot()->addChild(pSlider);
+    frame();
+    EXPECT_TRUE(ColourNear(pixel(110, 315), GuiFixture::MAGENTA));
+    m_pDriver->moveMouse(110, 315);
+    m_pDriver->pressLeft();
+    m_pDriver->moveMouse(200, 315);
+    m_pDriver->moveMouse(250, 315);
+    m_pDriver->releaseLeft();
+    EXPECT_NEAR(pSlider->getCurrentValue(), 50.0f * 140.0f / 189.0f, 1.0f);
+    frame();
+    EXPECT_TRUE(ColourNear(pixel(250, 315), GuiFixture::MAGENTA));
+    EXPECT_FALSE(ColourNear(pixel(110, 315), GuiFixture::MAGENTA));
+}
+
+TEST_F(GuiDriven, AListBoxScrollsDrawsItsSelectionAndCutsItsItemsAtItsEdge)
+{
+    CPlainDialog& dialog = showDialog();
+    auto* pList = static_cast<CEGUI::Listbox*>(createGuiWindow(GuiWidget::Listbox));
+    placeInPixels(pList, 100.0f, 300.0f, 202.0f, 66.0f);
+    pList->setFont(DOMCASL_FONT);
+    dialog.getRoot()->addChild(pList);
+    for (int i = 0; i < 12; ++i) {
+        auto* pItem = new CEGUI::ListboxTextItem("Player " + CEGUI::PropertyHelper<int>::toString(i));
+        pItem->setSelectionBrushImage("Velmora/ListBoxBrush");
+        pItem->setTextColours(CEGUI::Colour(0xFF000000));
+        pItem->setSelectionColours(CEGUI::Colour(0xFFFFFFFF));
+        pList->addItem(pItem);
+    }
+    frame();
+    EXPECT_TRUE(pList->getVertScrollbar()->isVisible());
+    m_pDriver->click(150, 310);
+    ASSERT_NE(pList->getFirstSelectedItem(), nullptr);
+    EXPECT_EQ(pList->getFirstSelectedItem()->getText(), "Player 0");
+    frame();
+    EXPECT_TRUE(ColourNear(pixel(104, 303), GuiFixture::CYAN)) << "the selection brush is drawn";
+    // Items below the box are cut at its edge: nothing but the dialog's
+    // background shows under it.
+    for (int x = 100; x < 302; ++x)
+        ASSERT_TRUE(ColourNear(pixel(x, 370), GuiFixture::BACKGROUND)) << "x " << x;
+    m_pDriver->moveMouse(150, 330);
+    CEGUI::System::getSingleton().getDefaultGUIContext().injectMouseWheelChange(-1.0f);
+    EXPECT_GT(pList->getVertScrollbar()->getScrollPosition(), 0.0f);
+    frame();
+    EXPECT_FALSE(ColourNear(pixel(104, 303), GuiFixture::CYAN)) << "the selected first item scrolled away";
+}
+
 }  // namespace
