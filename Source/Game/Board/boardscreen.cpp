@@ -42,18 +42,42 @@ CBoardScreen::CBoardScreen(Vantile::CRenderQueue::EffectLoader loader)
     m_Queue.MakeCurrent();
 }
 
-void CBoardScreen::frame(CBoardDriver& driver)
+void CBoardScreen::frame(CBoardDriver& driver, const std::function<void()>& drawOver)
+{
+    scene([&] {
+        driver.frame([&] {
+            if (drawOver)
+                drawOver();
+            m_Queue.RenderContainers();
+        });
+    });
+}
+
+void CBoardScreen::frame(const std::function<void()>& draw)
+{
+    scene([&] {
+        draw();
+        m_Queue.RenderContainers();
+    });
+}
+
+void CBoardScreen::scene(const std::function<void()>& draw)
 {
     IDirect3DDevice8* pDevice = Vantile::CD3D9RenderSystem::Instance().GetDevice();
     pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, SEA_COLOUR, 1.0f, 0);
     pDevice->BeginScene();
     SetSpriteScreenTransforms(pDevice);
-    driver.frame([this] { m_Queue.RenderContainers(); });
+    draw();
     pDevice->EndScene();
     m_Queue.ClearContainers();
 }
 
 std::string FieldPictureOf(const std::string& strLevel)
+{
+    return LevelAttributeOf(strLevel, "field");
+}
+
+std::string LevelAttributeOf(const std::string& strLevel, const char* pszAttribute)
 {
     Vantile::CResource resource("game.gam");
     resource.Load();
@@ -64,9 +88,9 @@ std::string FieldPictureOf(const std::string& strLevel)
     for (const TiXmlElement* pLevel = pRoot ? pRoot->FirstChildElement("level") : nullptr; pLevel;
          pLevel = pLevel->NextSiblingElement("level")) {
         const char* pszFile = pLevel->Attribute("file");
-        const char* pszField = pLevel->Attribute("field");
-        if (pszFile && pszField && strcasecmp(pszFile, strLevel.c_str()) == 0)
-            return pszField;
+        const char* pszValue = pLevel->Attribute(pszAttribute);
+        if (pszFile && pszValue && strcasecmp(pszFile, strLevel.c_str()) == 0)
+            return pszValue;
     }
     return std::string();
 }
