@@ -1,5 +1,7 @@
 #include "tool_hud_draw.h"
 
+#include <strings.h>
+
 #include <cstdlib>
 #include <memory>
 
@@ -12,6 +14,7 @@
 #include "Game/Hints/powerupchoosedialog.h"
 #include "Game/Hints/textpainter.h"
 #include "Game/Hints/tooltipmanager.h"
+#include "Game/Level/gamefile.h"
 #include "Game/Hud/gamegui.h"
 #include "Game/Hud/loadingscreen.h"
 #include "Game/Sprites/sprite.h"
@@ -57,13 +60,16 @@ CHudShot::CHudShot(const std::string& strLevel) : m_pText(new CToolText)
 {
     UseToolText(*m_pText);
     m_pHud.reset(new CGameGui(std::unique_ptr<IHudWindows>(new CToolHudWindows(*m_pText))));
-    const std::string strName = LevelAttributeOf(strLevel, "name");
+    std::string strName = strLevel;
+    for (const CLevelInfo& level : CGameFile::load())
+        if (strcasecmp(level.m_strFile.c_str(), strLevel.c_str()) == 0)
+            strName = level.m_strName;
     CGameContext::Instance().m_nPowerup = SHOT_POWERUP;
     m_pHud->reset();
     m_pHud->setScore(SHOT_SCORE);
     m_pHud->setLives(SHOT_LIVES);
     m_pHud->startTimer(120.0f);
-    m_pHud->setLevelTitle(strName.empty() ? strLevel : strName);
+    m_pHud->setLevelTitle(strName);
     m_pHud->setPowerupAvailable(true);
     m_pHud->setActive(true);
     m_pHud->makePowerupMarkers();

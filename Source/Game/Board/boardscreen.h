@@ -13,8 +13,6 @@ class CBoardDriver;
 // The level's field picture, as "game.gam" names it; empty when the level
 // is not listed there.
 std::string FieldPictureOf(const std::string& strLevel);
-// Any attribute of the level's entry in "game.gam" ("name", "field", ...).
-std::string LevelAttributeOf(const std::string& strLevel, const char* pszAttribute);
 
 class CBoardScreen {
 public:

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "Core/vantile_log.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/boardsounds.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
@@ -67,7 +67,10 @@ void CGameField::initCells(const std::string& strPicture)
 
 void CGameField::Load(const std::string& strFileName)
 {
+    // A file without usable cells leaves every cell's existence as it was.
     CLevel::Cells cells;
+    for (size_t k = 0; k < m_Cells.size() && k < cells.size(); ++k)
+        cells[k].m_bExists = m_Cells[k]->exists();
     m_Level.loadFile(strFileName, cells);
     applyLevel(cells);
 }
