@@ -1,14 +1,11 @@
 #include "Game/Hints/powerupchoosedialog.h"
 
 #include "Business/xmllocale.h"
-#include "Game/Context/gamecontext.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Hints/textpainter.h"
 #include "Game/Sprites/sprite.h"
 
 namespace {
-
-// The chooser is done: the level starts.
-const int EVENT_POWERUP_CHOSEN = 17;
 
 struct SItemLook {
     int nPowerup;
@@ -178,5 +175,5 @@ void CPowerupChooseDialog::onOk()
             break;
         }
     }
-    CGameContext::Instance().postEvent(EVENT_POWERUP_CHOSEN);
+    CGameContext::Instance().postEvent(eEventChooserDone);
 }
