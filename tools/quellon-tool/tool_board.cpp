@@ -4,6 +4,7 @@
 // always prints the same game. The bot's game never draws, so a shot does
 // not change what is printed: the final board is rebuilt on a drawing
 // board of its own.
+// With --aquarium the shot shows the level's aquarium behind the board.
 // board LEVEL --window [--seed N]: a person plays the level with the mouse.
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +35,7 @@ struct BoardOptions {
     bool bSeedGiven = false;
     std::string strShot;
     bool bWindow = false;
+    bool bAquarium = false;
 };
 
 bool readNumber(const std::string& strText, long& nValue)
@@ -59,12 +61,16 @@ bool parseOptions(const ToolArgs& args, BoardOptions& options)
             options.strShot = args[++i];
         } else if (args[i] == "--window") {
             options.bWindow = true;
+        } else if (args[i] == "--aquarium") {
+            options.bAquarium = true;
         } else if (options.strLevel.empty() && args[i].compare(0, 2, "--") != 0) {
             options.strLevel = args[i];
         } else {
             return false;
         }
     }
+    if (options.bAquarium && !options.bSeedGiven && !options.strShot.empty())
+        options.bSeedGiven = true;
     if (options.bWindow && !options.bSeedGiven)
         options.nSeed = static_cast<unsigned>(time(nullptr));
     return (options.bSeedGiven || options.bWindow) && !options.strLevel.empty();
@@ -134,7 +140,7 @@ int ToolRun_board(const ToolArgs& args)
 {
     BoardOptions options;
     if (!parseOptions(args, options))
-        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png] | LEVEL --window [--seed N]");
+        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png] [--aquarium] | LEVEL --window [--seed N]");
     std::string strFolder, strName;
     splitPath(options.strLevel, strFolder, strName);
     Vantile::CResourceManager::Instance().Init(strFolder, false);
@@ -144,5 +150,7 @@ int ToolRun_board(const ToolArgs& args)
     const int nStatus = playBotGame(options, strName, layout);
     if (nStatus != 0 || options.strShot.empty())
         return nStatus;
+    if (options.bAquarium)
+        return DrawAquariumShot(layout, strName, options.nSeed, options.strShot);
     return DrawBoardShot(layout, FieldPictureOf(strName), options.strShot);
 }

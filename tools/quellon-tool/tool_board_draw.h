@@ -22,6 +22,10 @@ SBoardLayout CaptureLayout(const CGameField& field);
 // writes one 800 x 600 frame as a PNG. Returns the tool's exit status.
 int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut);
 
+// The same with the level's aquarium behind the board: the bot plays a few
+// moves on the drawing board so that fish swim and food falls.
+int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, unsigned nSeed, const std::string& strOut);
+
 // Plays strLevel in a window until Esc or the window is closed. Runs
 // "init.lua" itself, after the art is ready to be drawn.
 int PlayBoardWindow(const std::string& strLevel, unsigned nSeed);

@@ -1,5 +1,7 @@
 #include "Game/Aquarium/aquarium.h"
 
+#include <cstdlib>
+
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Game/Aquarium/aquariumscene.h"
@@ -64,7 +66,25 @@ void LoadSeabed()
     CFishWorld::Instance().floor().setPoints(pLine->GetPoints());
 }
 
+std::string Value(const std::map<std::string, std::string>& entry, const char* pszName)
+{
+    const auto it = entry.find(pszName);
+    return it == entry.end() ? std::string() : it->second;
+}
+
 }  // namespace
+
+SAquariumLevel AquariumLevelOf(const std::map<std::string, std::string>& entry)
+{
+    SAquariumLevel level;
+    level.strScene = Value(entry, "scene");
+    const std::string strFog = Value(entry, "fogcolor");
+    if (!strFog.empty())
+        level.dwFogColor = D3DCOLOR(strtoul(strFog.c_str(), nullptr, 16));
+    level.strBgFishes = Value(entry, "bgfishes");
+    level.strFgFishes = Value(entry, "fgfishes");
+    return level;
+}
 
 void CAquarium::buildScene(Vantile::CNode& sceneRoot, Vantile::CRenderQueue& queue,
                            Vantile::CSteerFrameHandler& steering)

@@ -5,6 +5,7 @@
 // (aquariumscene.h).
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "Game/Board/boardaquarium.h"
@@ -24,6 +25,10 @@ struct SAquariumLevel {
     std::string strBgFishes;
     std::string strFgFishes;
 };
+
+// From the attributes of a "game.gam" level entry: "scene", "fogcolor"
+// (hex AARRGGBB), "bgfishes" and "fgfishes".
+SAquariumLevel AquariumLevelOf(const std::map<std::string, std::string>& entry);
 
 class CAquarium : public IBoardAquarium {
 public:

@@ -53,7 +53,7 @@ void CBoardScreen::frame(CBoardDriver& driver)
     m_Queue.ClearContainers();
 }
 
-std::string FieldPictureOf(const std::string& strLevel)
+std::map<std::string, std::string> GameEntryOf(const std::string& strLevel)
 {
     Vantile::CResource resource("game.gam");
     resource.Load();
@@ -61,12 +61,22 @@ std::string FieldPictureOf(const std::string& strLevel)
     TiXmlDocument document;
     document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
     const TiXmlElement* pRoot = document.FirstChildElement("root");
+    std::map<std::string, std::string> entry;
     for (const TiXmlElement* pLevel = pRoot ? pRoot->FirstChildElement("level") : nullptr; pLevel;
          pLevel = pLevel->NextSiblingElement("level")) {
         const char* pszFile = pLevel->Attribute("file");
-        const char* pszField = pLevel->Attribute("field");
-        if (pszFile && pszField && strcasecmp(pszFile, strLevel.c_str()) == 0)
-            return pszField;
+        if (!pszFile || strcasecmp(pszFile, strLevel.c_str()) != 0)
+            continue;
+        for (const TiXmlAttribute* pAttribute = pLevel->FirstAttribute(); pAttribute; pAttribute = pAttribute->Next())
+            entry[pAttribute->Name()] = pAttribute->Value();
+        break;
     }
-    return std::string();
+    return entry;
+}
+
+std::string FieldPictureOf(const std::string& strLevel)
+{
+    const auto entry = GameEntryOf(strLevel);
+    const auto it = entry.find("field");
+    return it == entry.end() ? std::string() : it->second;
 }
