@@ -17,7 +17,7 @@ const int TEXTURE_HEIGHT = 128;
 const int STRIP_COLUMNS = 16;
 // The water laid over every fish, so they stay behind the pieces.
 const Art::SColour WATER = {0.05, 0.29, 0.45, 1.0};
-const double WATER_VEIL = 0.18;
+const double WATER_VEIL = 0.3;
 // Segment positions along the model, as fractions of its length from the
 // middle: head, middle, rear, tail tip (no skin follows the last).
 const float SEGMENT_AT[4] = {0.2f, -0.05f, -0.3f, -0.5f};

@@ -72,27 +72,35 @@ void PaintFan(Art::CCanvas& canvas)
     };
     for (double a : {1.1, 1.57, 2.04})
         branch(128, 250, a, 70, 3);
-    Art::SetColour(c, Art::Lighter(colour, 0.3), 0.35);
-    cairo_arc(c, 128, 140, 100, Art::kPi, 2 * Art::kPi);
-    cairo_fill(c);
 }
 
+// A short column crowned with a mop of curling tentacles.
 void PaintAnemone(Art::CCanvas& canvas)
 {
     cairo_t* c = canvas.Context();
-    const Art::SColour stem = Art::ParseColour("B87A5A"), tip = Art::ParseColour("E8A070");
+    const Art::SColour body = Art::ParseColour("A0587A"), tip = Art::ParseColour("F0B8D0");
+    Art::CRandom random(4);
+    cairo_move_to(c, 40, 128);
+    cairo_curve_to(c, 44, 100, 40, 86, 36, 78);
+    cairo_line_to(c, 92, 78);
+    cairo_curve_to(c, 88, 86, 84, 100, 88, 128);
+    cairo_close_path(c);
+    Art::FillVertical(c, 78, 128, body, Art::Darker(body, 0.45));
     cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
-    for (int i = 0; i < 13; ++i) {
-        const double a = Art::kPi * (0.1 + 0.8 * i / 12.0);
-        Art::SetColour(c, Art::Mix(stem, tip, i % 2 ? 0.3 : 0.7));
-        cairo_set_line_width(c, 9);
-        cairo_move_to(c, 64, 100);
-        cairo_curve_to(c, 64 + std::cos(a) * 30, 100 - std::sin(a) * 40, 64 + std::cos(a) * 55,
-                       100 - std::sin(a) * 60, 64 + std::cos(a) * 58, 96 - std::sin(a) * 88);
+    for (int i = 0; i < 26; ++i) {
+        const double a = Art::kPi * (0.08 + 0.84 * random.Next());
+        const double l = random.Range(30, 52), x0 = 64 + std::cos(a) * 24, y0 = 80 - std::sin(a) * 4;
+        const double x1 = 64 + std::cos(a) * (24 + l), y1 = 80 - std::sin(a) * l * 1.2;
+        const double bend = random.Range(-14, 14);
+        Art::SetColour(c, Art::Mix(body, tip, random.Range(0.2, 0.6)));
+        cairo_set_line_width(c, random.Range(3.5, 5.5));
+        cairo_move_to(c, x0, y0);
+        cairo_curve_to(c, x0 + bend, (y0 + y1) / 2, x1 - bend, (y0 + y1) / 2, x1, y1);
         cairo_stroke(c);
+        Art::SetColour(c, tip);
+        cairo_arc(c, x1, y1, 2.6, 0, 2 * Art::kPi);
+        cairo_fill(c);
     }
-    Ellipse(c, 64, 108, 26, 18);
-    Art::FillVertical(c, 90, 126, stem, Art::Darker(stem, 0.3));
 }
 
 struct SPlantKind {
@@ -105,7 +113,7 @@ const SPlantKind PLANTS[] = {
     {"kelp", 3, 46, 250, 0.12f, 4.6f},
     {"weed", 4, 22, 90, 0.2f, 3.2f},
     {"fan", 1, 130, 130, 0.05f, 5.0f},
-    {"anemone", 1, 80, 80, 0.08f, 2.6f},
+    {"anemone", 1, 90, 90, 0.06f, 2.6f},
 };
 
 // Blades side by side from one foot, each on its own beat.
