@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_random.h"
@@ -30,8 +31,8 @@ const int kPellets = 100;
 const int kUpdateFrames = 20000;
 const int kDrawnFrames = 300;
 // Seven species: 21 deep fish and 19 that eat.
-const char kBgFishes[] = "3333333";
-const char kFgFishes[] = "3333331";
+const std::vector<int> kBgFishes = {3, 3, 3, 3, 3, 3, 3};
+const std::vector<int> kFgFishes = {3, 3, 3, 3, 3, 3, 1};
 
 typedef std::chrono::steady_clock Clock;
 
@@ -118,9 +119,9 @@ double drawnFrameSeconds(const std::string& strLevel, bool bAquarium)
     std::unique_ptr<CBoardScreen> pBoard;
     if (bAquarium) {
         pAquarium.reset(new CAquariumScreen());
-        SAquariumLevel level = AquariumLevelOf(GameEntryOf(strLevel));
-        level.strBgFishes = kBgFishes;
-        level.strFgFishes = kFgFishes;
+        SAquariumLevel level = AquariumLevelOf(strLevel);
+        level.BgFishes = kBgFishes;
+        level.FgFishes = kFgFishes;
         pAquarium->startLevel(level);
     } else {
         pBoard.reset(new CBoardScreen());

@@ -149,7 +149,7 @@ int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, un
     {
         Vantile::SeedRandom(nSeed);
         CAquariumScreen screen;
-        screen.startLevel(AquariumLevelOf(GameEntryOf(strLevel)));
+        screen.startLevel(AquariumLevelOf(strLevel));
         CGameField field;
         field.setAquarium(&screen.aquarium());
         field.initCells(FieldPictureOf(strLevel));

@@ -1,11 +1,12 @@
 #include "Game/Aquarium/aquarium.h"
 
-#include <cstdlib>
+#include <strings.h>
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Game/Aquarium/aquariumscene.h"
 #include "Game/Fish/fishworld.h"
+#include "Game/Level/gamefile.h"
 #include "Objects/vantile_sceneloader.h"
 #include "Renderstages/vantile_renderqueue.h"
 #include "Scene/vantile_camera.h"
@@ -66,24 +67,24 @@ void LoadSeabed()
     CFishWorld::Instance().floor().setPoints(pLine->GetPoints());
 }
 
-std::string Value(const std::map<std::string, std::string>& entry, const char* pszName)
-{
-    const auto it = entry.find(pszName);
-    return it == entry.end() ? std::string() : it->second;
-}
-
 }  // namespace
 
-SAquariumLevel AquariumLevelOf(const std::map<std::string, std::string>& entry)
+SAquariumLevel AquariumLevelOf(const CLevelInfo& level)
 {
-    SAquariumLevel level;
-    level.strScene = Value(entry, "scene");
-    const std::string strFog = Value(entry, "fogcolor");
-    if (!strFog.empty())
-        level.dwFogColor = D3DCOLOR(strtoul(strFog.c_str(), nullptr, 16));
-    level.strBgFishes = Value(entry, "bgfishes");
-    level.strFgFishes = Value(entry, "fgfishes");
-    return level;
+    SAquariumLevel aquarium;
+    aquarium.strScene = level.m_strScene;
+    aquarium.dwFogColor = level.m_nFogColor;
+    aquarium.BgFishes = level.m_BackFish;
+    aquarium.FgFishes = level.m_FrontFish;
+    return aquarium;
+}
+
+SAquariumLevel AquariumLevelOf(const std::string& strLevelFile)
+{
+    for (const CLevelInfo& level : CGameFile::load())
+        if (strcasecmp(level.m_strFile.c_str(), strLevelFile.c_str()) == 0)
+            return AquariumLevelOf(level);
+    return SAquariumLevel();
 }
 
 void CAquarium::buildScene(Vantile::CNode& sceneRoot, Vantile::CRenderQueue& queue,
@@ -121,8 +122,8 @@ void CAquarium::startLevel(const SAquariumLevel& level)
     CFishWorld& world = CFishWorld::Instance();
     world.ClearFish();
     world.food().clear();
-    world.CreateFishSchools(true, CFishWorld::CountsFromDigits(level.strBgFishes));
-    world.CreateFishSchools(false, CFishWorld::CountsFromDigits(level.strFgFishes));
+    world.CreateFishSchools(true, level.BgFishes);
+    world.CreateFishSchools(false, level.FgFishes);
 }
 
 void CAquarium::setVisible(bool bVisible)

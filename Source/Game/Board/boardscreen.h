@@ -3,16 +3,12 @@
 // benchmark draw a board driver's frames through it.
 #pragma once
 
-#include <map>
 #include <string>
 
 #include "Renderstages/vantile_renderqueue.h"
 
 class CBoardDriver;
 
-// The attributes of the level's entry in "game.gam" (file, field, scene,
-// fogcolor, ...); empty when the level is not listed there.
-std::map<std::string, std::string> GameEntryOf(const std::string& strLevel);
 // The level's field picture, as "game.gam" names it; empty when the level
 // is not listed there.
 std::string FieldPictureOf(const std::string& strLevel);

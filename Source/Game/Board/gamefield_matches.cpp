@@ -6,7 +6,7 @@
 
 #include "Core/vantile_random.h"
 #include "Game/Board/boardaquarium.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
@@ -219,12 +219,8 @@ bool CGameField::hitCell(CGameCell* pCell, bool bDestroy, bool bPlayerMove)
     }
     bool bGone = true;
     removeItem(pCell, bPlayerMove, bGone);
-    if (bGone) {
-        GameEvent event;
-        event.nCode = eEventItemCleared;
-        event.pPayload = std::make_shared<CClearedItemPayload>();
-        CGameContext::Instance().postEvent(event);
-    }
+    // A double item's first hit scores and gives time back too.
+    PostItemCleared(1);
     return bGone;
 }
 

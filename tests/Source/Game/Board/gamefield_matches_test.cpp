@@ -1,7 +1,7 @@
 #include "board_fixture.h"
 
 #include "Game/Board/boardaquarium.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ TEST_F(MatchTest, RunShapesClearTheirCellsAndLeaveTheirSpecialItems)
     struct Case {
         const char* szName;
         Layout shape;
-        int nCleared;  // event 11 count
+        int nCleared;  // event 11 count: a double item's hit counts too
         int nCrabs;
         int nStars;
     };
@@ -77,10 +77,10 @@ TEST_F(MatchTest, RunShapesClearTheirCellsAndLeaveTheirSpecialItems)
         {"column of five", with({{2, "   2"}, {3, "   2"}, {4, "   2"}, {5, "   2"}, {6, "   2"}}), 5, 0, 1},
         {"row of six", with({{3, "111111"}}), 6, 0, 0},
         {"two runs of three in one row", with({{3, "1114111"}}), 6, 0, 0},
-        {"four with a double item", with({{3, "11A1"}}), 3, 0, 0},
+        {"four with a double item", with({{3, "11A1"}}), 4, 0, 0},
         {"L of three and three", with({{0, "1"}, {1, "1"}, {2, "111"}}), 5, 0, 0},
         {"T with an arm of four", with({{0, " 2"}, {1, " 2"}, {2, " 2"}, {3, "222"}}), 6, 1, 0},
-        {"double item at the corner of an L", with({{0, "1"}, {1, "1"}, {2, "A11"}}), 5, 0, 0},
+        {"double item at the corner of an L", with({{0, "1"}, {1, "1"}, {2, "A11"}}), 6, 0, 0},
         {"big combo of two shapes", with({{0, "111"}, {5, "    3"}, {6, "    3"}, {7, "    3"}}), 6, 0, 0},
     };
     for (const Case& c : cases) {
