@@ -57,15 +57,18 @@ void TailPath(cairo_t* c, const SShape& s)
     cairo_close_path(c);
 }
 
+// A sail on the back sweeping towards the tail, a smaller fin under the
+// belly; the body is painted over their roots.
 void FinPaths(cairo_t* c, const SShape& s, bool bTall)
 {
-    const double lift = bTall ? 1.32 : 1.18;
-    cairo_move_to(c, 196, s.cy - s.hb * 0.8);
-    cairo_curve_to(c, 170, s.cy - s.hb * lift, 120, s.cy - s.hb * lift, 92, s.cy - s.hb * 0.45);
-    cairo_line_to(c, 150, s.cy - s.hb * 0.6);
+    const double peak = bTall ? std::min(s.cy - 4, s.hb * 1.75) : s.hb * 1.3;
+    cairo_move_to(c, 206, s.cy - s.hb * 0.75);
+    cairo_curve_to(c, 190, s.cy - peak, 160, s.cy - peak, 140, s.cy - peak);
+    cairo_curve_to(c, 130, s.cy - s.hb * 1.0, 112, s.cy - s.hb * 0.8, 96, s.cy - s.hb * 0.4);
     cairo_close_path(c);
-    cairo_move_to(c, 170, s.cy + s.hb * 0.78);
-    cairo_curve_to(c, 150, s.cy + s.hb * 1.12, 118, s.cy + s.hb * 1.1, 96, s.cy + s.hb * 0.45);
+    cairo_move_to(c, 168, s.cy + s.hb * 0.75);
+    cairo_curve_to(c, 156, s.cy + s.hb * 1.2, 136, s.cy + s.hb * 1.15, 124, s.cy + s.hb * 1.1);
+    cairo_curve_to(c, 116, s.cy + s.hb * 0.9, 106, s.cy + s.hb * 0.7, 98, s.cy + s.hb * 0.4);
     cairo_close_path(c);
 }
 
@@ -87,7 +90,18 @@ void PaintFins(cairo_t* c, const SSpecies& species, const SShape& s)
         cairo_pattern_destroy(pGradient);
         Art::SetColour(c, edge);
         cairo_set_line_width(c, 2.2);
+        cairo_stroke_preserve(c);
+        // Fine rays across the fin.
+        cairo_save(c);
+        cairo_clip(c);
+        Art::SetColour(c, edge, 0.35);
+        cairo_set_line_width(c, 1.2);
+        for (double x = 0; x < TEXTURE_WIDTH; x += 7) {
+            cairo_move_to(c, x, 0);
+            cairo_line_to(c, x - 30, TEXTURE_HEIGHT);
+        }
         cairo_stroke(c);
+        cairo_restore(c);
     }
 }
 
