@@ -19,7 +19,8 @@ void CGameField::forEachExistingCell(Visit visit) const
 }
 
 // Backgrounds, animations and the destructors' back halves, the items
-// column by column, the destructors' front halves, the trunk, and last the
+// column by column, the bursts of cleared items, the destructors' front
+// halves, the trunk, and last the
 // atlas batches the item layers filled during the frame. Sprites draw in
 // the order they are queued, so this order is the layering.
 void CGameField::render()
@@ -31,6 +32,7 @@ void CGameField::render()
         for (auto& pDestructor : *pList)
             pDestructor->renderBack();
     forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
+    renderBursts();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderFront();
