@@ -62,7 +62,7 @@ void PaintSeabed(CCanvas& canvas, const Palette& palette, const SScene& scene, u
     const double fAngle = random.Range(0, kPi), fFrequency = random.Range(0.09, 0.14), fPhase = random.Range(0, 6);
     const double ca = std::cos(fAngle), sa = std::sin(fAngle);
     const SColour bed = Get(palette, scene.pszBed), light = Get(palette, "light");
-    const SColour rock = Mix(Get(palette, "rock"), bed, 0.35), rockDark = Mix(Get(palette, "rock_dark"), bed, 0.3);
+    const SColour rock = Mix(Get(palette, "rock"), bed, 0.45), rockDark = Mix(Get(palette, "rock_dark"), bed, 0.55);
     cairo_surface_flush(canvas.Surface());
     unsigned char* pData = cairo_image_surface_get_data(canvas.Surface());
     const int nStride = cairo_image_surface_get_stride(canvas.Surface());
