@@ -1,16 +1,15 @@
 #include "Game/Board/boardscreen.h"
 
 #include <strings.h>
-#include <tinyxml.h>
 
 #include "Game/Board/boarddriver.h"
 #include "Game/Items/animationmanager.h"
+#include "Game/Level/gamefile.h"
 #include "Game/Sprites/spritelayervisual.h"
 #include "Game/Sprites/spriteloader.h"
 #include "Game/Sprites/spritescreen.h"
 #include "Game/Sprites/spritevbarray.h"
 #include "RenderSystem/vantile_rendersystem.h"
-#include "Resources/vantile_resource.h"
 
 namespace {
 
@@ -55,18 +54,8 @@ void CBoardScreen::frame(CBoardDriver& driver)
 
 std::string FieldPictureOf(const std::string& strLevel)
 {
-    Vantile::CResource resource("game.gam");
-    resource.Load();
-    const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
-    TiXmlDocument document;
-    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    const TiXmlElement* pRoot = document.FirstChildElement("root");
-    for (const TiXmlElement* pLevel = pRoot ? pRoot->FirstChildElement("level") : nullptr; pLevel;
-         pLevel = pLevel->NextSiblingElement("level")) {
-        const char* pszFile = pLevel->Attribute("file");
-        const char* pszField = pLevel->Attribute("field");
-        if (pszFile && pszField && strcasecmp(pszFile, strLevel.c_str()) == 0)
-            return pszField;
-    }
+    for (const CLevelInfo& level : CGameFile::load())
+        if (strcasecmp(level.m_strFile.c_str(), strLevel.c_str()) == 0)
+            return level.m_strField;
     return std::string();
 }

@@ -21,6 +21,7 @@
 
 class CBoardAnimation;
 class CGameCell;
+class IBoardAquarium;
 class CGameItem;
 class IBoardSounds;
 
@@ -96,6 +97,8 @@ public:
     int specialsMade() const { return m_nSpecialsMade; }
     // Sounds go to the game context unless someone else listens.
     void setSounds(IBoardSounds* pSounds) { m_pSounds = pSounds; }
+    // The aquarium drawn around the board and fed from its cleared cells.
+    void setAquarium(IBoardAquarium* pAquarium) { m_pAquarium = pAquarium; }
 
     void onEvent(const std::string& strName) override;
 
@@ -173,5 +176,6 @@ private:
     CTrunkEffect m_TrunkEffect;
     int m_nSpecialsMade = 0;
     IBoardSounds* m_pSounds = nullptr;
+    IBoardAquarium* m_pAquarium = nullptr;
     std::string m_strPicture;
 };

@@ -5,7 +5,8 @@
 #include <algorithm>
 
 #include "Core/vantile_random.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Board/boardaquarium.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
@@ -200,8 +201,10 @@ bool CGameField::hitCell(CGameCell* pCell, bool bDestroy, bool bPlayerMove)
     CGameItem* pItem = pCell->item();
     if (!pItem)
         return true;
-    // 2. The background's first clear. The fish food that falls here
-    // belongs to the aquarium, which the board does not know yet.
+    // 2. Food for the fish from every first clear of a background and
+    // from everything the player did not clear himself.
+    if (m_pAquarium && (!pCell->isCleared() || !pItem->hasPlayerMark()))
+        m_pAquarium->dropFood(pCell->position());
     pCell->clearBackground();
     const int nType = pItem->getType();
     // 3. The trunk has no effect of its own.
@@ -219,12 +222,8 @@ bool CGameField::hitCell(CGameCell* pCell, bool bDestroy, bool bPlayerMove)
     }
     bool bGone = true;
     removeItem(pCell, bPlayerMove, bGone);
-    if (bGone) {
-        GameEvent event;
-        event.nCode = eEventItemCleared;
-        event.pPayload = std::make_shared<CClearedItemPayload>();
-        CGameContext::Instance().postEvent(event);
-    }
+    // A double item's first hit scores and gives time back too.
+    PostItemCleared(1);
     return bGone;
 }
 

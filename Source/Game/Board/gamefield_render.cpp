@@ -2,6 +2,7 @@
 #include "Game/Board/gamefield.h"
 
 #include "Core/vantile_log.h"
+#include "Game/Board/boardaquarium.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
 #include "Game/Items/gameitem.h"
@@ -18,13 +19,15 @@ void CGameField::forEachExistingCell(Visit visit) const
                 visit(m_ppCells[nRow][nColumn]);
 }
 
-// Backgrounds, animations and the destructors' back halves, the items
-// column by column, the bursts of cleared items, the destructors' front
-// halves, the trunk, and last the
-// atlas batches the item layers filled during the frame. Sprites draw in
-// the order they are queued, so this order is the layering.
+// The aquarium behind, backgrounds, animations and the destructors' back
+// halves, the items column by column, the bursts of cleared items, the
+// destructors' front halves, the trunk, the atlas batches the item layers
+// filled during the frame, and last the sinking food. Sprites draw in the
+// order they are queued, so this order is the layering.
 void CGameField::render()
 {
+    if (m_pAquarium)
+        m_pAquarium->drawBehindBoard();
     forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
     for (auto& pAnimation : m_Animations)
         pAnimation->draw();
@@ -38,6 +41,8 @@ void CGameField::render()
             pDestructor->renderFront();
     m_TrunkEffect.updateAndRender();
     CSpriteVBArray::Instance().submitAll();
+    if (m_pAquarium)
+        m_pAquarium->drawInFrontOfBoard();
 }
 
 namespace {

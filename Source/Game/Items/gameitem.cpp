@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "Core/vantile_frametimer.h"
-#include "Game/Context/gamecontext.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Items/animationlayer.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Items/layervisual.h"
@@ -13,8 +13,6 @@ namespace {
 
 const char* const MARKER_TEXTURE = "double_delete.dds";
 const char* const OVERLAY_TEXTURE = "double_delete.ifl";
-// The session ignores it today; a game-over look still reports it.
-const int GAME_OVER_EVENT = 6;
 
 std::shared_ptr<ILayerVisual> makeMarker()
 {
@@ -92,7 +90,7 @@ int CGameItem::hit()
 void CGameItem::onEvent(const std::string& strName)
 {
     if (strName == "gameover") {
-        CGameContext::Instance().postEvent(GAME_OVER_EVENT);
+        CGameContext::Instance().postEvent(eEventItemGameOver);
         setState(eNormal);
     } else if (strName == "move" || strName == "appear" || strName == "normal" || strName == "falling") {
         setState(eNormal);

@@ -1,5 +1,8 @@
 #include "Core/vantile_log.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdarg>
 
 #include "system/win32.h"
@@ -61,14 +64,29 @@ bool CLog::Open(const std::string& strPath)
 {
     if (m_pFile)
         fclose(m_pFile);
-    m_pFile = fopen(strPath.c_str(), "w+b");
+    m_pFile = nullptr;
     m_bOpened = true;
+    // A fresh file each run, never followed through a link: a link planted
+    // under the log's name would otherwise get its target overwritten.
+    unlink(strPath.c_str());
+    const int fd = open(strPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0644);
+    if (fd >= 0 && !(m_pFile = fdopen(fd, "wb")))
+        close(fd);
     if (!m_pFile)
         return false;
     for (const LogEntry& entry : m_Pending)
         WriteLine(entry.level, entry.text);
     m_Pending.clear();
     return true;
+}
+
+void CLog::Close()
+{
+    if (m_pFile)
+        fclose(m_pFile);
+    m_pFile = nullptr;
+    m_bOpened = false;
+    m_Pending.clear();
 }
 
 void CLog::Write(LogLevel level, const std::string& strText)

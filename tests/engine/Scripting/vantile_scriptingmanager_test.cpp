@@ -30,6 +30,8 @@ protected:
     void SetUp() override
     {
         CEventManager::Instance().clearEvents();
+        // Other tests hand the timed commands to executors of their own.
+        CEventManager::Instance().setExecutor(&CScriptingManager::Instance());
         run("fired = nil");
     }
     void TearDown() override { CEventManager::Instance().clearEvents(); }
