@@ -70,7 +70,7 @@ void CGameGui::startTimer(float fPeriod)
 // Both frozen overlays play forwards from their start.
 void CGameGui::addFrozenTime(float fSeconds)
 {
-    m_Timer.addFrozen(fSeconds);
+    m_Timer.addFrozenTime(fSeconds);
     if (m_pSprites) {
         m_pSprites->scaleFrozen.setTime(0.0f);
         m_pSprites->chainFrozen.setTime(0.0f);

@@ -23,7 +23,7 @@
 #include "Game/Hud/chain.h"
 #include "Game/Hud/chargebutton.h"
 #include "Game/Hud/hudwindows.h"
-#include "Game/Hud/leveltimer.h"
+#include "Game/Rules/leveltimer.h"
 #include "Game/Hud/rollingcounter.h"
 #include "d3d/d3dx8.h"
 
@@ -59,7 +59,7 @@ public:
     void setTimeoutArmed(bool bArmed) { m_bTimeoutArmed = bArmed; }
     // The game object's clock, in frames of level play in which no tooltip
     // shows and the trunk is not home, and in every mini-game frame.
-    void tickTimer(float fSeconds) { m_Timer.tick(fSeconds); }
+    void tickTimer(float fSeconds) { m_Timer.run(fSeconds); }
     void giveTimeBack(float fSeconds) { m_Timer.giveBack(fSeconds); }
     void addFrozenTime(float fSeconds);
     const CLevelTimer& timer() const { return m_Timer; }
