@@ -4,6 +4,7 @@
 #include "Core/vantile_log.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
+#include "Game/Items/animationmanager.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
 #include "Game/Sprites/spritevbarray.h"
@@ -24,13 +25,19 @@ void CGameField::forEachExistingCell(Visit visit) const
 // the order they are queued, so this order is the layering.
 void CGameField::render()
 {
-    forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
+    // Without visuals (a headless board) cells and items draw nothing, so
+    // their walks are skipped. Effects still run theirs: some keep time as
+    // they draw.
+    const bool bDrawing = CAnimationManager::Instance().visualSource() != nullptr;
+    if (bDrawing)
+        forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
     for (auto& pAnimation : m_Animations)
         pAnimation->draw();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderBack();
-    forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
+    if (bDrawing)
+        forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderFront();
