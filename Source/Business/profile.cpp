@@ -1,8 +1,20 @@
 #include "Business/profile.h"
 
+std::string CProfile::CutName(const std::string& strName)
+{
+    if (strName.size() <= kMaxNameLength)
+        return strName;
+    // Continuation bytes are 10xxxxxx; cutting before one would split the
+    // character it belongs to.
+    size_t nLength = kMaxNameLength;
+    while (nLength > 0 && (static_cast<unsigned char>(strName[nLength]) & 0xC0) == 0x80)
+        --nLength;
+    return strName.substr(0, nLength);
+}
+
 void CProfile::setName(const std::string& strName)
 {
-    m_strName = strName.substr(0, kMaxNameLength);
+    m_strName = CutName(strName);
 }
 
 void CProfile::reset()

@@ -10,6 +10,10 @@ public:
     // file are cut rather than refused so the player's progress survives.
     static const size_t kMaxNameLength = 63;
 
+    // The name as the record holds it: at most kMaxNameLength bytes, cut
+    // before a UTF-8 character that would not fit whole.
+    static std::string CutName(const std::string& strName);
+
     const std::string& getName() const { return m_strName; }
     void setName(const std::string& strName);
 

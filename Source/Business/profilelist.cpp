@@ -3,11 +3,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <climits>
+#include <map>
 
 #include <tinyxml.h>
 
 #include "Core/vantile_log.h"
+#include "Core/vantile_number.h"
 
 namespace {
 
@@ -19,6 +21,25 @@ bool IsPlainFileName(const std::string& strName)
     if (strName.empty() || strName == "." || strName == "..")
         return false;
     return strName.find_first_of("/\\:") == std::string::npos;
+}
+
+// Removes the elements the list reads and returns the players' ones by
+// name; the rest (a nameless profile, anything unknown) stay as they were.
+std::multimap<std::string, TiXmlElement> TakeReadElements(TiXmlElement& profiles)
+{
+    std::multimap<std::string, TiXmlElement> read;
+    for (TiXmlElement* pElement = profiles.FirstChildElement(); pElement;) {
+        TiXmlElement* pNext = pElement->NextSiblingElement();
+        const char* szName = pElement->Attribute("name");
+        const std::string strValue = pElement->ValueStr();
+        if (strValue == "lastProfile" || (strValue == "profile" && szName && *szName)) {
+            if (strValue == "profile")
+                read.emplace(CProfile::CutName(szName), *pElement);
+            profiles.RemoveChild(pElement);
+        }
+        pElement = pNext;
+    }
+    return read;
 }
 
 }  // namespace
@@ -97,7 +118,7 @@ void CProfileList::load(const TiXmlElement* pProfiles)
     std::string strLastName;
     if (const TiXmlElement* pLast = pProfiles->FirstChildElement("lastProfile")) {
         if (const char* szName = pLast->Attribute("name"))
-            strLastName = szName;
+            strLastName = CProfile::CutName(szName);
     }
     for (const TiXmlElement* pElement = pProfiles->FirstChildElement("profile"); pElement;
          pElement = pElement->NextSiblingElement("profile"))
@@ -115,24 +136,26 @@ void CProfileList::loadProfile(const TiXmlElement* pElement, const std::string& 
     CProfile fallback;
     fallback.reset();
     bool bComplete = true;
-    auto readInt = [&](const char* szAttribute, int nDefault) {
-        const char* szValue = pElement->Attribute(szAttribute);
-        bComplete = bComplete && szValue;
-        return szValue ? atoi(szValue) : nDefault;
+    // Not a whole number ("1e9") takes the new-game value; one out of range
+    // is held at its end rather than wrapped.
+    auto readInt = [&](const char* szAttribute, int nMin, int nDefault) {
+        int nValue = nDefault;
+        bComplete = Vantile::ParseIntegerClamped(pElement->Attribute(szAttribute), nMin, INT_MAX, nValue) && bComplete;
+        return nValue;
     };
     pProfile->setName(szName);
-    pProfile->m_nLives = readInt("lives", fallback.m_nLives);
-    pProfile->m_nLevel = readInt("level", fallback.m_nLevel);
-    pProfile->m_nScore = readInt("score", fallback.m_nScore);
-    pProfile->m_nDifficulty = readInt("difficulty", fallback.m_nDifficulty);
-    pProfile->m_bTooltips = readInt("tooltips", fallback.m_bTooltips) != 0;
-    pProfile->m_bPowerUpShown = readInt("powerupshowed", fallback.m_bPowerUpShown) != 0;
+    pProfile->m_nLives = readInt("lives", 0, fallback.m_nLives);
+    pProfile->m_nLevel = readInt("level", -1, fallback.m_nLevel);
+    pProfile->m_nScore = readInt("score", 0, fallback.m_nScore);
+    pProfile->m_nDifficulty = readInt("difficulty", 0, fallback.m_nDifficulty);
+    pProfile->m_bTooltips = readInt("tooltips", INT_MIN, fallback.m_bTooltips) != 0;
+    pProfile->m_bPowerUpShown = readInt("powerupshowed", INT_MIN, fallback.m_bPowerUpShown) != 0;
     const char* szData = pElement->Attribute("tooltipsdata");
     bComplete = bComplete && szData;
     pProfile->m_strTooltipsData = szData ? szData : "";
     if (!bComplete) {
         Vantile::CLog::Instance().Write(Vantile::LOG_ERROR,
-            Vantile::FormatString("Profile [%s] lacks attributes; new-game values used", szName));
+            Vantile::FormatString("Profile [%s] lacks attributes or has unreadable ones; new-game values used", szName));
     }
     if (pProfile->getName() == strLastName)
         m_pCurrent = pProfile.get();
@@ -141,10 +164,16 @@ void CProfileList::loadProfile(const TiXmlElement* pElement, const std::string& 
 
 void CProfileList::save(TiXmlElement* pProfiles) const
 {
+    // Each player's element is rewritten from the element read for it, so
+    // attributes and children a newer game added survive.
+    std::multimap<std::string, TiXmlElement> read = TakeReadElements(*pProfiles);
     for (const auto& pProfile : m_Profiles) {
         if (pProfile->getName().empty())
             continue;
-        TiXmlElement element("profile");
+        auto itRead = read.find(pProfile->getName());
+        TiXmlElement element = itRead != read.end() ? itRead->second : TiXmlElement("profile");
+        if (itRead != read.end())
+            read.erase(itRead);
         element.SetAttribute("name", pProfile->getName().c_str());
         element.SetAttribute("lives", pProfile->m_nLives);
         element.SetAttribute("level", pProfile->m_nLevel);

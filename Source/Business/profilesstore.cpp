@@ -1,18 +1,32 @@
 #include "Business/profilesstore.h"
 
 #include <cerrno>
-#include <cstdlib>
+#include <climits>
 #include <cstring>
 
 #include <tinyxml.h>
 
 #include "Business/userfile.h"
 #include "Core/vantile_log.h"
+#include "Core/vantile_number.h"
+#include "Core/vantile_xml.h"
 #include "Game/Context/gamecontext.h"
 #include "system/win32.h"
 
 using Vantile::CLog;
 using Vantile::FormatString;
+
+namespace {
+
+// The parent's first child of that name, made when it has none.
+TiXmlElement& ChildOf(TiXmlNode& parent, const char* szName)
+{
+    if (TiXmlElement* pChild = parent.FirstChildElement(szName))
+        return *pChild;
+    return *parent.InsertEndChild(TiXmlElement(szName))->ToElement();
+}
+
+}  // namespace
 
 CProfilesStore::CProfilesStore(const std::string& strFolder, const std::string& strLegacyFolder)
     : m_strFolder(strFolder), m_strLegacyFolder(strLegacyFolder)
@@ -39,8 +53,11 @@ void CProfilesStore::load()
     m_pProfiles = std::make_unique<CProfileList>(m_strLegacyFolder);
     m_pTopScores = std::make_unique<CTopScoreTable>();
 
-    TiXmlDocument doc;
+    m_pRead.reset();
+    auto pDoc = std::make_unique<TiXmlDocument>();
+    TiXmlDocument& doc = *pDoc;
     ReadResult result = readDocument(doc);
+    m_bUnread = result == ReadResult::Unreadable;
     if (result == ReadResult::Unreadable) {
         // Keep the file as it is: it may only be locked for a moment.
         applyDefaultSettings();
@@ -51,6 +68,7 @@ void CProfilesStore::load()
         resetSettings();
         return;
     }
+    m_pRead = std::move(pDoc);
     const TiXmlElement* pRoot = doc.FirstChildElement("root");
     m_pProfiles->load(pRoot->FirstChildElement("profiles"));
     if (const TiXmlElement* pTopScores = pRoot->FirstChildElement("topScores"))
@@ -73,37 +91,53 @@ CProfilesStore::ReadResult CProfilesStore::readDocument(TiXmlDocument& doc) cons
             FormatString("Cannot read [%s]: %s", filePath().c_str(), strerror(nError)));
         return ReadResult::Unreadable;
     }
-    if (ParseStore(strBytes, doc))
+    const std::string strReason = ParseStore(strBytes, doc);
+    if (strReason.empty())
         return ReadResult::Loaded;
     std::string strAside = CUserFile(filePath()).moveAside();
     CLog::Instance().Write(Vantile::LOG_ERROR,
-        FormatString("[%s] is damaged (%s); kept as [%s]", filePath().c_str(),
-                     doc.Error() ? doc.ErrorDesc() : "no root or profiles", strAside.c_str()));
+        FormatString("[%s] is damaged (%s); kept as [%s]", filePath().c_str(), strReason.c_str(), strAside.c_str()));
     // A damaged file we could not move must not be saved over, nor copied
     // over the good backup by the next save's backup step.
     if (strAside.empty())
         return ReadResult::Unreadable;
     doc.Clear();
-    return readBackup(doc) ? ReadResult::Restored : ReadResult::Damaged;
+    return readBackup(doc);
 }
 
-bool CProfilesStore::readBackup(TiXmlDocument& doc) const
+// The backup is the players' last copy: one that cannot be read now must
+// not be replaced by the next save's backup step either.
+CProfilesStore::ReadResult CProfilesStore::readBackup(TiXmlDocument& doc) const
 {
     std::string strBytes;
     std::string strBackup = CUserFile(filePath()).backupPath();
-    if (CUserFile::Read(strBackup, strBytes) != 0 || !ParseStore(strBytes, doc))
-        return false;
+    const int nError = CUserFile::Read(strBackup, strBytes);
+    if (nError == ENOENT)
+        return ReadResult::Damaged;
+    if (nError != 0) {
+        CLog::Instance().Write(Vantile::LOG_ERROR,
+            FormatString("Cannot read [%s]: %s", strBackup.c_str(), strerror(nError)));
+        return ReadResult::Unreadable;
+    }
+    const std::string strReason = ParseStore(strBytes, doc);
+    if (!strReason.empty()) {
+        std::string strAside = CUserFile(strBackup).moveAside();
+        CLog::Instance().Write(Vantile::LOG_ERROR,
+            FormatString("[%s] is damaged (%s); kept as [%s]", strBackup.c_str(), strReason.c_str(), strAside.c_str()));
+        doc.Clear();
+        return strAside.empty() ? ReadResult::Unreadable : ReadResult::Damaged;
+    }
     CLog::Instance().Write(Vantile::LOG_INFO, FormatString("Profiles restored from [%s]", strBackup.c_str()));
-    return true;
+    return ReadResult::Restored;
 }
 
-bool CProfilesStore::ParseStore(const std::string& strBytes, TiXmlDocument& doc)
+std::string CProfilesStore::ParseStore(const std::string& strBytes, TiXmlDocument& doc)
 {
-    doc.Parse(strBytes.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    if (doc.Error())
-        return false;
+    std::string strReason = Vantile::ParseXml(strBytes, doc);
+    if (!strReason.empty())
+        return strReason;
     const TiXmlElement* pRoot = doc.FirstChildElement("root");
-    return pRoot && pRoot->FirstChildElement("profiles");
+    return pRoot && pRoot->FirstChildElement("profiles") ? std::string() : "no root or profiles";
 }
 
 bool CProfilesStore::loadSettings(const TiXmlElement* pRoot)
@@ -111,14 +145,27 @@ bool CProfilesStore::loadSettings(const TiXmlElement* pRoot)
     const TiXmlElement* pSettings = pRoot->FirstChildElement("settings");
     if (!pSettings)
         return false;
-    auto readInt = [&](const char* szName) {
+    // An absent value reads as 0; one that is no whole number in range
+    // makes the three settings start over.
+    bool bValid = true;
+    auto readInt = [&](const char* szName, int nMin, int nMax) {
         const char* szValue = pSettings->Attribute(szName);
-        return szValue ? atoi(szValue) : 0;
+        int nValue = 0;
+        bValid = (!szValue || Vantile::ParseInteger(szValue, nMin, nMax, nValue)) && bValid;
+        return nValue;
     };
-    m_nVolume = readInt("volume");
-    m_nMusic = readInt("music");
-    m_bFullscreen = readInt("fullscreen") != 0;
-    return m_nVolume >= 0 && m_nVolume <= kMaxVolume && m_nMusic >= 0 && m_nMusic <= kMaxVolume;
+    m_nVolume = readInt("volume", 0, kMaxVolume);
+    m_nMusic = readInt("music", 0, kMaxVolume);
+    m_bFullscreen = readInt("fullscreen", INT_MIN, INT_MAX) != 0;
+    return bValid;
+}
+
+void CProfilesStore::writeSettings(TiXmlElement& root) const
+{
+    TiXmlElement& settings = ChildOf(root, "settings");
+    settings.SetAttribute("volume", m_nVolume);
+    settings.SetAttribute("music", m_nMusic);
+    settings.SetAttribute("fullscreen", m_bFullscreen ? 1 : 0);
 }
 
 void CProfilesStore::applyDefaultSettings()
@@ -137,21 +184,23 @@ void CProfilesStore::resetSettings()
 
 bool CProfilesStore::save()
 {
+    if (m_bUnread) {
+        CLog::Instance().Write(Vantile::LOG_ERROR,
+            FormatString("[%s] could not be read at start; not saving over it", filePath().c_str()));
+        return false;
+    }
     TiXmlDocument doc;
-    TiXmlElement* pRoot = doc.InsertEndChild(TiXmlElement("root"))->ToElement();
-    TiXmlElement* pProfiles = pRoot->InsertEndChild(TiXmlElement("profiles"))->ToElement();
+    if (m_pRead)
+        doc = *m_pRead;
+    TiXmlElement& root = ChildOf(doc, "root");
     if (m_pProfiles)
-        m_pProfiles->save(pProfiles);
+        m_pProfiles->save(&ChildOf(root, "profiles"));
     else
-        CProfileList(m_strLegacyFolder).save(pProfiles);
-    TiXmlElement* pTopScores = pRoot->InsertEndChild(TiXmlElement("topScores"))->ToElement();
+        CProfileList(m_strLegacyFolder).save(&ChildOf(root, "profiles"));
+    TiXmlElement& topScores = ChildOf(root, "topScores");
     if (m_pTopScores)
-        m_pTopScores->save(pTopScores);
-    TiXmlElement settings("settings");
-    settings.SetAttribute("volume", m_nVolume);
-    settings.SetAttribute("music", m_nMusic);
-    settings.SetAttribute("fullscreen", m_bFullscreen ? 1 : 0);
-    pRoot->InsertEndChild(settings);
+        m_pTopScores->save(&topScores);
+    writeSettings(root);
 
     TiXmlPrinter printer;
     doc.Accept(&printer);

@@ -31,7 +31,10 @@ public:
     // is moved aside and its backup is tried first.
     void load();
     // Returns whether the file was replaced; a failure is logged and the
-    // previous file stays as it was.
+    // previous file stays as it was. Everything of the file read at load
+    // that the game does not understand is written back unchanged. After a
+    // load that could not read an existing file nothing is saved, so the
+    // players in it and its backup survive.
     bool save();
     void resetSettings();
     // The shared context's effect and music gains from volume and music.
@@ -52,15 +55,19 @@ private:
     enum class ReadResult { Loaded, Restored, Missing, Unreadable, Damaged };
 
     ReadResult readDocument(TiXmlDocument& doc) const;
-    static bool ParseStore(const std::string& strBytes, TiXmlDocument& doc);
-    bool readBackup(TiXmlDocument& doc) const;
+    // "" or why the bytes are no store.
+    static std::string ParseStore(const std::string& strBytes, TiXmlDocument& doc);
+    ReadResult readBackup(TiXmlDocument& doc) const;
     bool loadSettings(const TiXmlElement* pRoot);
+    void writeSettings(TiXmlElement& root) const;
     void applyDefaultSettings();
 
     std::string m_strFolder;
     std::string m_strLegacyFolder;
     std::unique_ptr<CProfileList> m_pProfiles;
     std::unique_ptr<CTopScoreTable> m_pTopScores;
+    std::unique_ptr<TiXmlDocument> m_pRead;
+    bool m_bUnread = false;
     int m_nVolume = kDefaultVolume;
     int m_nMusic = kDefaultMusic;
     bool m_bFullscreen = true;

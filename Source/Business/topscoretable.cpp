@@ -1,11 +1,12 @@
 #include "Business/topscoretable.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <climits>
 
 #include <tinyxml.h>
 
 #include "Business/profile.h"
+#include "Core/vantile_number.h"
 
 void CTopScoreTable::load(const TiXmlElement* pTopScores)
 {
@@ -16,9 +17,9 @@ void CTopScoreTable::load(const TiXmlElement* pTopScores)
         const char* szName = pScore->Attribute("name");
         if (!szName || !*szName)
             continue;
-        const char* szScore = pScore->Attribute("score");
-        std::string strName(szName);
-        m_Entries.push_back({strName.substr(0, CProfile::kMaxNameLength), szScore ? atoi(szScore) : 0});
+        int nScore = 0;
+        Vantile::ParseIntegerClamped(pScore->Attribute("score"), 0, INT_MAX, nScore);
+        m_Entries.push_back({CProfile::CutName(szName), nScore});
     }
     std::stable_sort(m_Entries.begin(), m_Entries.end(),
                      [](const Entry& a, const Entry& b) { return a.m_nScore > b.m_nScore; });
@@ -26,6 +27,15 @@ void CTopScoreTable::load(const TiXmlElement* pTopScores)
 
 void CTopScoreTable::save(TiXmlElement* pTopScores) const
 {
+    // Elements the table did not read (a nameless score, anything newer)
+    // stay in the file.
+    for (TiXmlElement* pScore = pTopScores->FirstChildElement("score"); pScore;) {
+        TiXmlElement* pNext = pScore->NextSiblingElement("score");
+        const char* szName = pScore->Attribute("name");
+        if (szName && *szName)
+            pTopScores->RemoveChild(pScore);
+        pScore = pNext;
+    }
     for (const Entry& entry : m_Entries) {
         TiXmlElement score("score");
         score.SetAttribute("name", entry.m_strName.c_str());

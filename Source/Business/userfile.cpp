@@ -24,6 +24,17 @@ bool Exists(const std::string& strPath)
     return stat(strPath.c_str(), &info) == 0;
 }
 
+// A new file of our own: never through a link or into a file someone left
+// under the name, so a planted link cannot aim our write at another file.
+int CreateFresh(const std::string& strPath)
+{
+    const int nFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW;
+    int fd = open(strPath.c_str(), nFlags, 0644);
+    if (fd < 0 && errno == EEXIST && unlink(strPath.c_str()) == 0)
+        fd = open(strPath.c_str(), nFlags, 0644);
+    return fd;
+}
+
 }  // namespace
 
 CUserFile::CUserFile(const std::string& strPath) : m_strPath(strPath) {}
@@ -31,16 +42,28 @@ CUserFile::CUserFile(const std::string& strPath) : m_strPath(strPath) {}
 int CUserFile::Read(const std::string& strPath, std::string& strBytes)
 {
     strBytes.clear();
-    int fd = open(strPath.c_str(), O_RDONLY);
+    // Without O_NONBLOCK a FIFO under the name would block the open for
+    // ever; only a plain file of sane size is read.
+    int fd = open(strPath.c_str(), O_RDONLY | O_NONBLOCK);
     if (fd < 0)
         return errno;
+    struct stat info;
+    int nError = fstat(fd, &info) != 0 ? errno : 0;
+    if (nError == 0 && !S_ISREG(info.st_mode))
+        nError = EINVAL;
+    else if (nError == 0 && info.st_size > kMostBytes)
+        nError = EFBIG;
+    if (nError != 0) {
+        close(fd);
+        return nError;
+    }
     char buffer[16384];
     ssize_t nRead;
     while ((nRead = read(fd, buffer, sizeof buffer)) != 0) {
         if (nRead < 0 && errno == EINTR)
             continue;
         if (nRead < 0) {
-            int nError = errno;
+            nError = errno;
             close(fd);
             return nError;
         }
@@ -52,11 +75,30 @@ int CUserFile::Read(const std::string& strPath, std::string& strBytes)
 
 bool CUserFile::WriteSynced(const std::string& strPath, const std::string& strBytes)
 {
-    int fd = open(strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int fd = CreateFresh(strPath);
     if (fd < 0) {
         LogFailure("Creating", strPath, errno);
         return false;
     }
+    bool bWritten = WriteAll(fd, strPath, strBytes);
+    // Without the flush a power loss after the rename can leave the new
+    // name pointing at an empty file on some file systems.
+    if (bWritten && fsync(fd) != 0) {
+        LogFailure("Flushing", strPath, errno);
+        bWritten = false;
+    }
+    if (close(fd) != 0 && bWritten) {
+        LogFailure("Closing", strPath, errno);
+        bWritten = false;
+    }
+    // A full disk must not leave a half-written temporary behind.
+    if (!bWritten)
+        unlink(strPath.c_str());
+    return bWritten;
+}
+
+bool CUserFile::WriteAll(int fd, const std::string& strPath, const std::string& strBytes)
+{
     size_t nDone = 0;
     while (nDone < strBytes.size()) {
         ssize_t nWritten = write(fd, strBytes.data() + nDone, strBytes.size() - nDone);
@@ -64,21 +106,11 @@ bool CUserFile::WriteSynced(const std::string& strPath, const std::string& strBy
             continue;
         if (nWritten < 0) {
             LogFailure("Writing", strPath, errno);
-            close(fd);
             return false;
         }
         nDone += static_cast<size_t>(nWritten);
     }
-    // Without the flush a power loss after the rename can leave the new
-    // name pointing at an empty file on some file systems.
-    bool bSynced = fsync(fd) == 0;
-    if (!bSynced)
-        LogFailure("Flushing", strPath, errno);
-    if (close(fd) != 0 && bSynced) {
-        LogFailure("Closing", strPath, errno);
-        return false;
-    }
-    return bSynced;
+    return true;
 }
 
 void CUserFile::SyncFolder(const std::string& strPath)

@@ -14,8 +14,12 @@ public:
     std::string tempPath() const { return m_strPath + ".tmp"; }
     std::string backupPath() const { return m_strPath + ".bak"; }
 
-    // Reads a whole file. Returns 0 or the errno of the failure
-    // (ENOENT when the file does not exist).
+    // A player's file is far smaller; anything larger is not ours.
+    static const long kMostBytes = 8L << 20;
+
+    // Reads a whole plain file. Returns 0 or the errno of the failure
+    // (ENOENT when the file does not exist, EINVAL for no plain file,
+    // EFBIG past kMostBytes).
     static int Read(const std::string& strPath, std::string& strBytes);
 
     // replace() runs the three steps in order and stops at the first that
@@ -32,6 +36,7 @@ public:
 
 private:
     static bool WriteSynced(const std::string& strPath, const std::string& strBytes);
+    static bool WriteAll(int fd, const std::string& strPath, const std::string& strBytes);
     static void SyncFolder(const std::string& strPath);
 
     std::string m_strPath;

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+class TiXmlElement;
+
 class CXMLLocale {
 public:
     // Parses the bytes of "locale.xml" and becomes the process-wide table.
@@ -20,5 +22,7 @@ public:
     std::string getText(int nId) const;
 
 private:
+    void readItem(const TiXmlElement& item);
+
     std::map<int, std::string> m_Texts;
 };

@@ -2,16 +2,17 @@
 
 #include <tinyxml.h>
 
+#include "Core/vantile_xml.h"
+
 KXmlWrapper::KXmlWrapper() : m_pDocument(std::make_unique<TiXmlDocument>()) {}
 
 KXmlWrapper::~KXmlWrapper() = default;
 
 bool KXmlWrapper::parse(const std::string& strBytes)
 {
-    m_pDocument->Clear();
-    m_pDocument->Parse(strBytes.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    m_strError = Vantile::ParseXml(strBytes, *m_pDocument);
     m_pCurrent = m_pDocument.get();
-    return !m_pDocument->Error();
+    return m_strError.empty();
 }
 
 bool KXmlWrapper::select(const std::string& strPath)

@@ -13,7 +13,9 @@ public:
     KXmlWrapper();
     virtual ~KXmlWrapper();
 
+    // Refuses what the shared limits refuse; error() says why.
     bool parse(const std::string& strBytes);
+    const std::string& error() const { return m_strError; }
     // Names separated by "\" or "/"; a leading separator starts at the
     // document's first element, anything else at the document itself. The
     // cursor is none after a step that found nothing.
@@ -23,4 +25,5 @@ public:
 private:
     std::unique_ptr<TiXmlDocument> m_pDocument;
     TiXmlNode* m_pCurrent = nullptr;
+    std::string m_strError;
 };

@@ -2,9 +2,9 @@
 // them.
 #include <tinyxml.h>
 
-#include <cstdlib>
-
 #include "Core/vantile_exception.h"
+#include "Core/vantile_number.h"
+#include "Core/vantile_xml.h"
 #include "Resources/vantile_resource.h"
 #include "levelcheck/datachecker.h"
 
@@ -34,18 +34,19 @@ bool isDigits(const std::string& strText, const char* szDigits)
 void CDataSetChecker::readGameFile()
 {
     TiXmlDocument document;
+    std::string strReason;
     try {
         Vantile::CResource resource(GAME_FILE);
         resource.Load();
         const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
-        document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+        strReason = Vantile::ParseXml(strText, document);
     } catch (const Vantile::Exception& e) {
         fail(GAME_FILE, e.getDetails());
         return;
     }
     const TiXmlElement* pRoot = document.FirstChildElement("root");
-    if (document.Error() || !pRoot) {
-        fail(GAME_FILE, "Failed to load game file");
+    if (!strReason.empty() || !pRoot) {
+        fail(GAME_FILE, "Failed to load game file" + (strReason.empty() ? std::string() : ": " + strReason));
         return;
     }
     for (const TiXmlElement* p = pRoot->FirstChildElement("level"); p; p = p->NextSiblingElement("level"))
@@ -82,12 +83,13 @@ void CDataSetChecker::checkLevelEntry(const LevelEntry& entry)
 void CDataSetChecker::checkMiniGame(const TiXmlElement& element)
 {
     const std::string strLevel = attribute(element, "level");
-    const int nLevel = atoi(strLevel.c_str());
-    const int nColumns = atoi(attribute(element, "x").c_str()), nRows = atoi(attribute(element, "y").c_str());
     const std::string strWhere = std::string(GAME_FILE) + " minigame before level " + strLevel;
-    if (strLevel.empty() || !isDigits(strLevel, "0123456789") || nLevel >= int(m_Levels.size()))
+    // Whole numbers in range only: "4294967297" must not wrap onto level 1.
+    int nLevel = 0, nColumns = 0, nRows = 0;
+    if (!Vantile::ParseInteger(strLevel.c_str(), 0, int(m_Levels.size()) - 1, nLevel) || strLevel[0] == '+')
         fail(strWhere, "the level index names no level");
-    if (nColumns < 1 || nRows < 1 || nColumns > MOST_MINIGAME_SIDE || nRows > MOST_MINIGAME_SIDE ||
+    if (!Vantile::ParseInteger(attribute(element, "x").c_str(), 1, MOST_MINIGAME_SIDE, nColumns) ||
+        !Vantile::ParseInteger(attribute(element, "y").c_str(), 1, MOST_MINIGAME_SIDE, nRows) ||
         (nColumns * nRows) % 2 != 0)
         fail(strWhere, "the grid must be at most 8 by 8 cells with an even number of cells");
 }

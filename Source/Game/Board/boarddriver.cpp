@@ -1,7 +1,7 @@
 #include "Game/Board/boarddriver.h"
 
 #include "Core/vantile_frametimer.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Context/gamecontext.h"
 

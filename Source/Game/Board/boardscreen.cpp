@@ -1,16 +1,15 @@
 #include "Game/Board/boardscreen.h"
 
 #include <strings.h>
-#include <tinyxml.h>
 
 #include "Game/Board/boarddriver.h"
 #include "Game/Items/animationmanager.h"
+#include "Game/Level/gamefile.h"
 #include "Game/Sprites/spritelayervisual.h"
 #include "Game/Sprites/spriteloader.h"
 #include "Game/Sprites/spritescreen.h"
 #include "Game/Sprites/spritevbarray.h"
 #include "RenderSystem/vantile_rendersystem.h"
-#include "Resources/vantile_resource.h"
 
 namespace {
 
@@ -42,31 +41,40 @@ CBoardScreen::CBoardScreen(Vantile::CRenderQueue::EffectLoader loader)
     m_Queue.MakeCurrent();
 }
 
-void CBoardScreen::frame(CBoardDriver& driver)
+void CBoardScreen::frame(CBoardDriver& driver, const std::function<void()>& drawOver)
+{
+    scene([&] {
+        driver.frame([&] {
+            if (drawOver)
+                drawOver();
+            m_Queue.RenderContainers();
+        });
+    });
+}
+
+void CBoardScreen::frame(const std::function<void()>& draw)
+{
+    scene([&] {
+        draw();
+        m_Queue.RenderContainers();
+    });
+}
+
+void CBoardScreen::scene(const std::function<void()>& draw)
 {
     IDirect3DDevice8* pDevice = Vantile::CD3D9RenderSystem::Instance().GetDevice();
     pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, SEA_COLOUR, 1.0f, 0);
     pDevice->BeginScene();
     SetSpriteScreenTransforms(pDevice);
-    driver.frame([this] { m_Queue.RenderContainers(); });
+    draw();
     pDevice->EndScene();
     m_Queue.ClearContainers();
 }
 
 std::string FieldPictureOf(const std::string& strLevel)
 {
-    Vantile::CResource resource("game.gam");
-    resource.Load();
-    const std::string strText(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize());
-    TiXmlDocument document;
-    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    const TiXmlElement* pRoot = document.FirstChildElement("root");
-    for (const TiXmlElement* pLevel = pRoot ? pRoot->FirstChildElement("level") : nullptr; pLevel;
-         pLevel = pLevel->NextSiblingElement("level")) {
-        const char* pszFile = pLevel->Attribute("file");
-        const char* pszField = pLevel->Attribute("field");
-        if (pszFile && pszField && strcasecmp(pszFile, strLevel.c_str()) == 0)
-            return pszField;
-    }
+    for (const CLevelInfo& level : CGameFile::load())
+        if (strcasecmp(level.m_strFile.c_str(), strLevel.c_str()) == 0)
+            return level.m_strField;
     return std::string();
 }

@@ -12,3 +12,6 @@ public:
 protected:
     ~IBoardSounds() = default;
 };
+
+// The game context's sound calls, for parts that nobody else listens to.
+IBoardSounds& GameContextSounds();

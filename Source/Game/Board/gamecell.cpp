@@ -127,3 +127,9 @@ void CGameCell::onEvent(const std::string& strName)
     if (m_pCallback)
         m_pCallback->onEvent(strName);
 }
+
+void CGameCell::setHintHighlight(bool bOn)
+{
+    m_Background.setHighlight(bOn);
+    m_Background.setMarker(bOn);
+}

@@ -6,18 +6,19 @@
 #include <string>
 
 #include "Game/Board/cellbackground.h"
+#include "Game/Hints/hintcell.h"
 #include "Game/Items/animationcallback.h"
 #include "d3d/d3dx8.h"
 
 class CBoardAnimation;
 class CGameItem;
 
-class CGameCell final : public IAnimationCallback {
+class CGameCell final : public IAnimationCallback, public IHintCell {
 public:
     CGameCell(const D3DXVECTOR3& vPos, int nColumn, int nRow);
     ~CGameCell();
 
-    const D3DXVECTOR3& position() const { return m_vPos; }
+    const D3DXVECTOR3& position() const override { return m_vPos; }
     int column() const { return m_nColumn; }
     int row() const { return m_nRow; }
     bool exists() const { return m_bExists; }
@@ -44,6 +45,8 @@ public:
     // picture the uncleared tile is cut from.
     CCellBackground& background() { return m_Background; }
     const CCellBackground& background() const { return m_Background; }
+    // The possible-move glow under the item and the blinking marker.
+    void setHintHighlight(bool bOn) override;
 
     bool isIdle() const;
     void setCallback(IAnimationCallback* pCallback) { m_pCallback = pCallback; }

@@ -4,10 +4,11 @@
 #include <algorithm>
 
 #include "Core/vantile_log.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/boardsounds.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
+#include "Game/Hints/tooltipmanager.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
@@ -38,6 +39,7 @@ D3DXVECTOR3 CGameField::cellCentre(int nRow, int nColumn)
 
 void CGameField::deleteCells()
 {
+    CTooltipManager::Instance().forgetCells();
     for (CGameCell* pCell : m_Cells)
         delete pCell;
     m_Cells.clear();
@@ -58,11 +60,17 @@ void CGameField::initCells(const std::string& strPicture)
             m_Cells.push_back(pCell);
         }
     }
+    // The tooltips point at cells: they are made anew for these, keeping
+    // what the player has seen.
+    CTooltipManager::Instance().rebuild(std::vector<IHintCell*>(m_Cells.begin(), m_Cells.end()));
 }
 
 void CGameField::Load(const std::string& strFileName)
 {
+    // A file without usable cells leaves every cell's existence as it was.
     CLevel::Cells cells;
+    for (size_t k = 0; k < m_Cells.size() && k < cells.size(); ++k)
+        cells[k].m_bExists = m_Cells[k]->exists();
     m_Level.loadFile(strFileName, cells);
     applyLevel(cells);
 }
@@ -132,6 +140,7 @@ void CGameField::reset()
     m_Destructors.clear();
     m_DestructorsToDelete.clear();
     m_Animations.clear();
+    m_Bursts.clear();
     m_Events.clear();
     m_TrunkEffect.reset();
 }
@@ -210,6 +219,7 @@ void CGameField::update()
     if (m_bBusy && m_Destructors.empty() && allCellsIdle())
         passHeldEvents();
     updateDestructors();
+    updateBursts();
 }
 
 void CGameField::onEvent(const std::string& strName)

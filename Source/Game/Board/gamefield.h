@@ -21,6 +21,7 @@
 
 class CBoardAnimation;
 class CGameCell;
+class IBoardAquarium;
 class CGameItem;
 class IBoardSounds;
 
@@ -96,6 +97,8 @@ public:
     int specialsMade() const { return m_nSpecialsMade; }
     // Sounds go to the game context unless someone else listens.
     void setSounds(IBoardSounds* pSounds) { m_pSounds = pSounds; }
+    // The aquarium drawn around the board and fed from its cleared cells.
+    void setAquarium(IBoardAquarium* pAquarium) { m_pAquarium = pAquarium; }
 
     void onEvent(const std::string& strName) override;
 
@@ -138,6 +141,10 @@ private:
     // gamefield_render.cpp
     template <class Visit>
     void forEachExistingCell(Visit visit) const;
+    // gamefield_feedback.cpp
+    void addClearBurst(const CGameCell* pCell, int nType);
+    void updateBursts();
+    void renderBursts() const;
     // gamefield_destructors.cpp
     void fireSpecial(CGameCell* pCell, int nType);
     void fireCrabLine(CGameCell* pCell, bool bRow);
@@ -164,8 +171,11 @@ private:
     DestructorList m_Destructors;
     DestructorList m_DestructorsToDelete;
     std::vector<std::unique_ptr<CBoardAnimation>> m_Animations;
+    // Bursts over cleared items, drawn above every item.
+    std::vector<std::unique_ptr<CBoardAnimation>> m_Bursts;
     CTrunkEffect m_TrunkEffect;
     int m_nSpecialsMade = 0;
     IBoardSounds* m_pSounds = nullptr;
+    IBoardAquarium* m_pAquarium = nullptr;
     std::string m_strPicture;
 };

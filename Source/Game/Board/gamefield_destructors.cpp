@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/powerups.h"
 #include "Game/Destructors/starbonus.h"

@@ -1,7 +1,7 @@
 // Selection by click and by drag, and the swap of two items.
 #include "Game/Board/gamefield.h"
 
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"

@@ -5,7 +5,8 @@
 #include <algorithm>
 
 #include "Core/vantile_random.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Board/boardaquarium.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
@@ -94,8 +95,11 @@ bool CGameField::processMatches(bool& bBigCombo)
             // Marks left on would make a later cascade look like the
             // player's own match.
             clearPlayerMarks();
-            if (isSelectable(m_pSwapFirst) && isSelectable(m_pSwapSecond))
+            if (isSelectable(m_pSwapFirst) && isSelectable(m_pSwapSecond)) {
                 swap(m_pSwapFirst, m_pSwapSecond, false, SWAP_BACK_SPEED);
+                m_pSwapFirst->item()->shake();
+                m_pSwapSecond->item()->shake();
+            }
             m_pSwapFirst = m_pSwapSecond = nullptr;
             return false;
         }
@@ -197,8 +201,10 @@ bool CGameField::hitCell(CGameCell* pCell, bool bDestroy, bool bPlayerMove)
     CGameItem* pItem = pCell->item();
     if (!pItem)
         return true;
-    // 2. The background's first clear. The fish food that falls here
-    // belongs to the aquarium, which the board does not know yet.
+    // 2. Food for the fish from every first clear of a background and
+    // from everything the player did not clear himself.
+    if (m_pAquarium && (!pCell->isCleared() || !pItem->hasPlayerMark()))
+        m_pAquarium->dropFood(pCell->position());
     pCell->clearBackground();
     const int nType = pItem->getType();
     // 3. The trunk has no effect of its own.
@@ -216,12 +222,8 @@ bool CGameField::hitCell(CGameCell* pCell, bool bDestroy, bool bPlayerMove)
     }
     bool bGone = true;
     removeItem(pCell, bPlayerMove, bGone);
-    if (bGone) {
-        GameEvent event;
-        event.nCode = eEventItemCleared;
-        event.pPayload = std::make_shared<CClearedItemPayload>();
-        CGameContext::Instance().postEvent(event);
-    }
+    // A double item's first hit scores and gives time back too.
+    PostItemCleared(1);
     return bGone;
 }
 
@@ -235,5 +237,6 @@ void CGameField::removeItem(CGameCell* pCell, bool bPlayerMove, bool& bGone)
         bGone = false;
         return;
     }
+    addClearBurst(pCell, pItem->getType());
     pCell->startRemoval(bPlayerMove && pItem->hasPlayerMark() ? eDeleting : eDeleting2);
 }

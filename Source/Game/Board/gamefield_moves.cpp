@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "Core/vantile_random.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"

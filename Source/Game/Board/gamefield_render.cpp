@@ -2,6 +2,7 @@
 #include "Game/Board/gamefield.h"
 
 #include "Core/vantile_log.h"
+#include "Game/Board/boardaquarium.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
 #include "Game/Items/animationmanager.h"
@@ -19,12 +20,15 @@ void CGameField::forEachExistingCell(Visit visit) const
                 visit(m_ppCells[nRow][nColumn]);
 }
 
-// Backgrounds, animations and the destructors' back halves, the items
-// column by column, the destructors' front halves, the trunk, and last the
-// atlas batches the item layers filled during the frame. Sprites draw in
-// the order they are queued, so this order is the layering.
+// The aquarium behind, backgrounds, animations and the destructors' back
+// halves, the items column by column, the bursts of cleared items, the
+// destructors' front halves, the trunk, the atlas batches the item layers
+// filled during the frame, and last the sinking food. Sprites draw in the
+// order they are queued, so this order is the layering.
 void CGameField::render()
 {
+    if (m_pAquarium)
+        m_pAquarium->drawBehindBoard();
     // Without visuals (a headless board) cells and items draw nothing, so
     // their walks are skipped. Effects still run theirs: some keep time as
     // they draw.
@@ -38,11 +42,14 @@ void CGameField::render()
             pDestructor->renderBack();
     if (bDrawing)
         forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
+    renderBursts();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderFront();
     m_TrunkEffect.updateAndRender();
     CSpriteVBArray::Instance().submitAll();
+    if (m_pAquarium)
+        m_pAquarium->drawInFrontOfBoard();
 }
 
 namespace {

@@ -11,17 +11,22 @@ CGameContext& CGameContext::Instance()
 }
 
 CGameContext::CGameContext()
-    : m_vMouse(0, 0, 0),
-      m_vTrunk(0, -1000, 0),
-      m_bTrunkShown(false),
-      m_bMouseOffBoard(false),
-      m_vWhirl(0, 0, 0),
-      m_nCellSize(0),
-      m_bPowerupArmed(false),
-      m_nPowerup(0),
-      m_fEffectGain(1.0f),
-      m_fMusicGain(1.0f)
 {
+    resetValues();
+}
+
+void CGameContext::resetValues()
+{
+    m_vMouse = D3DXVECTOR3(0, 0, 0);
+    m_vTrunk = D3DXVECTOR3(0, -1000, 0);
+    m_bTrunkShown = false;
+    m_bMouseOffBoard = false;
+    m_vWhirl = D3DXVECTOR3(0, 0, 0);
+    m_nCellSize = 0;
+    m_bPowerupArmed = false;
+    m_nPowerup = 0;
+    m_fEffectGain = 1.0f;
+    m_fMusicGain = 1.0f;
 }
 
 void CGameContext::postEvent(int nCode)

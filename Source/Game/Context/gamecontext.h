@@ -47,6 +47,9 @@ public:
     void setTrackVolume(const std::string& strName, float fVolume);
     void fadeOutAllMusic(float fSpeed);
 
+    // The values below as the process starts with them; the queue stays.
+    void resetValues();
+
     D3DXVECTOR3 m_vMouse;
     D3DXVECTOR3 m_vTrunk;
     bool m_bTrunkShown;

@@ -1,7 +1,7 @@
 #include "Game/Destructors/trunkeffect.h"
 
 #include "Core/vantile_frametimer.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
 #include "Game/Destructors/celldestructor.h"

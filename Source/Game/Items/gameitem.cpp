@@ -1,7 +1,10 @@
 #include "Game/Items/gameitem.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "Core/vantile_frametimer.h"
-#include "Game/Context/gamecontext.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Items/animationlayer.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Items/layervisual.h"
@@ -10,8 +13,6 @@ namespace {
 
 const char* const MARKER_TEXTURE = "double_delete.dds";
 const char* const OVERLAY_TEXTURE = "double_delete.ifl";
-// The session ignores it today; a game-over look still reports it.
-const int GAME_OVER_EVENT = 6;
 
 std::shared_ptr<ILayerVisual> makeMarker()
 {
@@ -51,6 +52,14 @@ void CGameItem::update(const D3DXVECTOR3& vCell)
     const float fDt = static_cast<float>(Vantile::CFrameTimer::Instance().timeSinceLastFrame());
     updateOverlay(fDt);
     m_Animator.update(fDt, vCell);
+    m_fShakeMs = std::max(0.0f, m_fShakeMs - fDt);
+}
+
+float CGameItem::shakeOffset() const
+{
+    // About five swings that die away, up to four units either side.
+    const float fLeft = m_fShakeMs / SHAKE_MS;
+    return 4.0f * fLeft * std::sin((1.0f - fLeft) * SHAKE_MS / 1000.0f * 12.0f * 2.0f * 3.14159265f);
 }
 
 void CGameItem::updateOverlay(float fDt)
@@ -64,7 +73,7 @@ void CGameItem::updateOverlay(float fDt)
 
 void CGameItem::render(const D3DXVECTOR3& vCell)
 {
-    m_Animator.render(vCell);
+    m_Animator.render(vCell + D3DXVECTOR3(shakeOffset(), 0.0f, 0.0f));
     if (m_nHits > 1 && m_pMarker)
         m_pMarker->draw(position(), 0, 0.0f, WHITE_COLOR);
     if (m_pOverlay)
@@ -81,7 +90,7 @@ int CGameItem::hit()
 void CGameItem::onEvent(const std::string& strName)
 {
     if (strName == "gameover") {
-        CGameContext::Instance().postEvent(GAME_OVER_EVENT);
+        CGameContext::Instance().postEvent(eEventItemGameOver);
         setState(eNormal);
     } else if (strName == "move" || strName == "appear" || strName == "normal" || strName == "falling") {
         setState(eNormal);

@@ -4,6 +4,8 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
+#include "Core/vantile_number.h"
+#include "Core/vantile_xml.h"
 #include "Game/Items/animationmanager.h"
 #include "Resources/vantile_resource.h"
 
@@ -18,16 +20,28 @@ const TiXmlElement* findElement(const TiXmlDocument& document, const char* szNam
     return pRoot ? pRoot->FirstChildElement(szName) : nullptr;
 }
 
-void readInt(const TiXmlElement& element, const char* szName, int& nValue)
+// Far beyond any level, and small enough that the session's sums of
+// them cannot overflow.
+const int kMostOfANumber = 1000000;
+
+[[noreturn]] void refuse(const std::string& strReason = std::string())
 {
-    int nRead;
-    if (element.QueryIntAttribute(szName, &nRead) == TIXML_SUCCESS)
-        nValue = nRead;
+    VANTILE_EXCEPT(0, strReason.empty() ? "Incorrect level file" : "Incorrect level file: " + strReason,
+                   "CLevel::load()");
 }
 
-[[noreturn]] void refuse()
+// An absent attribute keeps the value before; a present one must be a
+// whole number in range, or "1.9" and "5abc" would quietly read as 1 and 5.
+void readInt(const TiXmlElement& element, const char* szName, int nMin, int& nValue)
 {
-    VANTILE_EXCEPT(0, "Incorrect level file", "CLevel::load()");
+    const char* szValue = element.Attribute(szName);
+    if (szValue && !Vantile::ParseInteger(szValue, nMin, kMostOfANumber, nValue))
+        refuse(FormatString("%s=\"%s\" is not a whole number from %d to %d", szName, szValue, nMin, kMostOfANumber));
+}
+
+bool IsHexadecimal(const std::string& strText)
+{
+    return strText.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
 }
 
 }  // namespace
@@ -46,10 +60,15 @@ void CLevel::loadBytes(const std::string& strFileName, const void* pData, size_t
     // as it would end any C string.
     const std::string strText = nSize ? std::string(static_cast<const char*>(pData), nSize) : std::string();
     TiXmlDocument document;
-    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    if (document.Error())
-        VANTILE_EXCEPT(0, FormatString("Failed to load level file [%s]", strFileName.c_str()), "CLevel::loadFile()");
-    load(document, cells);
+    const std::string strReason = Vantile::ParseXml(strText, document);
+    if (!strReason.empty())
+        VANTILE_EXCEPT(0, FormatString("Failed to load level file [%s]: %s", strFileName.c_str(), strReason.c_str()),
+                       "CLevel::loadFile()");
+    try {
+        load(document, cells);
+    } catch (const Vantile::Exception& e) {
+        VANTILE_EXCEPT(0, FormatString("%s [%s]", e.getDetails().c_str(), strFileName.c_str()), "CLevel::loadFile()");
+    }
 }
 
 void CLevel::load(const TiXmlDocument& document, Cells& cells)
@@ -65,9 +84,9 @@ void CLevel::readParameters(const TiXmlDocument& document)
         refuse();
     const char* szTypes = pGame->Attribute("types");
     CAnimationManager::Instance().setActiveItemTypes(szTypes ? szTypes : "");
-    readInt(*pGame, "period", m_nPeriod);
-    readInt(*pGame, "powerups", m_nPowerups);
-    readInt(*pGame, "bonustime", m_nBonusTime);
+    readInt(*pGame, "period", 1, m_nPeriod);
+    readInt(*pGame, "powerups", 0, m_nPowerups);
+    readInt(*pGame, "bonustime", 0, m_nBonusTime);
     // Nothing could refill the board without active types, and the level
     // timer divides by the period.
     if (CAnimationManager::Instance().activeItemTypes().empty() || m_nPeriod <= 0)
@@ -81,9 +100,16 @@ void CLevel::readCells(const TiXmlDocument& document, Cells& cells)
         CLog::Instance().Write(Vantile::LOG_ERROR, "Incorrect level file - failed to load cells data");
         return;
     }
+    // A value of another length or with other characters is not read at
+    // all: reading part of it would leave a half-read board that looks
+    // like a level, while the board's cells as they were still play.
     const char* szValue = pCells->Attribute("value");
-    if (!szValue || std::string(szValue).size() != 2 * CELL_COUNT)
+    if (!szValue || std::string(szValue).size() != 2 * CELL_COUNT || !IsHexadecimal(szValue)) {
+        CLog::Instance().Write(Vantile::LOG_ERROR,
+                               FormatString("Incorrect level file - cells value is not %d hexadecimal digits",
+                                            2 * CELL_COUNT));
         return;
+    }
     for (int k = 0; k < CELL_COUNT; ++k)
         readCell(szValue + 2 * k, cells[k]);
 }

@@ -1,5 +1,9 @@
 #include "Core/vantile_log.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdarg>
 
 #include "system/win32.h"
@@ -61,14 +65,31 @@ bool CLog::Open(const std::string& strPath)
 {
     if (m_pFile)
         fclose(m_pFile);
-    m_pFile = fopen(strPath.c_str(), "w+b");
+    m_pFile = nullptr;
     m_bOpened = true;
+    // Never written through a link: a link planted under the log's name
+    // would get its target overwritten. Such a link is replaced by a file.
+    const int nFlags = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW;
+    int fd = open(strPath.c_str(), nFlags, 0644);
+    if (fd < 0 && errno == ELOOP && unlink(strPath.c_str()) == 0)
+        fd = open(strPath.c_str(), nFlags | O_EXCL, 0644);
+    if (fd >= 0 && !(m_pFile = fdopen(fd, "wb")))
+        close(fd);
     if (!m_pFile)
         return false;
     for (const LogEntry& entry : m_Pending)
         WriteLine(entry.level, entry.text);
     m_Pending.clear();
     return true;
+}
+
+void CLog::Close()
+{
+    if (m_pFile)
+        fclose(m_pFile);
+    m_pFile = nullptr;
+    m_bOpened = false;
+    m_Pending.clear();
 }
 
 void CLog::Write(LogLevel level, const std::string& strText)

@@ -25,6 +25,9 @@ public:
 
     // Creates or truncates the file, then writes the pending entries.
     bool Open(const std::string& strPath);
+    // Ends the file and drops anything held: later messages are held again
+    // until the next Open.
+    void Close();
     void Write(LogLevel level, const std::string& strText);
 
     // The text of one line as Write puts it in the file, for the given

@@ -1,6 +1,7 @@
 #include <tinyxml.h>
 
 #include "Core/vantile_exception.h"
+#include "Core/vantile_xml.h"
 #include "Objects/vantile_object.h"
 #include "Resources/vantile_resource.h"
 
@@ -14,11 +15,11 @@ std::string FolderOf(const std::string& strName)
     return nSlash == std::string::npos ? std::string() : strName.substr(0, nSlash + 1);
 }
 
-[[noreturn]] void FailPack(const std::string& strName, const char* pszWhy = nullptr)
+[[noreturn]] void FailPack(const std::string& strName, const std::string& strWhy = std::string())
 {
     std::string strDetails = "Failed to parse file [" + strName + "]";
-    if (pszWhy)
-        strDetails += std::string(": ") + pszWhy;
+    if (!strWhy.empty())
+        strDetails += ": " + strWhy;
     VANTILE_EXCEPT(0, strDetails, "CObject::LoadAniPack");
 }
 
@@ -30,10 +31,10 @@ std::vector<std::string> ReadPackList(const std::string& strFileName)
     const std::string strText(reinterpret_cast<const char*>(file.GetData()), file.GetSize());
     file.Unload();
     TiXmlDocument document;
-    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    const std::string strReason = ParseXml(strText, document);
+    if (!strReason.empty())
+        FailPack(strFileName, strReason);
     const TiXmlElement* pRoot = document.RootElement();
-    if (document.Error() || !pRoot)
-        FailPack(strFileName);
     std::vector<std::string> files;
     for (const TiXmlElement* p = pRoot->FirstChildElement("animation"); p; p = p->NextSiblingElement("animation")) {
         const char* pszValue = p->Attribute("value");

@@ -4,6 +4,7 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
+#include "Core/vantile_xml.h"
 #include "Resources/vantile_resource.h"
 #include "Scene/vantile_camera.h"
 #include "Scene/vantile_light.h"
@@ -134,11 +135,14 @@ CNode* CSceneLoader::LoadScene(const std::string& strFileName)
 CNode* CSceneLoader::LoadSceneFromText(const std::string& strText, const std::string& strName)
 {
     TiXmlDocument document;
-    document.Parse(strText.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    std::string strReason = ParseXml(strText, document);
     const TiXmlElement* pRoot = document.RootElement();
-    const TiXmlNode* pFirst = pRoot && !document.Error() ? pRoot->FirstChild() : nullptr;
-    if (!pFirst || !pFirst->ToElement()) {
-        CLog::Instance().Write(LOG_ERROR, FormatString("Failed to load scene file [%s]", strName.c_str()));
+    const TiXmlNode* pFirst = pRoot && strReason.empty() ? pRoot->FirstChild() : nullptr;
+    if (strReason.empty() && (!pFirst || !pFirst->ToElement()))
+        strReason = "no scene node first in the root";
+    if (!strReason.empty()) {
+        CLog::Instance().Write(LOG_ERROR, FormatString("Failed to load scene file [%s]: %s", strName.c_str(),
+                                                       strReason.c_str()));
         return nullptr;
     }
     CNode* pScene = ReadSceneNode(*pFirst->ToElement(), 0);

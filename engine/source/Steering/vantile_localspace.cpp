@@ -6,8 +6,12 @@ void CLocalSpace::RegenerateOrthonormalBasisUF(const D3DXVECTOR3& vNewForward)
 {
     m_vForward = vNewForward;
     const D3DXVECTOR3 vWorldUp(0, 1, 0);
-    D3DXVec3Cross(&m_vSide, &m_vForward, &vWorldUp);
-    D3DXVec3Normalize(&m_vSide, &m_vSide);
+    D3DXVECTOR3 vSide;
+    D3DXVec3Cross(&vSide, &m_vForward, &vWorldUp);
+    // Heading straight up or down there is no level side axis; the old one
+    // is still perpendicular to the new heading, so it stays.
+    if (D3DXVec3Length(&vSide) > 1e-6f)
+        D3DXVec3Normalize(&m_vSide, &vSide);
     D3DXVec3Cross(&m_vUp, &m_vSide, &m_vForward);
     D3DXVec3Normalize(&m_vUp, &m_vUp);
 }

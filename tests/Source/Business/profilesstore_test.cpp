@@ -4,6 +4,12 @@
 
 #include <tinyxml.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <string>
 
@@ -302,6 +308,111 @@ TEST_F(ProfilesStoreTest, AFailedSaveIsReportedAndChangesNothing)
     CProfilesStore store(m_folder.path() + "/missing-folder", m_folder.path());
     EXPECT_FALSE(store.save());
     EXPECT_FALSE(Exists(m_folder.path() + "/missing-folder"));
+}
+
+// A rewrite keeps what the game does not read: unknown elements and
+// attributes, a nameless profile, a second root.
+TEST_F(ProfilesStoreTest, ARewriteKeepsEverythingItDoesNotUnderstand)
+{
+    writeFile("<root><profiles>"
+              "<profile name=\"\" lives=\"1\" level=\"1\" score=\"1\" />"
+              "<profile name=\"Ann\" lives=\"2\" level=\"4\" score=\"9\" difficulty=\"0\" tooltips=\"1\""
+              " tooltipsdata=\"\" powerupshowed=\"0\" pet=\"crab\"><medal kind=\"gold\" /></profile>"
+              "<friends count=\"2\" /><lastProfile name=\"Ann\" /></profiles>"
+              "<topScores><score score=\"99\" /><score name=\"X\" score=\"5\" /></topScores>"
+              "<settings volume=\"40\" music=\"10\" fullscreen=\"0\" language=\"fi\" />"
+              "<achievements first=\"1\" /></root><root><profiles /></root>");
+    CProfilesStore& store = load();
+    store.profiles()->at(0)->m_nScore = 10;
+    ASSERT_TRUE(store.save());
+    const std::string strSaved = ReadBytes(path());
+    for (const char* szKept : {"<profile name=\"\" lives=\"1\" level=\"1\" score=\"1\" />", "pet=\"crab\"",
+                               "<medal kind=\"gold\" />", "<friends count=\"2\" />", "<score score=\"99\" />",
+                               "language=\"fi\"", "<achievements first=\"1\" />", "<lastProfile name=\"Ann\" />",
+                               "score=\"10\"", "<score name=\"X\" score=\"5\" />"}) {
+        EXPECT_NE(std::string::npos, strSaved.find(szKept)) << szKept << " lost from\n" << strSaved;
+    }
+    EXPECT_NE(strSaved.find("<root>"), strSaved.rfind("<root>")) << "the second root is gone";
+    // Saving again changes nothing.
+    load().save();
+    EXPECT_EQ(strSaved, ReadBytes(path()));
+}
+
+TEST_F(ProfilesStoreTest, NumbersAreHeldInRangeAndNamesCutOnACharacterBoundary)
+{
+    // 62 ASCII bytes and a two-byte character: the cut may not split it.
+    const std::string strLong = std::string(62, 'a') + "\xC3\xA4" + "bc";
+    writeFile("\xEF\xBB\xBF<root><profiles>"
+              "<profile name=\"" + strLong + "\" lives=\"3\" level=\"4294967297\" score=\"2147483648\""
+              " difficulty=\"1e9\" tooltips=\"1\" tooltipsdata=\"\" powerupshowed=\"0\" />"
+              "<lastProfile name=\"" + strLong + "\" /></profiles>"
+              "<topScores><score name=\"" + strLong + "\" score=\"99999999999\" /></topScores>"
+              "<settings volume=\"40\" music=\"10\" fullscreen=\"0\" /></root>");
+    CProfilesStore& store = load();
+    ASSERT_EQ(1u, store.profiles()->size()) << "the byte-order mark made the file count as damaged";
+    const CProfile* pProfile = store.profiles()->at(0);
+    EXPECT_EQ(std::string(62, 'a'), pProfile->getName());
+    EXPECT_EQ(pProfile, store.profiles()->current());
+    EXPECT_EQ(INT_MAX, pProfile->m_nLevel);
+    EXPECT_EQ(INT_MAX, pProfile->m_nScore);
+    EXPECT_EQ(0, pProfile->m_nDifficulty);
+    EXPECT_EQ(INT_MAX, store.topScores()->entries().at(0).m_nScore);
+    EXPECT_EQ(std::string(62, 'a'), store.topScores()->entries().at(0).m_strName);
+    EXPECT_EQ(CProfile::CutName(std::string(70, 'z')), std::string(63, 'z'));
+    EXPECT_EQ(CProfile::CutName(std::string(61, 'z') + "\xE2\x82\xAC"), std::string(61, 'z'));
+}
+
+// A read that fails for any reason but a missing file leaves the store
+// unable to save, so neither the file nor its backup is overwritten.
+TEST_F(ProfilesStoreTest, AFailedReadNeverLeadsToASaveOverTheFileOrItsBackup)
+{
+    writeFile(kTwoPlayers);
+    load().save();
+    const std::string strBackup = ReadBytes(path() + ".bak");
+    const std::string strFile = ReadBytes(path());
+    // The file stands in for one that fails to read: a FIFO reads as an
+    // error even for a user who may read every file.
+    std::filesystem::rename(path(), path() + ".held");
+    ASSERT_EQ(0, mkfifo(path().c_str(), 0644));
+    CProfilesStore& store = load();
+    EXPECT_EQ(0u, store.profiles()->size());
+    EXPECT_FALSE(store.save());
+    EXPECT_FALSE(store.save());
+    EXPECT_EQ(strBackup, ReadBytes(path() + ".bak"));
+    EXPECT_FALSE(Exists(path() + ".bad"));
+    std::filesystem::remove(path());
+    std::filesystem::rename(path() + ".held", path());
+    load();
+    EXPECT_EQ((std::vector<std::string>{"Ann", "Bob"}), names());
+}
+
+TEST_F(ProfilesStoreTest, ADamagedBackupIsKeptAsideBeforeAnySave)
+{
+    writeFile("<root><pro");
+    m_folder.write("profiles.xml.bak", "<root><profiles");
+    CProfilesStore& store = load();
+    EXPECT_EQ(0u, store.profiles()->size());
+    EXPECT_EQ("<root><profiles", ReadBytes(path() + ".bak.bad"));
+    EXPECT_EQ("<root><pro", ReadBytes(path() + ".bad"));
+}
+
+TEST_F(ProfilesStoreTest, PlantedLinksAndFifosAreNeitherFollowedNorWaitedOn)
+{
+    m_folder.write("victim.txt", "keep me");
+    const std::string strVictim = m_folder.path() + "/victim.txt";
+    ASSERT_EQ(0, symlink(strVictim.c_str(), (path() + ".tmp").c_str()));
+    ASSERT_EQ(0, symlink(strVictim.c_str(), (path() + ".bak.tmp").c_str()));
+    writeFile(kTwoPlayers);
+    ASSERT_TRUE(load().save());
+    EXPECT_EQ("keep me", ReadBytes(strVictim));
+    EXPECT_FALSE(Exists(path() + ".tmp"));
+
+    // A FIFO in the file's place reads as an error at once.
+    std::filesystem::remove(path());
+    ASSERT_EQ(0, mkfifo(path().c_str(), 0644));
+    std::string strBytes;
+    EXPECT_EQ(EINVAL, CUserFile::Read(path(), strBytes));
+    EXPECT_FALSE(load().save());
 }
 
 }  // namespace

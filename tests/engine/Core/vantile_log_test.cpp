@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -82,6 +84,7 @@ TEST(LogFile, PendingEntriesThenLinesThenExceptionsByteForByte)
         stale << "from the previous run\n";
     }
     CLog& log = CLog::Instance();
+    log.Close();  // whatever other tests left opened or held
     log.Write(Vantile::LOG_INFO, "queued one");
     log.Write(Vantile::LOG_ERROR, "queued two");
     ASSERT_TRUE(log.Open(strPath));
@@ -104,6 +107,22 @@ TEST(LogFile, PendingEntriesThenLinesThenExceptionsByteForByte)
         "\n"
         "hh:mm:ss  [INFO] Exception!\n\nCode: 4\nFunc: X::y\nDetails: quiet. \n";
     EXPECT_EQ(MaskTimes(ReadFile(strPath)), strExpected);
+    log.Close();
+}
+
+TEST(LogFile, ALinkUnderTheLogsNameIsReplacedNotFollowed)
+{
+    CTempFolder folder;
+    folder.write("target.txt", "keep me");
+    const std::string strPath = folder.path() + "/kovalog.txt";
+    ASSERT_EQ(0, symlink((folder.path() + "/target.txt").c_str(), strPath.c_str()));
+    CLog& log = CLog::Instance();
+    log.Close();
+    ASSERT_TRUE(log.Open(strPath));
+    log.Write(Vantile::LOG_INFO, "line");
+    log.Close();
+    EXPECT_EQ("keep me", ReadFile(folder.path() + "/target.txt"));
+    EXPECT_EQ("hh:mm:ss  [INFO] line\n", MaskTimes(ReadFile(strPath)));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "Core/vantile_exception.h"
@@ -236,9 +239,9 @@ TEST_F(VfsTest, ForeignOrMissingArchiveLeavesTheFolderServing)
     }
 }
 
-// Damaged tables: the archive contributes nothing and nothing is read
-// outside the file.
-TEST_F(VfsTest, DamagedTableContributesNothing)
+// Damaged tables and entries outside the file: the archive is refused
+// at open with the reason, and nothing is read outside the file.
+TEST_F(VfsTest, DamagedTableIsRefusedWithTheReason)
 {
     const std::string strGood = EncodeFat({{"a.txt", 1, 12, 0}});
     const std::string strPacked = PackTable(strGood, uint32_t(strGood.size()));
@@ -266,10 +269,19 @@ TEST_F(VfsTest, DamagedTableContributesNothing)
         {"name without NUL", BuildArchive("A", PackTable(strNoNul, uint32_t(strNoNul.size())))},
         {"empty name", BuildArchive("A", PackTable(strEmptyName, uint32_t(strEmptyName.size())))},
         {"corrupt deflate stream", BuildArchive("A", strCorrupt)},
+        {"entry past the end", BuildArchive("A", PackTable(EncodeFat({{"a.txt", 8, 0xfffffff0u, 0}}), 68))},
+        {"entry larger than the file", BuildArchive("A", PackTable(EncodeFat({{"a.txt", 0xffffffffu, 12, 0}}), 68))},
+        {"entry inside the header", BuildArchive("A", PackTable(EncodeFat({{"a.txt", 1, 4, 0}}), 68))},
+        {"unknown filter", BuildArchive("A", PackTable(EncodeFat({{"a.txt", 1, 12, 7}}), 68))},
     };
     for (const auto& test : cases) {
         WriteArchive(test.second);
-        EXPECT_EQ(m_Vfs.Open(Root(), true, true), 0) << test.first;
+        try {
+            m_Vfs.Open(Root(), true, true);
+            ADD_FAILURE() << test.first << ": opened";
+        } catch (const Exception& e) {
+            EXPECT_EQ(0u, e.getDetails().find("Archive [" + Root() + ".dat] is damaged: ")) << e.getDetails();
+        }
         EXPECT_TRUE(m_Vfs.GetFat().empty()) << test.first;
     }
     // The same bytes undamaged are read, so the cases above fail for their
@@ -295,9 +307,6 @@ TEST_F(VfsTest, DamagedEntryFailsOnlyItsOwnLookup)
     const std::vector<RawFatEntry> entries = {
         {"good.png", 4, 12, 0},
         {"good.lua", uint32_t(strDeflated.size()), dwDeflated, 1},
-        {"past_end.png", 8, 0xfffffff0u, 0},
-        {"huge.png", 0xffffffffu, 12, 0},
-        {"unknown_filter.lua", uint32_t(strDeflated.size()), dwDeflated, 7},
         {"size_too_large.lua", uint32_t(strDeflated.size()), dwTooLarge, 1},
         {"size_too_small.lua", uint32_t(strDeflated.size()), dwTooSmall, 1},
         {"shorter_than_size.lua", 2, dwShort, 1},
@@ -315,6 +324,19 @@ TEST_F(VfsTest, DamagedEntryFailsOnlyItsOwnLookup)
         EXPECT_EQ(file.GetData(), nullptr) << entries[i].strName;
     }
     EXPECT_EQ(FolderEntries(strTempDir), 1u) << "a failed decode left a file";
+}
+
+// Neither a FIFO under the archive's name nor links that loop back into
+// the data folder may hang the open.
+TEST_F(VfsTest, FifosAndLinkLoopsNeitherBlockNorRepeat)
+{
+    Loose("sub/only.txt", "loose");
+    ASSERT_EQ(0, mkfifo((Root() + ".dat").c_str(), 0644));
+    ASSERT_EQ(0, symlink(".", (Root() + "/here").c_str()));
+    ASSERT_EQ(0, symlink("..", (Root() + "/sub/up").c_str()));
+    ASSERT_EQ(0, mkfifo((Root() + "/pipe.txt").c_str(), 0644));
+    EXPECT_EQ(m_Vfs.Open(Root(), true, true), 1);
+    EXPECT_EQ(Read("only.txt"), "loose");
 }
 
 TEST_F(VfsTest, ArchiveWithoutFolderServesAlone)

@@ -84,6 +84,8 @@ void BoardTest::TearDown()
 {
     m_pDriver.reset();
     clearQueue();
+    // The trunk effect marks the trunk shown; the next level play clears it.
+    CGameContext::Instance().m_bTrunkShown = false;
     CAnimationManager::Instance().clear();
 }
 

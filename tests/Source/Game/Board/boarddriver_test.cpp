@@ -1,7 +1,7 @@
 #include "board_fixture.h"
 
 #include "Core/vantile_random.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 
 namespace {
 

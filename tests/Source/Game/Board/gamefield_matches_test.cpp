@@ -1,6 +1,9 @@
 #include "board_fixture.h"
 
-#include "Game/Board/boardevents.h"
+#include <cmath>
+
+#include "Game/Board/boardaquarium.h"
+#include "Game/Context/gameevents.h"
 
 namespace {
 
@@ -65,7 +68,7 @@ TEST_F(MatchTest, RunShapesClearTheirCellsAndLeaveTheirSpecialItems)
     struct Case {
         const char* szName;
         Layout shape;
-        int nCleared;  // event 11 count
+        int nCleared;  // event 11 count: a double item's hit counts too
         int nCrabs;
         int nStars;
     };
@@ -76,10 +79,10 @@ TEST_F(MatchTest, RunShapesClearTheirCellsAndLeaveTheirSpecialItems)
         {"column of five", with({{2, "   2"}, {3, "   2"}, {4, "   2"}, {5, "   2"}, {6, "   2"}}), 5, 0, 1},
         {"row of six", with({{3, "111111"}}), 6, 0, 0},
         {"two runs of three in one row", with({{3, "1114111"}}), 6, 0, 0},
-        {"four with a double item", with({{3, "11A1"}}), 3, 0, 0},
+        {"four with a double item", with({{3, "11A1"}}), 4, 0, 0},
         {"L of three and three", with({{0, "1"}, {1, "1"}, {2, "111"}}), 5, 0, 0},
         {"T with an arm of four", with({{0, " 2"}, {1, " 2"}, {2, " 2"}, {3, "222"}}), 6, 1, 0},
-        {"double item at the corner of an L", with({{0, "1"}, {1, "1"}, {2, "A11"}}), 5, 0, 0},
+        {"double item at the corner of an L", with({{0, "1"}, {1, "1"}, {2, "A11"}}), 6, 0, 0},
         {"big combo of two shapes", with({{0, "111"}, {5, "    3"}, {6, "    3"}, {7, "    3"}}), 6, 0, 0},
     };
     for (const Case& c : cases) {
@@ -132,6 +135,29 @@ TEST_F(MatchTest, ASwapThatMatchesNothingGoesBackAndLeavesNoMarks)
     EXPECT_FALSE(at(3, 1)->item()->hasPlayerMark());
     EXPECT_EQ(2, std::count(m_pDriver->sounds().begin(), m_pDriver->sounds().end(), "change.ogg"));
     EXPECT_EQ(0, m_pDriver->eventCount(eEventItemCleared));
+}
+
+// The head-shake is drawn only: the items sway while going back, their
+// positions stay the cells' own, and it dies away.
+TEST_F(MatchTest, ARefusedSwapShakesBothItemsOnlyAsTheyAreDrawn)
+{
+    load(with({{3, "12"}}));
+    CGameItem* pFirst = at(3, 0)->item();
+    CGameItem* pSecond = at(3, 1)->item();
+    m_pDriver->playMove(at(3, 0), at(3, 1));
+    EXPECT_EQ(0.0f, pFirst->shakeOffset()) << "the first swap is no refusal yet";
+    float fFirst = 0.0f, fSecond = 0.0f;
+    for (int i = 0; i < 60; ++i) {
+        m_pDriver->frame();
+        fFirst = std::max(fFirst, std::fabs(pFirst->shakeOffset()));
+        fSecond = std::max(fSecond, std::fabs(pSecond->shakeOffset()));
+    }
+    EXPECT_GT(fFirst, 1.0f);
+    EXPECT_GT(fSecond, 1.0f);
+    EXPECT_LE(std::max(fFirst, fSecond), 4.0f);
+    EXPECT_EQ(0.0f, pFirst->shakeOffset());
+    EXPECT_EQ(at(3, 0)->position(), pFirst->position());
+    EXPECT_EQ(at(3, 1)->position(), pSecond->position());
 }
 
 TEST_F(MatchTest, ASwapThatMakesTwoGroupsIsABigCombo)
@@ -198,3 +224,31 @@ TEST_F(MatchTest, CellsAreFoundStrictlyInsideTheirSquares)
 }
 
 }  // namespace
+
+// Records what the board asks of the aquarium behind it.
+class CRecordingAquarium : public IBoardAquarium {
+public:
+    void dropFood(const D3DXVECTOR3& vPoint) override { m_Drops.push_back(vPoint); }
+    void drawBehindBoard() override { m_strDraws += "B"; }
+    void drawInFrontOfBoard() override { m_strDraws += "F"; }
+
+    std::vector<D3DXVECTOR3> m_Drops;
+    std::string m_strDraws;
+};
+
+TEST_F(MatchTest, ClearedCellsFeedTheAquariumDrawnAroundTheBoard)
+{
+    CRecordingAquarium aquarium;
+    m_Field.setAquarium(&aquarium);
+    placeShape(with({{3, "111"}}));
+    bool bBigCombo = false;
+    EXPECT_TRUE(m_Field.processMatches(bBigCombo));
+    m_pDriver->frame();
+    m_pDriver->frame();
+    std::vector<D3DXVECTOR3> expected;
+    for (int c = 0; c < 3; ++c)
+        expected.push_back(CGameField::cellCentre(3, c));
+    EXPECT_EQ(aquarium.m_Drops, expected) << "first clears of the backgrounds";
+    EXPECT_EQ(aquarium.m_strDraws.substr(0, 4), "BFBF") << "behind the board, then in front, every frame";
+    m_Field.setAquarium(nullptr);
+}

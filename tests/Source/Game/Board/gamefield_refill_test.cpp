@@ -2,8 +2,10 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_random.h"
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Items/animationmanager.h"
+#include "Resources/vantile_resourcemanager.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -145,6 +147,23 @@ TEST_F(RefillTest, LevelsThatCannotBePlayedAreRefused)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
         EXPECT_THROW(load(c.layout, c.szTypes), Vantile::Exception);
+    }
+}
+
+TEST_F(RefillTest, ALevelFileWithoutUsableCellsKeepsTheHolesOfTheBoard)
+{
+    const std::string strGame = "<game types=\"0506070809\" period=\"60\"/>";
+    CTempFolder data;
+    data.write("game/nocells.xml", "<root>" + strGame + "</root>");
+    data.write("game/short.xml", "<root>" + strGame + "<cells value=\"" + std::string(126, '8') + "\"/></root>");
+    Vantile::CResourceManager::Instance().Init(data.path() + "/game", true);
+    for (const char* szFile : {"nocells.xml", "short.xml"}) {
+        SCOPED_TRACE(szFile);
+        load(withHole(3, 4));
+        m_Field.Load(szFile);
+        EXPECT_FALSE(at(3, 4)->exists()) << "the hole stays a hole";
+        EXPECT_TRUE(at(3, 5)->exists());
+        EXPECT_NE(nullptr, at(0, 0)->item()) << "the fill completes the existing cells";
     }
 }
 

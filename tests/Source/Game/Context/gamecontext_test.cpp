@@ -14,7 +14,12 @@ public:
 
 TEST(GameContext, StartsAtTheOriginWithNothingArmed)
 {
-    const CGameContext& context = CGameContext::Instance();
+    // Other tests leave the shared values changed; the start values are
+    // the ones the reset gives.
+    CGameContext& context = CGameContext::Instance();
+    context.m_vMouse = context.m_vWhirl = D3DXVECTOR3(5, 6, 7);
+    context.m_bTrunkShown = context.m_bPowerupArmed = true;
+    context.resetValues();
     EXPECT_EQ(context.m_vMouse, D3DXVECTOR3(0, 0, 0));
     EXPECT_EQ(context.m_vWhirl, D3DXVECTOR3(0, 0, 0));
     EXPECT_EQ(context.m_vTrunk, D3DXVECTOR3(0, -1000, 0));

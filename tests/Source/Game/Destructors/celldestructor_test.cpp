@@ -1,6 +1,6 @@
 #include "../Board/board_fixture.h"
 
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "powerup_fixture.h"
 
-#include "Game/Board/boardevents.h"
+#include "Game/Context/gameevents.h"
 #include "support/log_capture.h"
 
 namespace {

@@ -94,16 +94,42 @@ TEST_F(LevelTest, ReadsParametersTypesAndCellsInBoardOrder)
     EXPECT_EQ(1, m_Cells[63].m_nType);
 }
 
-TEST_F(LevelTest, CellValuesOfAnyOtherLengthChangeNothingSilently)
+// A cells value the board cannot read whole is not read at all: reading
+// part of it would start the level on a half-read board.
+TEST_F(LevelTest, CellValuesOfAnyOtherLengthOrNotHexadecimalAreLoggedAndLeaveTheCells)
 {
-    for (size_t nLength : {0, 126, 127, 129, 130}) {
-        SCOPED_TRACE(nLength);
-        load(levelText(GAME, "<cells value=\"" + cellsValue("81").append("81").substr(0, nLength) + "\"/>"));
+    std::vector<std::string> values;
+    for (size_t nLength : {0, 126, 127, 129, 130})
+        values.push_back("value=\"" + cellsValue("81").append("81").substr(0, nLength) + "\"");
+    values.push_back("value=\"" + cellsValue("G1") + "\"");
+    values.push_back("value=\"" + cellsValue(" 81").substr(0, 128) + "\"");
+    values.push_back("");
+    for (const std::string& strValue : values) {
+        SCOPED_TRACE(strValue);
+        CLogCapture log;
+        EXPECT_EQ("", loadFailure(levelText(GAME, "<cells " + strValue + "/>")));
         EXPECT_TRUE(untouched());
+        EXPECT_TRUE(log.contains("Incorrect level file - cells value is not 128 hexadecimal digits"));
     }
-    load(levelText(GAME, "<cells/>"));
-    EXPECT_TRUE(untouched());
-    EXPECT_EQ(std::string::npos, m_Log.text().find("[ERROR]"));
+}
+
+// Numbers must be whole and in range: C's conversions would read these
+// as 1, 1, 1 and 5 without a word.
+TEST_F(LevelTest, NumbersThatAreNotWholeOrInRangeRefuseTheLevel)
+{
+    const char* const games[] = {
+        "<game types=\"01\" period=\"1e308\"/>",   "<game types=\"01\" period=\"1.9\"/>",
+        "<game types=\"01\" period=\"4294967297\"/>", "<game types=\"01\" period=\"5abc\"/>",
+        "<game types=\"01\" period=\" 5\"/>",      "<game types=\"01\" period=\"9\" powerups=\"-1\"/>",
+        "<game types=\"01\" period=\"9\" bonustime=\"-3\"/>", "<game types=\"01\" period=\"9\" powerups=\"\"/>",
+    };
+    for (const char* szGame : games) {
+        SCOPED_TRACE(szGame);
+        EXPECT_NE(std::string::npos, loadFailure(levelText(szGame, "")).find("is not a whole number from"));
+    }
+    load(levelText("<game types=\"01\" period=\"+7\" powerups=\"0\" bonustime=\"1000000\"/>", ""));
+    EXPECT_EQ(7, m_Level.m_nPeriod);
+    EXPECT_EQ(1000000, m_Level.m_nBonusTime);
 }
 
 TEST_F(LevelTest, WithoutCellsTheCellsStayAndAnErrorIsLogged)
@@ -152,7 +178,7 @@ TEST_F(LevelTest, UnplayableLevelsAreRefused)
     for (const char* szGame : games) {
         SCOPED_TRACE(szGame);
         m_Level = CLevel();
-        EXPECT_EQ("CLevel::load(): Incorrect level file", loadFailure(levelText(szGame, strCells)));
+        EXPECT_EQ(0u, loadFailure(levelText(szGame, strCells)).find("CLevel::load(): Incorrect level file"));
         EXPECT_TRUE(untouched());
     }
     EXPECT_EQ("CLevel::load(): Incorrect level file", loadFailure("<level>" + GAME + strCells + "</level>"));
@@ -180,9 +206,19 @@ TEST_F(LevelTest, FilesAreReadThroughTheResourceManager)
         m_Level.loadFile("broken.xml", m_Cells);
         ADD_FAILURE() << "a malformed file loaded";
     } catch (const Vantile::Exception& e) {
-        EXPECT_EQ("Failed to load level file [broken.xml]", e.getDetails());
+        EXPECT_EQ(0u, e.getDetails().find("Failed to load level file [broken.xml]: "));
     }
     EXPECT_THROW(m_Level.loadFile("missing.xml", m_Cells), Vantile::Exception);
+
+    // A refusal after parsing names the file too.
+    data.write("game/periodless.xml", levelText("<game types=\"01\" period=\"0\"/>", ""));
+    Vantile::CResourceManager::Instance().Init(data.path() + "/game", true);
+    try {
+        m_Level.loadFile("periodless.xml", m_Cells);
+        ADD_FAILURE() << "a level with a period of 0 loaded";
+    } catch (const Vantile::Exception& e) {
+        EXPECT_NE(std::string::npos, e.getDetails().find("[periodless.xml]")) << e.getDetails();
+    }
 }
 
 }  // namespace

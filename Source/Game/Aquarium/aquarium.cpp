@@ -1,0 +1,157 @@
+#include "Game/Aquarium/aquarium.h"
+
+#include <strings.h>
+
+#include "Core/vantile_exception.h"
+#include "Core/vantile_log.h"
+#include "Game/Aquarium/aquariumscene.h"
+#include "Game/Fish/fishworld.h"
+#include "Game/Level/gamefile.h"
+#include "Objects/vantile_sceneloader.h"
+#include "Renderstages/vantile_renderqueue.h"
+#include "Scene/vantile_camera.h"
+#include "Scene/vantile_device.h"
+#include "Scene/vantile_splinenode.h"
+
+namespace {
+
+const char PATH_SCENE[] = "aniscene01.xml";
+const char CAMERA_SCENE[] = "camera.xml";
+const char FLOOR_OBJECT[] = "BottomLine.object";
+
+struct SAnimal {
+    const char* pszObject;
+    float fScale;
+};
+const SAnimal ANIMALS[] = {{"turtle.object", 0.02f}, {"blue_shark.object", 0.032f}, {"ray.object", 0.01f}};
+// Every animal model is turned a quarter round to swim along its path.
+const float ANIMAL_YAW = -1.57f;
+
+Vantile::CNode* LoadSceneFile(const char* pszName)
+{
+    Vantile::CNode* pRoot = Vantile::CSceneLoader::Instance().LoadScene(pszName);
+    if (!pRoot)
+        VANTILE_EXCEPT(0, Vantile::FormatString("Failed to load scene file [%s]", pszName), "CAquarium::buildScene()");
+    return pRoot;
+}
+
+Vantile::CNode* MakeAnimal(const SAnimal& animal)
+{
+    Vantile::CNode* pAnimal = Vantile::CSceneLoader::Instance().GetObject(animal.pszObject)->GetRoot()->Clone();
+    D3DXMATRIX mScale, mYaw;
+    D3DXMatrixScaling(&mScale, animal.fScale, animal.fScale, animal.fScale);
+    D3DXMatrixRotationY(&mYaw, ANIMAL_YAW);
+    D3DXMatrixMultiply(pAnimal->GetLocalMatrix(), &mScale, &mYaw);
+    pAnimal->PlayAnimation(true, true, 1.0f);
+    return pAnimal;
+}
+
+void AddAquariumCamera(Vantile::CNode& sceneRoot, Vantile::CRenderQueue& queue)
+{
+    Vantile::CNode* pCameraScene = LoadSceneFile(CAMERA_SCENE);
+    sceneRoot.AddChild(pCameraScene);
+    auto* pCamera = dynamic_cast<Vantile::CCamera*>(pCameraScene->FindChild("Camera01"));
+    if (!pCamera)
+        VANTILE_EXCEPT(0, Vantile::FormatString("Failed to load scene file [%s]", CAMERA_SCENE),
+                       "CAquarium::buildScene()");
+    queue.AddCamera(pCamera);
+}
+
+void LoadSeabed()
+{
+    Vantile::CObject* pObject = Vantile::CSceneLoader::Instance().GetObject(FLOOR_OBJECT);
+    auto* pLine = dynamic_cast<Vantile::CSplineNode*>(pObject->GetRoot()->FindChild("BottomLine"));
+    if (!pLine)
+        VANTILE_EXCEPT(0, Vantile::FormatString("Failed to load object [%s]: no spline \"BottomLine\"", FLOOR_OBJECT),
+                       "CAquarium::buildScene()");
+    CFishWorld::Instance().floor().setPoints(pLine->GetPoints());
+}
+
+}  // namespace
+
+SAquariumLevel AquariumLevelOf(const CLevelInfo& level)
+{
+    SAquariumLevel aquarium;
+    aquarium.strScene = level.m_strScene;
+    aquarium.dwFogColor = level.m_nFogColor;
+    aquarium.BgFishes = level.m_BackFish;
+    aquarium.FgFishes = level.m_FrontFish;
+    return aquarium;
+}
+
+SAquariumLevel AquariumLevelOf(const std::string& strLevelFile)
+{
+    for (const CLevelInfo& level : CGameFile::load())
+        if (strcasecmp(level.m_strFile.c_str(), strLevelFile.c_str()) == 0)
+            return AquariumLevelOf(level);
+    return SAquariumLevel();
+}
+
+void CAquarium::buildScene(Vantile::CNode& sceneRoot, Vantile::CRenderQueue& queue,
+                           Vantile::CSteerFrameHandler& steering)
+{
+    CAnimalManager& animals = CAnimalManager::Instance();
+    Vantile::CNode* pPaths = LoadSceneFile(PATH_SCENE);
+    for (const SAnimal& animal : ANIMALS)
+        animals.AddAnimal(MakeAnimal(animal));
+    animals.AddScene(0, pPaths);
+    animals.SetScene(0);
+    AddAquariumCamera(sceneRoot, queue);
+    CFishWorld& world = CFishWorld::Instance();
+    world.setSteerHandler(&steering);
+    world.setRoot(&sceneRoot);
+    LoadSeabed();
+}
+
+void CAquarium::releaseScene()
+{
+    CFishWorld& world = CFishWorld::Instance();
+    world.ClearFish();
+    world.food().clear();
+    world.setSteerHandler(nullptr);
+    world.setRoot(nullptr);
+    CSceneManager::Instance().ReleaseScene();
+    CAnimalManager::Instance().Release();
+}
+
+void CAquarium::startLevel(const SAquariumLevel& level)
+{
+    CSceneManager::Instance().ChangeScene(level.strScene);
+    if (IDirect3DDevice8* pDevice = Vantile::SceneDevice())
+        pDevice->SetRenderState(D3DRS_FOGCOLOR, level.dwFogColor);
+    CFishWorld& world = CFishWorld::Instance();
+    world.ClearFish();
+    world.food().clear();
+    world.CreateFishSchools(true, level.BgFishes);
+    world.CreateFishSchools(false, level.FgFishes);
+}
+
+void CAquarium::setVisible(bool bVisible)
+{
+    CSceneManager::Instance().SetVisible(bVisible);
+}
+
+void CAquarium::update(float fSeconds)
+{
+    CFishWorld::Instance().UpdateFood(fSeconds);
+}
+
+void CAquarium::dropFood(const D3DXVECTOR3& vPoint)
+{
+    CFishWorld::Instance().DropFood(vPoint);
+}
+
+void CAquarium::drawBehindBoard()
+{
+    CFishWorld& world = CFishWorld::Instance();
+    world.ProcessFrontFish();
+    if (CAquariumScene* pScene = CSceneManager::Instance().GetScene())
+        pScene->Draw();
+    world.food().drawSettled();
+    world.ProcessBackFish();
+}
+
+void CAquarium::drawInFrontOfBoard()
+{
+    CFishWorld::Instance().food().drawSinking();
+}

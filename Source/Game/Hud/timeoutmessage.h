@@ -1,0 +1,31 @@
+// The message shown once per level when its time runs out: a plate with
+// the text and an OK button, over the board. Its OK slides the HUD out.
+#pragma once
+
+#include <memory>
+
+class CSprite;
+class IBoardSounds;
+class IHudWindows;
+
+class CTimeoutMessage {
+public:
+    static constexpr const char* BACKGROUND = "message_bg.png";
+    static constexpr int TEXT_TIME_UP = 58;
+    static constexpr int TEXT_GAME_OVER = 59;
+
+    CTimeoutMessage();
+    ~CTimeoutMessage();
+
+    // Fades the music out and the losing tune in.
+    void show(bool bNoLivesLeft, IHudWindows* pWindows, IBoardSounds* pSounds);
+    void hide(IHudWindows* pWindows);
+    bool isVisible() const { return m_bVisible; }
+    int textId() const { return m_nTextId; }
+    void render();
+
+private:
+    bool m_bVisible = false;
+    int m_nTextId = 0;
+    std::unique_ptr<CSprite> m_pBackground;
+};
