@@ -64,13 +64,12 @@ void CGameGui::setLevelTitle(const std::string& strTitle)
 void CGameGui::startTimer(float fPeriod)
 {
     m_Timer.start(fPeriod);
-    m_bTimeoutArmed = true;
 }
 
 // Both frozen overlays play forwards from their start.
 void CGameGui::addFrozenTime(float fSeconds)
 {
-    m_Timer.addFrozen(fSeconds);
+    m_Timer.addFrozenTime(fSeconds);
     if (m_pSprites) {
         m_pSprites->scaleFrozen.setTime(0.0f);
         m_pSprites->chainFrozen.setTime(0.0f);

@@ -7,6 +7,12 @@
 
 class CLevelTimer {
 public:
+    // The HUD's indicator shows this much of its chain with no time used,
+    // and all but the last 2 % of the rest when the time is out.
+    static constexpr float INDICATOR_START = 0.44f;
+    static constexpr float INDICATOR_SPAN = 0.56f;
+    static constexpr float INDICATOR_SCALE = 0.98f;
+
     // A new level: nothing used, nothing banked or frozen, time-out armed.
     void start(float fPeriod);
     // Cleared items wind the clock back, unless time is frozen.
@@ -24,6 +30,10 @@ public:
     float frozen() const { return m_fFrozen; }
     float period() const { return m_fPeriod; }
     bool isOut() const { return m_fUsed >= 1.0f; }
+    // The fraction of the indicator's chain, from its bottom, on show.
+    float indicatorFraction() const { return INDICATOR_START + INDICATOR_SPAN * (m_fUsed * INDICATOR_SCALE); }
+    // Time is being charged or given back: the HUD's gears turn.
+    bool isMoving() const { return m_fBank != 0.0f && m_fUsed > 0.0f && m_fUsed < 1.0f; }
     // Whole seconds left on the clock.
     int secondsLeft() const;
     // The mini-game runs the clock without a time-out.

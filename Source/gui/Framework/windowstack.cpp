@@ -8,7 +8,7 @@
 #include <CEGUI/Window.h>
 #include <CEGUI/WindowManager.h>
 
-#include "Game/Context/deferredcall.h"
+#include "Game/Context/gameevents.h"
 #include "gui/Framework/basewindow.h"
 #include "gui/Framework/guifactory.h"
 #include "gui/Framework/guinames.h"

@@ -60,10 +60,12 @@ void CGUIFrameHandler::loadReported(const std::string& strFileName, const char* 
     }
 }
 
-void CGUIFrameHandler::loadFont(const std::string& strFileName)
+CEGUI::Font* CGUIFrameHandler::loadFont(const std::string& strFileName)
 {
+    CEGUI::Font* pFont = nullptr;
     loadReported(strFileName, "CGUIFrameHandler::loadFont",
-                 [&] { CEGUI::FontManager::getSingleton().createFromFile(strFileName.c_str()); });
+                 [&] { pFont = &CEGUI::FontManager::getSingleton().createFromFile(strFileName.c_str()); });
+    return pFont;
 }
 
 void CGUIFrameHandler::loadScheme(const std::string& strFileName)
@@ -74,10 +76,14 @@ void CGUIFrameHandler::loadScheme(const std::string& strFileName)
 
 void CGUIFrameHandler::loadData()
 {
-    for (const std::string& strFont : fontFiles())
-        loadFont(strFont);
+    CEGUI::GUIContext& context = CEGUI::System::getSingleton().getDefaultGUIContext();
+    // The first font draws whatever names no font of its own (CEGUI would
+    // otherwise take the first by name).
+    context.setDefaultFont(loadFont(fontFiles().front()));
+    for (size_t i = 1; i < fontFiles().size(); ++i)
+        loadFont(fontFiles()[i]);
     loadScheme(SCHEME_FILE);
-    CEGUI::System::getSingleton().getDefaultGUIContext().getMouseCursor().setDefaultImage(nullptr);
+    context.getMouseCursor().setDefaultImage(nullptr);
 }
 
 bool CGUIFrameHandler::frameStarted(const FrameEvent& evt)

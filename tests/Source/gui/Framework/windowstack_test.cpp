@@ -9,7 +9,7 @@
 #include "gui/Framework/guinames.h"
 #include "gui/Framework/windowstack.h"
 #include "gui/System/guidriver.h"
-#include "../gui_test_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 

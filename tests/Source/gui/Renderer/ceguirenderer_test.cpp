@@ -15,7 +15,7 @@
 #include "gui/Renderer/ceguitexture.h"
 #include "gui/System/guidriver.h"
 #include "support/log_capture.h"
-#include "../gui_test_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "gui/Framework/guifactory.h"
 #include "gui/System/guidriver.h"
 #include "support/log_capture.h"
-#include "../gui_test_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 
@@ -57,6 +57,15 @@ TEST_F(GuiData, AMissingFontFaceFallsBackToAFaceThatExists)
     start();
     EXPECT_TRUE(log.contains("Font face [face.ttf] is missing; using [another.ttf] instead")) << log.text();
     EXPECT_TRUE(CEGUI::FontManager::getSingleton().isDefined("Stylo"));
+}
+
+TEST_F(GuiData, TheFirstFontIsTheDefaultAndCeguiDrawsNoCursor)
+{
+    start();
+    CEGUI::GUIContext& context = CEGUI::System::getSingleton().getDefaultGUIContext();
+    ASSERT_NE(context.getDefaultFont(), nullptr);
+    EXPECT_EQ(context.getDefaultFont()->getName(), "MainMenu");
+    EXPECT_EQ(context.getMouseCursor().getDefaultImage(), nullptr);
 }
 
 class GuiInput : public GuiScene {
