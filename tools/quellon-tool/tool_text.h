@@ -37,11 +37,12 @@ class CToolHudWindows : public IHudWindows {
 public:
     explicit CToolHudWindows(CToolText& text) : m_Text(text) {}
 
+    void setListener(IHudWindowsListener*) override {}
     void showSheet() override {}
     void setMenuButtonPixel(float, float) override {}
     void setLevelTitlePixel(float fX, float fY) override;
     void setLevelTitle(const std::string& strTitle) override { m_strTitle = strTitle; }
-    std::unique_ptr<IChargeButtonWindow> makeChargeButton(const std::string&, float, float) override
+    std::unique_ptr<IChargeButtonWindow> makeChargeButton(float, float, std::function<void()>) override
     {
         return nullptr;
     }

@@ -107,8 +107,8 @@ public:
 
     // The button handlers, as the windows call them.
     void onMenuClicked() override;
-    void onShuffleClicked() override;
-    void onPowerupClicked() override;
+    void onShuffleClicked();
+    void onPowerupClicked();
     void onTimeoutOk() override;
 
 private:
