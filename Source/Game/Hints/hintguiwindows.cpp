@@ -9,6 +9,7 @@
 #include <CEGUI/WindowManager.h>
 #include <CEGUI/widgets/PushButton.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -21,6 +22,9 @@ namespace {
 
 const int TEXT_OK = 18;
 const int TEXT_CONTINUE = 30;
+// Lines of drawn text are never smaller than this, in pixels: the scales
+// callers ask for were made for a larger default font than ours.
+const float MIN_LINE_PIXELS = 17.0f;
 
 CEGUI::GUIContext& Context()
 {
@@ -162,6 +166,7 @@ void CGuiTextPainter::drawWrapped(const std::string& strText, const SPixelRect& 
     const CEGUI::Font* pFont = Context().getDefaultFont();
     if (!pFont)
         return;
+    fScale = std::max(fScale, MIN_LINE_PIXELS / pFont->getLineSpacing(1.0f));
     const std::vector<CEGUI::String> lines = WrapLines(*pFont, strText, rect.fRight - rect.fLeft, fScale);
     const float fLine = pFont->getLineSpacing(fScale);
     float y = rect.fTop;
