@@ -6,6 +6,7 @@
 // board of its own.
 // With --hud the shot shows the HUD slid in and a tooltip; --chooser draws
 // the power-up chooser instead of the board.
+// With --aquarium the shot shows the level's aquarium behind the board.
 // board LEVEL --window [--seed N]: a person plays the level with the mouse.
 #include <cstdio>
 #include <cstdlib>
@@ -39,6 +40,7 @@ struct BoardOptions {
     bool bWindow = false;
     bool bHud = false;
     bool bChooser = false;
+    bool bAquarium = false;
 };
 
 bool readNumber(const std::string& strText, long& nValue)
@@ -68,12 +70,16 @@ bool parseOptions(const ToolArgs& args, BoardOptions& options)
             options.bHud = true;
         } else if (args[i] == "--chooser") {
             options.bChooser = true;
+        } else if (args[i] == "--aquarium") {
+            options.bAquarium = true;
         } else if (options.strLevel.empty() && args[i].compare(0, 2, "--") != 0) {
             options.strLevel = args[i];
         } else {
             return false;
         }
     }
+    if (options.bAquarium && !options.bSeedGiven && !options.strShot.empty())
+        options.bSeedGiven = true;
     if (options.bWindow && !options.bSeedGiven)
         options.nSeed = static_cast<unsigned>(time(nullptr));
     const bool bPicture = options.bHud || options.bChooser;
@@ -151,7 +157,7 @@ int ToolRun_board(const ToolArgs& args)
 {
     BoardOptions options;
     if (!parseOptions(args, options))
-        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png [--hud | --chooser]] | "
+        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png [--hud | --chooser | --aquarium]] | "
                                  "LEVEL --window [--seed N]");
     std::string strFolder, strName;
     splitPath(options.strLevel, strFolder, strName);
@@ -166,5 +172,7 @@ int ToolRun_board(const ToolArgs& args)
     const int nStatus = playBotGame(options, strName, layout);
     if (nStatus != 0 || options.strShot.empty())
         return nStatus;
+    if (options.bAquarium)
+        return DrawAquariumShot(layout, strName, options.nSeed, options.strShot);
     return DrawBoardShot(layout, FieldPictureOf(strName), options.strShot, options.bHud ? strName : std::string());
 }

@@ -11,6 +11,7 @@
 
 #include "Core/vantile_input.h"
 #include "Core/vantile_random.h"
+#include "Game/Aquarium/aquariumscreen.h"
 #include "Game/Board/boarddriver.h"
 #include "Game/Board/boardscreen.h"
 #include "Game/Board/gamecell.h"
@@ -28,6 +29,9 @@ namespace {
 // to play out before the picture is taken.
 const int MIN_SHOT_FRAMES = 90;
 const int MAX_SHOT_FRAMES = 2000;
+// Moves the bot plays behind an aquarium shot; the picture is taken once
+// the last one has settled, while its food still sinks.
+const int AQUARIUM_SHOT_MOVES = 4;
 
 }  // namespace
 
@@ -148,6 +152,37 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
             pHud->frame(driver, fSeconds);
         }
         bSaved = SaveBackBuffer(strOut);
+    }
+    CBoardScreen::closeDrawing();
+    return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");
+}
+
+int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, unsigned nSeed, const std::string& strOut)
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (!CBoardScreen::openDevice("quellon-tool board"))
+        return ToolFail("board", "no 800 x 600 device");
+    bool bSaved = false;
+    {
+        Vantile::SeedRandom(nSeed);
+        CAquariumScreen screen;
+        screen.startLevel(AquariumLevelOf(strLevel));
+        CGameField field;
+        field.setAquarium(&screen.aquarium());
+        field.initCells(FieldPictureOf(strLevel));
+        CBoardDriver driver(field, true, nSeed);
+        field.applyLevel(layout.cells);
+        RestoreBackgrounds(field, layout);
+        // The fish spread out while the bot plays.
+        for (int nMove = 0; nMove <= AQUARIUM_SHOT_MOVES; ++nMove) {
+            for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i)
+                screen.frame(driver);
+            std::pair<CGameCell*, CGameCell*> move;
+            if (nMove < AQUARIUM_SHOT_MOVES && driver.chooseMove(move))
+                driver.playMove(move.first, move.second);
+        }
+        bSaved = SaveBackBuffer(strOut);
+        field.setAquarium(nullptr);
     }
     CBoardScreen::closeDrawing();
     return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");

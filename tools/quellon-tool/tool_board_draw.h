@@ -27,6 +27,10 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
 // The back buffer as a PNG; false when it cannot be read or written.
 bool SaveBackBuffer(const std::string& strPath);
 
+// The same with the level's aquarium behind the board: the bot plays a few
+// moves on the drawing board so that fish swim and food falls.
+int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, unsigned nSeed, const std::string& strOut);
+
 // Plays strLevel in a window until Esc or the window is closed. Runs
 // "init.lua" itself, after the art is ready to be drawn.
 int PlayBoardWindow(const std::string& strLevel, unsigned nSeed);

@@ -1,9 +1,12 @@
 #include "Game/Aquarium/aquarium.h"
 
+#include <strings.h>
+
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Game/Aquarium/aquariumscene.h"
 #include "Game/Fish/fishworld.h"
+#include "Game/Level/gamefile.h"
 #include "Objects/vantile_sceneloader.h"
 #include "Renderstages/vantile_renderqueue.h"
 #include "Scene/vantile_camera.h"
@@ -66,6 +69,24 @@ void LoadSeabed()
 
 }  // namespace
 
+SAquariumLevel AquariumLevelOf(const CLevelInfo& level)
+{
+    SAquariumLevel aquarium;
+    aquarium.strScene = level.m_strScene;
+    aquarium.dwFogColor = level.m_nFogColor;
+    aquarium.BgFishes = level.m_BackFish;
+    aquarium.FgFishes = level.m_FrontFish;
+    return aquarium;
+}
+
+SAquariumLevel AquariumLevelOf(const std::string& strLevelFile)
+{
+    for (const CLevelInfo& level : CGameFile::load())
+        if (strcasecmp(level.m_strFile.c_str(), strLevelFile.c_str()) == 0)
+            return AquariumLevelOf(level);
+    return SAquariumLevel();
+}
+
 void CAquarium::buildScene(Vantile::CNode& sceneRoot, Vantile::CRenderQueue& queue,
                            Vantile::CSteerFrameHandler& steering)
 {
@@ -101,8 +122,8 @@ void CAquarium::startLevel(const SAquariumLevel& level)
     CFishWorld& world = CFishWorld::Instance();
     world.ClearFish();
     world.food().clear();
-    world.CreateFishSchools(true, CFishWorld::CountsFromDigits(level.strBgFishes));
-    world.CreateFishSchools(false, CFishWorld::CountsFromDigits(level.strFgFishes));
+    world.CreateFishSchools(true, level.BgFishes);
+    world.CreateFishSchools(false, level.FgFishes);
 }
 
 void CAquarium::setVisible(bool bVisible)
