@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../../gui/gui_test_scene.h"
+#include "support/gui_scene.h"
 
 class HudGuiScene : public GuiScene {
 protected:
