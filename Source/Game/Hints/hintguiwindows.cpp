@@ -21,7 +21,6 @@
 namespace {
 
 const int TEXT_OK = 18;
-const int TEXT_CONTINUE = 30;
 // Lines of drawn text are never smaller than this, in pixels: the scales
 // callers ask for were made for a larger default font than ours.
 const float MIN_LINE_PIXELS = 17.0f;
@@ -185,7 +184,7 @@ void CGuiTextPainter::drawWrapped(const std::string& strText, const SPixelRect& 
     CEGUI::System::getSingleton().getRenderer()->getDefaultRenderTarget().draw(buffer);
 }
 
-void CGuiTextPainter::drawCentredLine(const std::string& strFont, const std::string& strText, float fX, float fY,
+void CGuiTextPainter::drawLine(const std::string& strFont, const std::string& strText, float fX, float fY,
                                       float fScale, D3DCOLOR dwColour)
 {
     CEGUI::FontManager& fonts = CEGUI::FontManager::getSingleton();
@@ -207,12 +206,4 @@ void UseGuiForHints(CGuiTextPainter& painter)
     SetTextPainter(&painter);
     CHintManager::Instance().setTextWindowMaker(
         [](const std::string& strText) { return std::unique_ptr<IHintTextWindow>(new CHintGuiText(strText)); });
-}
-
-// Odd thirds of a second in one colour, even ones in the other.
-void DrawContinuePrompt(CGuiTextPainter& painter, double dTotalSeconds)
-{
-    const bool bOdd = (static_cast<long long>(dTotalSeconds * 3.0) % 2) != 0;
-    painter.drawCentredLine(STYLO_FONT.c_str(), LocaleText(TEXT_CONTINUE), 400.0f, 545.0f, 1.0f,
-                            bOdd ? 0xFF8E191E : 0xFFD84D0C);
 }

@@ -1,6 +1,6 @@
 // The hints' and the chooser's pieces in the GUI: a hover hint's text
 // window, the chooser's sheet with its OK button, and text drawn straight
-// onto the screen in the GUI's default font (tooltips, the chooser's
+// onto the screen in the GUI's fonts (tooltips, the chooser's
 // instructions, the map's continue prompt).
 #pragma once
 
@@ -65,10 +65,8 @@ public:
 
     void drawWrapped(const std::string& strText, const SPixelRect& rect, float fScale, D3DCOLOR dwColour,
                      bool bCentred) override;
-    // One line in the named font, centred on the pixel; nothing when the
-    // font does not exist.
-    void drawCentredLine(const std::string& strFont, const std::string& strText, float fX, float fY, float fScale,
-                         D3DCOLOR dwColour);
+    void drawLine(const std::string& strFont, const std::string& strText, float fX, float fY, float fScale,
+                  D3DCOLOR dwColour) override;
 
 private:
     CEGUI::GeometryBuffer& frameBuffer();
@@ -83,8 +81,3 @@ private:
 // The hint manager's text windows become GUI windows, and the screen's
 // text is drawn in the GUI's fonts.
 void UseGuiForHints(CGuiTextPainter& painter);
-
-// The blinking "click to continue" line of the map screen, in the font
-// "Stylo": locale text 30 centred on the pixel (400, 545), 1.5 blinks a
-// second. dTotalSeconds is the game's running time.
-void DrawContinuePrompt(CGuiTextPainter& painter, double dTotalSeconds);

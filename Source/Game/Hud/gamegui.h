@@ -96,6 +96,10 @@ public:
     void update(float fSeconds);
     void render(float fSeconds);
 
+    // The blinking "click to continue" line of the map screen: 1.5 blinks
+    // a second with the game's running time; nothing without the font.
+    static void drawContinuePrompt(double dTotalSeconds);
+
     bool isTimeoutVisible() const;
     // The locale text of the time-out message shown last.
     int timeoutTextId() const;
