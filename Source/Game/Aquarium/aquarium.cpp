@@ -69,7 +69,7 @@ void LoadSeabed()
 }
 
 // How much of the level's water colour lies over the deep schools.
-const float DEEP_FOG_SHARE = 0.45f;
+const float DEEP_FOG_SHARE = 0.55f;
 
 DWORD FloatBits(float fValue)
 {
