@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "Core/vantile_input.h"
@@ -20,6 +21,7 @@
 #include "RenderSystem/vantile_rendersystem.h"
 #include "RenderSystem/vantile_renderwindow.h"
 #include "tool_commands.h"
+#include "tool_hud_draw.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ const int MAX_SHOT_FRAMES = 2000;
 // Moves the bot plays behind an aquarium shot; the picture is taken once
 // the last one has settled, while its food still sinks.
 const int AQUARIUM_SHOT_MOVES = 4;
+
+}  // namespace
 
 bool SaveBackBuffer(const std::string& strPath)
 {
@@ -57,6 +61,8 @@ bool SaveBackBuffer(const std::string& strPath)
     return bLocked && stbi_write_png(strPath.c_str(), int(desc.Width), int(desc.Height), 3, rgb.data(),
                                      int(desc.Width) * 3) != 0;
 }
+
+namespace {
 
 // Mouse input in board units for the board, Esc to leave.
 class CBoardInput : public Vantile::IInputHandler {
@@ -118,7 +124,8 @@ SBoardLayout CaptureLayout(const CGameField& field)
     return layout;
 }
 
-int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut)
+int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut,
+                  const std::string& strHudLevel)
 {
     // The picture is made offscreen even on a desktop.
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
@@ -131,9 +138,17 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
         CBoardDriver driver(field, true);
         field.applyLevel(layout.cells);
         RestoreBackgrounds(field, layout);
+        std::unique_ptr<CHudShot> pHud(strHudLevel.empty() ? nullptr : new CHudShot(strHudLevel));
         CBoardScreen screen;
-        for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i)
-            screen.frame(driver);
+        const float fSeconds = CBoardDriver::FRAME_MS / 1000.0f;
+        for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i) {
+            if (pHud && i >= MIN_SHOT_FRAMES / 2 && driver.isSettled())
+                pHud->showTooltip(field);
+            screen.frame(driver, [&] {
+                if (pHud)
+                    pHud->draw(fSeconds);
+            });
+        }
         bSaved = SaveBackBuffer(strOut);
     }
     CBoardScreen::closeDrawing();

@@ -141,6 +141,10 @@ private:
     // gamefield_render.cpp
     template <class Visit>
     void forEachExistingCell(Visit visit) const;
+    // gamefield_feedback.cpp
+    void addClearBurst(const CGameCell* pCell, int nType);
+    void updateBursts();
+    void renderBursts() const;
     // gamefield_destructors.cpp
     void fireSpecial(CGameCell* pCell, int nType);
     void fireCrabLine(CGameCell* pCell, bool bRow);
@@ -167,6 +171,8 @@ private:
     DestructorList m_Destructors;
     DestructorList m_DestructorsToDelete;
     std::vector<std::unique_ptr<CBoardAnimation>> m_Animations;
+    // Bursts over cleared items, drawn above every item.
+    std::vector<std::unique_ptr<CBoardAnimation>> m_Bursts;
     CTrunkEffect m_TrunkEffect;
     int m_nSpecialsMade = 0;
     IBoardSounds* m_pSounds = nullptr;

@@ -95,8 +95,11 @@ bool CGameField::processMatches(bool& bBigCombo)
             // Marks left on would make a later cascade look like the
             // player's own match.
             clearPlayerMarks();
-            if (isSelectable(m_pSwapFirst) && isSelectable(m_pSwapSecond))
+            if (isSelectable(m_pSwapFirst) && isSelectable(m_pSwapSecond)) {
                 swap(m_pSwapFirst, m_pSwapSecond, false, SWAP_BACK_SPEED);
+                m_pSwapFirst->item()->shake();
+                m_pSwapSecond->item()->shake();
+            }
             m_pSwapFirst = m_pSwapSecond = nullptr;
             return false;
         }
@@ -234,5 +237,6 @@ void CGameField::removeItem(CGameCell* pCell, bool bPlayerMove, bool& bGone)
         bGone = false;
         return;
     }
+    addClearBurst(pCell, pItem->getType());
     pCell->startRemoval(bPlayerMove && pItem->hasPlayerMark() ? eDeleting : eDeleting2);
 }

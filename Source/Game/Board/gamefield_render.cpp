@@ -20,10 +20,10 @@ void CGameField::forEachExistingCell(Visit visit) const
 }
 
 // The aquarium behind, backgrounds, animations and the destructors' back
-// halves, the items column by column, the destructors' front halves, the
-// trunk, the atlas batches the item layers filled during the frame, and
-// last the sinking food. Sprites draw in the order they are queued, so
-// this order is the layering.
+// halves, the items column by column, the bursts of cleared items, the
+// destructors' front halves, the trunk, the atlas batches the item layers
+// filled during the frame, and last the sinking food. Sprites draw in the
+// order they are queued, so this order is the layering.
 void CGameField::render()
 {
     if (m_pAquarium)
@@ -35,6 +35,7 @@ void CGameField::render()
         for (auto& pDestructor : *pList)
             pDestructor->renderBack();
     forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
+    renderBursts();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderFront();

@@ -64,7 +64,6 @@ void CGameGui::setLevelTitle(const std::string& strTitle)
 void CGameGui::startTimer(float fPeriod)
 {
     m_Timer.start(fPeriod);
-    m_bTimeoutArmed = true;
 }
 
 // Both frozen overlays play forwards from their start.

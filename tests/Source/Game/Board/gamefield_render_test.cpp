@@ -100,6 +100,8 @@ protected:
         writeImage("fish.png", EncodePng(Filled(30, FISH)));
         writeImage("cursor.png", EncodePng(Filled(30, CURSOR)));
         writeImage("other.png", EncodePng(Filled(30, OTHER)));
+        writeImage("burst.png", EncodePng(Filled(165, 0xFFFFFFFF)));
+        writeImage("clear_burst.ifl", "#30\nburst.png\nburst.png\n");
         writeImage("cell_bg_a.dds", EncodeDds(Filled(55, CLEARED), 32));
         writeImage("cell_possible.dds", EncodeDds(Filled(55, POSSIBLE), 32));
         writeImage("select-1.dds", EncodeDds(Filled(55, OTHER), 32));
@@ -186,6 +188,24 @@ TEST_F(BoardDrawTest, AClearedCellShowsThePlainBackgroundAndTheHintLiesUnderTheI
     at(1, 6)->background().setHighlight(false);
     drawFrame();
     EXPECT_EQ(pixelAt(1, 6, -EDGE, EDGE), TileColour(1, 6));
+}
+
+// A clear bursts in its item's colour over the neighbouring cells, and
+// the burst is gone once it has played.
+TEST_F(BoardDrawTest, AClearedItemBurstsInItsColourBeyondItsCell)
+{
+    const uint32_t dwBurst = 0xFF000000u | (CAnimationManager::Instance().getTypeColorInfo(1).color1 & 0xFFFFFFu);
+    ASSERT_NE(TileColour(2, 1), dwBurst);
+    // Rows 0 and 1 each get a run of three in columns 0 to 2.
+    m_pDriver->playMove(at(0, 1), at(1, 1));
+    int nBurstFrames = 0;
+    for (int i = 0; i < 50; ++i) {
+        drawFrame();
+        nBurstFrames += pixelAt(2, 1, -EDGE, EDGE) == dwBurst ? 1 : 0;
+    }
+    EXPECT_GT(nBurstFrames, 0) << "the burst reaches the cell below the run";
+    EXPECT_LT(nBurstFrames, 10) << "the burst plays once";
+    EXPECT_EQ(pixelAt(2, 1, -EDGE, EDGE), TileColour(2, 1));
 }
 
 // Three half-periods a second: the marker shows in the odd ones only, and

@@ -260,6 +260,16 @@ TEST_F(GameGuiTest, LevelWithoutPowerupsTakesNoChargeAndItsHintIsOff)
     m_Hud.addPowerupCharge(1.0f);
     EXPECT_EQ(m_Hud.powerupButton().charge(), 0.0f);
     EXPECT_EQ(m_Sounds.count("powerup_ready.ogg"), 0);
+    // The HUD's hover hints: lives, shuffle, power-up, time, score.
+    const std::vector<CHintManager::CItem*>& hints = CHintManager::Instance().items(1);
+    ASSERT_EQ(hints.size(), 5u);
+    EXPECT_TRUE(hints[1]->isEnabled());
+    EXPECT_FALSE(hints[2]->isEnabled());
+    m_Hud.setPowerupAvailable(true);
+    EXPECT_TRUE(hints[2]->isEnabled());
+    m_Hud.setActive(false);
+    EXPECT_FALSE(hints[1]->isEnabled());
+    EXPECT_FALSE(hints[2]->isEnabled());
 }
 
 TEST_F(GameGuiTest, VerticalAndSidewaysFillsAreCutToTheCharge)
