@@ -51,6 +51,8 @@ const std::map<std::string, SpritePainter>& Painters()
         {"seastar_move", PaintStarSpin},
         {"particle_seastar", PaintStarParticle},
         {"trunk_effect", [](cairo_t* c, C x, double) { PaintTrunkBeam(c, x); }},
+        {"clear_burst", PaintClearBurst},
+        {"score_digits", PaintScoreGlyph},
         {"pause", [](cairo_t* c, C x, double) { PaintPauseSign(c, x); }},
         {"cursor", PaintCursor},
         {"bubble_00", [](cairo_t* c, C, double t) { PaintRisingBubble(c, t, 0.08); }},

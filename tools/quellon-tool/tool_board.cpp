@@ -4,6 +4,9 @@
 // always prints the same game. The bot's game never draws, so a shot does
 // not change what is printed: the final board is rebuilt on a drawing
 // board of its own.
+// With --hud the shot shows the HUD slid in and a tooltip; --chooser draws
+// the power-up chooser instead of the board.
+// With --aquarium the shot shows the level's aquarium behind the board.
 // board LEVEL --window [--seed N]: a person plays the level with the mouse.
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +27,7 @@
 #include "Game/Rules/boardscreen.h"
 #include "tool_board_draw.h"
 #include "tool_commands.h"
+#include "tool_hud_draw.h"
 
 namespace {
 
@@ -37,6 +41,9 @@ struct BoardOptions {
     bool bSeedGiven = false;
     std::string strShot;
     bool bWindow = false;
+    bool bHud = false;
+    bool bChooser = false;
+    bool bAquarium = false;
 };
 
 bool readNumber(const std::string& strText, long& nValue)
@@ -62,14 +69,30 @@ bool parseOptions(const ToolArgs& args, BoardOptions& options)
             options.strShot = args[++i];
         } else if (args[i] == "--window") {
             options.bWindow = true;
+        } else if (args[i] == "--hud") {
+            options.bHud = true;
+        } else if (args[i] == "--chooser") {
+            options.bChooser = true;
+        } else if (args[i] == "--aquarium") {
+            options.bAquarium = true;
         } else if (options.strLevel.empty() && args[i].compare(0, 2, "--") != 0) {
             options.strLevel = args[i];
         } else {
             return false;
         }
     }
+    if (options.bAquarium && !options.bSeedGiven && !options.strShot.empty())
+        options.bSeedGiven = true;
     if (options.bWindow && !options.bSeedGiven)
         options.nSeed = static_cast<unsigned>(time(nullptr));
+    const bool bPicture = options.bHud || options.bChooser;
+    if (bPicture && (options.strShot.empty() || (options.bHud && options.bChooser)))
+        return false;
+    // A picture alone needs no seed: the level is filled from seed 1.
+    if (bPicture && !options.bSeedGiven) {
+        options.nSeed = 1;
+        options.bSeedGiven = true;
+    }
     return (options.bSeedGiven || options.bWindow) && !options.strLevel.empty();
 }
 
@@ -136,18 +159,26 @@ int ToolRun_board(const ToolArgs& args)
 {
     BoardOptions options;
     if (!parseOptions(args, options))
-        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png] | LEVEL --window [--seed N]");
+        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png [--hud | --chooser | --aquarium]] | "
+                                 "LEVEL --window [--seed N]");
     // The level may live in any folder; the art, the script and game.gam
     // are the game's own, beside the program.
     std::string strBytes;
     if (CUserFile::Read(options.strLevel, strBytes) != 0)
         return ToolFail(options.strLevel, "cannot read the level file");
     Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", false);
+    const std::string strName = baseName(options.strLevel);
     if (options.bWindow)
         return PlayBoardWindow(options.strLevel, strBytes, options.nSeed);
+    if (options.bChooser || options.bHud)
+        LoadToolLocale();
+    if (options.bChooser)
+        return DrawChooserShot(options.strShot);
     SBoardLayout layout;
     const int nStatus = playBotGame(options, strBytes, layout);
     if (nStatus != 0 || options.strShot.empty())
         return nStatus;
-    return DrawBoardShot(layout, FieldPictureOf(baseName(options.strLevel)), options.strShot);
+    if (options.bAquarium)
+        return DrawAquariumShot(layout, strName, options.nSeed, options.strShot);
+    return DrawBoardShot(layout, FieldPictureOf(strName), options.strShot, options.bHud ? strName : std::string());
 }

@@ -82,6 +82,7 @@ void CTooltipManager::fadeClosed(float fSeconds)
             entry.fAlpha = std::max(0.0f, entry.fAlpha - fSeconds * FADE_RATE);
             continue;
         }
+        // The board may be evaluated again.
         CGameContext::Instance().postEvent(eEventEvaluateBoard);
         highlight(entry, false);
         entry.bSoundPlayed = false;

@@ -8,7 +8,6 @@
 #include "Game/Hud/hudsprites.h"
 #include "Game/Hud/timeoutmessage.h"
 
-
 void CGameGui::update(float fSeconds)
 {
     checkTimeout();
@@ -45,7 +44,7 @@ void CGameGui::update(float fSeconds)
 // mini-game).
 void CGameGui::checkTimeout()
 {
-    if (!m_Timer.isOut() || m_bTimeoutShown || !m_bTimeoutArmed)
+    if (!m_Timer.isOut() || m_bTimeoutShown || !m_Timer.isTimeoutArmed())
         return;
     m_pTimeout->show(m_Lives.value() <= 0, m_pWindows.get(), &sounds());
     m_bTimeoutShown = true;

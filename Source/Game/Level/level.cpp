@@ -100,11 +100,16 @@ void CLevel::readCells(const TiXmlDocument& document, Cells& cells)
         CLog::Instance().Write(Vantile::LOG_ERROR, "Incorrect level file - failed to load cells data");
         return;
     }
-    // A value of another length or with other characters would leave
-    // an empty or half-read board that looks like a level.
+    // A value of another length or with other characters is not read at
+    // all: reading part of it would leave a half-read board that looks
+    // like a level, while the board's cells as they were still play.
     const char* szValue = pCells->Attribute("value");
-    if (!szValue || std::string(szValue).size() != 2 * CELL_COUNT || !IsHexadecimal(szValue))
-        refuse(FormatString("cells value is not %d hexadecimal digits", 2 * CELL_COUNT));
+    if (!szValue || std::string(szValue).size() != 2 * CELL_COUNT || !IsHexadecimal(szValue)) {
+        CLog::Instance().Write(Vantile::LOG_ERROR,
+                               FormatString("Incorrect level file - cells value is not %d hexadecimal digits",
+                                            2 * CELL_COUNT));
+        return;
+    }
     for (int k = 0; k < CELL_COUNT; ++k)
         readCell(szValue + 2 * k, cells[k]);
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "Business/profile.h"
-#include "Game/Hud/leveltimer.h"
+#include "Game/Rules/leveltimer.h"
 
 CScoring::Evaluation CScoring::evaluated(bool bFound, bool bBigCombo)
 {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Business/profile.h"
-#include "Game/Hud/leveltimer.h"
+#include "Game/Rules/leveltimer.h"
 
 namespace {
 
@@ -130,7 +130,7 @@ TEST(ScoringTest, TheEndOfALevelFollowsTheClockAndTheLives)
         profile.m_nComboBonus = 300;
         CLevelTimer timer;
         timer.start(60.0f);
-        timer.tick(c.bTimeOut ? 60.0f : 10.0f);
+        timer.run(c.bTimeOut ? 60.0f : 10.0f);
         timer.charge(60.0f);
         EXPECT_EQ(c.end, CScoring::levelOver(c.bMiniGame, timer, profile, c.nLevel, 10));
         EXPECT_EQ(c.nLivesAfter, profile.m_nLives);
@@ -149,7 +149,7 @@ TEST(ScoringTest, EverySecondLeftIsWorthTenPointsAndTheLevelGoesIntoTheScore)
     profile.m_nComboBonus = 100;
     CLevelTimer timer;
     timer.start(300.0f);
-    timer.tick(150.0f);
+    timer.run(150.0f);
     timer.charge(150.0f);
     CScoring::addTimeBonus(timer, profile);
     EXPECT_EQ(1500, profile.m_nTimeBonus) << "half of a 300-second level left";
