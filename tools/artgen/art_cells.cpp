@@ -23,28 +23,44 @@ void RoundedSquare(cairo_t* c, double fHalf, double fRadius)
 
 void PaintClearedCell(cairo_t* c, const SSpriteContext& context)
 {
-    // Clean pale sand, lit from above, sunk a little into the board.
+    // Clean pale sand sunk into the board: a rim of board around it, its
+    // upper and left inner walls in shade, its lower lip catching light.
+    const SColour sand = Mix(context.Colour("sand_light"), context.Colour("sand_mid"), 0.45);
     cairo_rectangle(c, -50, -50, 100, 100);
-    FillVertical(c, -50, 50, context.Colour("sand_light"), context.Colour("sand_mid"));
+    SetColour(c, Darker(context.Colour("sand_dark"), 0.12));
+    cairo_fill(c);
+    RoundedSquare(c, 45, 10);
+    FillVertical(c, -45, 45, Darker(sand, 0.08), sand);
     cairo_new_path(c);
-    for (int i = 0; i < 7; ++i) {
-        cairo_move_to(c, -50, -38 + i * 13);
-        cairo_curve_to(c, -20, -44 + i * 13, 20, -32 + i * 13, 50, -40 + i * 13);
+    CRandom random(5);
+    for (int i = 0; i < 90; ++i) {
+        cairo_arc(c, random.Range(-42, 42), random.Range(-42, 42), random.Range(0.6, 1.3), 0, 2 * kPi);
+        SetColour(c, random.Next() < 0.5 ? context.Colour("sand_dark") : context.Colour("light"), 0.35);
+        cairo_fill(c);
     }
-    SetColour(c, context.Colour("sand_dark"), 0.18);
+    cairo_save(c);
+    RoundedSquare(c, 45, 10);
+    cairo_clip(c);
+    cairo_pattern_t* pTop = cairo_pattern_create_linear(0, -45, 0, -30);
+    cairo_pattern_add_color_stop_rgba(pTop, 0, 0.2, 0.12, 0.04, 0.5);
+    cairo_pattern_add_color_stop_rgba(pTop, 1, 0.2, 0.12, 0.04, 0);
+    cairo_set_source(c, pTop);
+    cairo_paint(c);
+    cairo_pattern_destroy(pTop);
+    cairo_pattern_t* pLeft = cairo_pattern_create_linear(-45, 0, -33, 0);
+    cairo_pattern_add_color_stop_rgba(pLeft, 0, 0.2, 0.12, 0.04, 0.38);
+    cairo_pattern_add_color_stop_rgba(pLeft, 1, 0.2, 0.12, 0.04, 0);
+    cairo_set_source(c, pLeft);
+    cairo_paint(c);
+    cairo_pattern_destroy(pLeft);
+    cairo_restore(c);
+    cairo_move_to(c, -40, 45);
+    cairo_line_to(c, 35, 45);
+    cairo_arc_negative(c, 35, 35, 10, kPi / 2, 0);
+    cairo_line_to(c, 45, -40);
+    SetColour(c, context.Colour("light"), 0.7);
     cairo_set_line_width(c, 2.5);
     cairo_stroke(c);
-    PaintGlow(c, -14, -16, 44, context.Colour("light"), 0.25);
-    RoundedSquare(c, 48, 8);
-    SetColour(c, context.Colour("sand_dark"), 0.5);
-    cairo_set_line_width(c, 3);
-    cairo_stroke(c);
-    cairo_rectangle(c, -50, -50, 100, 100);
-    RoundedSquare(c, 48, 8);
-    cairo_set_fill_rule(c, CAIRO_FILL_RULE_EVEN_ODD);
-    SetColour(c, context.Colour("water_deep"), 0.6);
-    cairo_fill(c);
-    cairo_set_fill_rule(c, CAIRO_FILL_RULE_WINDING);
 }
 
 void PaintPossible(cairo_t* c, const SSpriteContext& context)
@@ -76,38 +92,54 @@ void PaintSelectMarker(cairo_t* c, const SSpriteContext& context)
         }
 }
 
-// A knotted rope net; fTear pulls its strands apart from the centre.
+// A light net around the item: a bold rope frame on the cell's edge and a
+// few thin, half-clear strands across, so the fish inside stays plain to
+// see. fTear pulls the strands apart from the centre.
 void PaintNet(cairo_t* c, const SSpriteContext& context, double fTear)
 {
     const double fAlpha = 1 - fTear;
     for (int pass = 0; pass < 2; ++pass) {
-        for (int i = -3; i <= 3; ++i) {
+        for (int i = -1; i <= 1; i += 2)
             for (int dir = -1; dir <= 1; dir += 2) {
-                const double d = fTear * 30 * (i >= 0 ? 1 : -1);
-                cairo_move_to(c, i * 16 - 48 * dir + d, -48 - fTear * 10);
-                cairo_line_to(c, i * 16 + 48 * dir + d, 48 + fTear * 10);
+                const double d = fTear * 30 * i;
+                cairo_move_to(c, i * 22 - 46 * dir + d, -46 - fTear * 10);
+                cairo_line_to(c, i * 22 + 46 * dir + d, 46 + fTear * 10);
             }
-        }
-        SetColour(c, pass == 0 ? context.Colour("rope_dark") : context.Colour("rope"), fAlpha);
-        cairo_set_line_width(c, pass == 0 ? 5.5 : 2.8);
+        SetColour(c, pass == 0 ? context.Colour("rope_dark") : context.Colour("rope"), fAlpha * (pass == 0 ? 0.3 : 0.6));
+        cairo_set_line_width(c, pass == 0 ? 3.2 : 1.6);
         cairo_stroke(c);
     }
-    RoundedSquare(c, 46, 9);
+    cairo_save(c);
+    cairo_scale(c, 1 + fTear * 0.2, 1 + fTear * 0.2);
+    RoundedSquare(c, 44, 12);
     SetColour(c, context.Colour("rope_dark"), fAlpha);
-    cairo_set_line_width(c, 6);
+    cairo_set_line_width(c, 8);
     cairo_stroke_preserve(c);
     SetColour(c, context.Colour("rope"), fAlpha);
-    cairo_set_line_width(c, 3);
+    cairo_set_line_width(c, 4.5);
+    cairo_stroke_preserve(c);
+    // Twisted rope: short dark dashes across the strand.
+    const double kDash[] = {2, 5};
+    cairo_set_dash(c, kDash, 2, 0);
+    SetColour(c, context.Colour("rope_dark"), 0.55 * fAlpha);
+    cairo_set_line_width(c, 4.5);
     cairo_stroke(c);
+    cairo_set_dash(c, nullptr, 0, 0);
+    for (int corner = 0; corner < 4; ++corner) {
+        const double x = (corner & 1) ? 36 : -36, y = (corner & 2) ? 36 : -36;
+        cairo_arc(c, x, y, 7, 0, 2 * kPi);
+        SetColour(c, context.Colour("rope"), fAlpha);
+        cairo_fill_preserve(c);
+        SetColour(c, context.Colour("rope_dark"), fAlpha);
+        cairo_set_line_width(c, 2.5);
+        cairo_stroke(c);
+    }
+    cairo_restore(c);
 }
 
 void PaintDoubleMarker(cairo_t* c, const SSpriteContext& context)
 {
-    cairo_save(c);
-    RoundedSquare(c, 46, 9);
-    cairo_clip(c);
     PaintNet(c, context, 0);
-    cairo_restore(c);
 }
 
 void PaintNetTear(cairo_t* c, const SSpriteContext& context, double t)

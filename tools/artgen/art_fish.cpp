@@ -69,12 +69,21 @@ void PaintPuffer(cairo_t* c, const SKind& k, const SMotion& m)
                       Dot(p, s[0], s[1], 3.4);
                   SetColour(p, k.Get("mark"));
                   cairo_fill(p);
+                  // A pale belly only below the middle, so the ball reads yellow.
+                  cairo_arc(p, 0, 40, 30, 0, 2 * kPi);
+                  SetColour(p, k.Get("belly"), 0.7);
+                  cairo_fill(p);
               },
               -30, 30);
     PaintFin(c, k, Ellipse(2, 8, 9, 5 + 2 * m.fSway));
-    PaintEye(c, 14, -8, 7);
-    Dot(c, 27, 5, 3);
-    SetColour(c, k.Get("line"));
+    PaintEye(c, 14, -8, 7.5);
+    // A round pout: an orange lip ring around a small dark opening.
+    Dot(c, 27, 6, 4.2);
+    SetColour(c, k.Get("fin"));
+    cairo_fill_preserve(c);
+    StrokeOutline(c, k, 1.8);
+    Dot(c, 27.6, 6, 1.7);
+    SetColour(c, Darker(k.Get("mark"), 0.3));
     cairo_fill(c);
 }
 
@@ -88,19 +97,23 @@ void PaintClown(cairo_t* c, const SKind& k, const SMotion& m)
     });
     PaintBody(c, k, Ellipse(0, 0, 33, 21),
               [&](cairo_t* p) {
-                  const double bands[] = {18, -2, -24};
+                  // Bands bowed with the body, black-edged.
+                  const double bands[] = {14, -4, -24};
                   for (double x : bands) {
-                      cairo_rectangle(p, x - 6, -30, 12, 60);
+                      cairo_move_to(p, x + 3, -30);
+                      cairo_curve_to(p, x - 5, -10, x - 5, 10, x + 3, 30);
                       SetColour(p, k.Get("line"));
-                      cairo_fill(p);
-                      cairo_rectangle(p, x - 4, -30, 8, 60);
+                      cairo_set_line_width(p, 10);
+                      cairo_stroke_preserve(p);
                       SetColour(p, k.Get("mark"));
-                      cairo_fill(p);
+                      cairo_set_line_width(p, 6.5);
+                      cairo_stroke(p);
                   }
               },
               -21, 21);
     PaintFin(c, k, Ellipse(4, 10, 8, 4 + 2 * m.fSway));
     PaintEye(c, 23, -5, 5.5);
+    PaintMouth(c, k, 29, 7, 3.2);
 }
 
 void PaintAngel(cairo_t* c, const SKind& k, const SMotion& m)
@@ -164,12 +177,14 @@ void PaintTang(cairo_t* c, const SKind& k, const SMotion& m)
               -21, 21);
     PaintFin(c, k, Ellipse(6, 8, 8, 4 + 2 * m.fSway));
     PaintEye(c, 21, -6, 5.5);
+    PaintMouth(c, k, 28, 5, 2.6);
 }
 
 void PaintNeedle(cairo_t* c, const SKind& k, const SMotion& m)
 {
     cairo_save(c);
     cairo_rotate(c, -0.42);
+    cairo_scale(c, 1.04, 1.3);
     PaintFin(c, k, FanTail(-34, 12, 9, m.fSway, true));
     PaintFin(c, k, [](cairo_t* p) {
         cairo_move_to(p, -14, -8);
@@ -189,15 +204,19 @@ void PaintNeedle(cairo_t* c, const SKind& k, const SMotion& m)
                   cairo_close_path(p);
               },
               [&](cairo_t* p) {
-                  cairo_rectangle(p, -40, -2.5, 86, 5);
+                  cairo_rectangle(p, -40, -12, 86, 9);
+                  SetColour(p, Darker(k.Get("fin"), 0.35));
+                  cairo_fill(p);
+                  cairo_rectangle(p, -40, -2.5, 86, 4.5);
                   SetColour(p, k.Get("mark"));
                   cairo_fill(p);
-                  cairo_rectangle(p, -40, -12, 86, 6);
-                  SetColour(p, Darker(k.Get("body"), 0.35));
+                  for (int i = 0; i < 5; ++i)
+                      Dot(p, -24 + i * 10, 6, 1.6);
+                  SetColour(p, Darker(k.Get("fin"), 0.2), 0.8);
                   cairo_fill(p);
               },
               -11, 11);
-    PaintEye(c, 19, -3, 4.6);
+    PaintEye(c, 19, -3, 4.2);
     cairo_restore(c);
 }
 
@@ -235,9 +254,11 @@ void PaintBoxfish(cairo_t* c, const SKind& k, const SMotion& m)
               },
               -24, 22);
     PaintFin(c, k, Ellipse(2, 6, 7, 4 + 2 * m.fSway));
-    Dot(c, 29, 4, 3.6);
-    SetColour(c, Darker(k.Get("body"), 0.5));
-    cairo_fill(c);
+    // The pout: round pursed lips.
+    Dot(c, 27, 6, 3.8);
+    SetColour(c, Lighter(k.Get("fin"), 0.3));
+    cairo_fill_preserve(c);
+    StrokeOutline(c, k, 1.8);
     PaintEye(c, 13, -9, 6.5);
 }
 
@@ -272,6 +293,7 @@ void PaintTrigger(cairo_t* c, const SKind& k, const SMotion& m)
               },
               -25, 25);
     PaintEye(c, 14, -10, 5);
+    PaintMouth(c, k, 30, 6, 2.6);
 }
 
 void PaintSeahorse(cairo_t* c, const SKind& k, const SMotion& m)

@@ -21,6 +21,7 @@ struct SPose {
     double fWhite = 0;  // flash towards white
     double fAlpha = 1;
     double fHalo = 0;   // selection glow behind
+    double fLift = 0;   // raised off the board: a farther, softer shadow
     double fRing = 0;   // burst ring radius, 0 for none
     double fRingAlpha = 0;
     double fBurst = -1;  // bubbles flying out, progress in [0, 1]
@@ -34,8 +35,11 @@ SPose PoseFor(const std::string& strLayer, int i, int n)
     if (strLayer == "normal") {
         pose.fBob = 2.5 * std::sin(2 * kPi * t + 0.8);
     } else if (strLayer == "cursor") {
-        pose.fScale = 1.1 + 0.03 * wave;
-        pose.fHalo = 0.75 + 0.25 * wave;
+        // Picked up: lifted and larger, on a pulsing warm halo.
+        pose.fScale = 1.14 + 0.03 * wave;
+        pose.fBob = -3;
+        pose.fLift = 1;
+        pose.fHalo = 0.8 + 0.2 * wave;
     } else if (strLayer == "move") {
         pose.motion.fSway = std::sin(4 * kPi * t);
         pose.fScale = 1.03;
@@ -73,9 +77,16 @@ SPose PoseFor(const std::string& strLayer, int i, int n)
     return pose;
 }
 
-void PaintBurst(cairo_t* c, double fProgress)
+// Droplets in the item's colour and bubbles flying out of the cell.
+void PaintBurst(cairo_t* c, const SKind& kind, double fProgress)
 {
     CRandom random(7);
+    for (int i = 0; i < 10; ++i) {
+        const double a = 2 * kPi * i / 10 + 0.3, d = 14 + 40 * std::sqrt(fProgress) * random.Range(0.8, 1.1);
+        cairo_arc(c, std::cos(a) * d, std::sin(a) * d, 4.5 * (1 - fProgress) + 1, 0, 2 * kPi);
+        SetColour(c, Lighter(kind.Get("body"), 0.2), 1 - fProgress);
+        cairo_fill(c);
+    }
     for (int i = 0; i < 9; ++i) {
         const double a = 2 * kPi * i / 9 + random.Range(-0.3, 0.3), d = 10 + 36 * fProgress * random.Range(0.7, 1.1);
         DrawBubble(c, std::cos(a) * d, std::sin(a) * d - 6 * fProgress, random.Range(3.5, 7) * (1.1 - 0.4 * fProgress),
@@ -84,10 +95,26 @@ void PaintBurst(cairo_t* c, double fProgress)
     DrawSparkle(c, 0, 0, 26 * (1 - fProgress), 1 - fProgress);
 }
 
+// A warm glow filling the cell behind a picked-up item, rimmed by a
+// bright ring at the cell's edge.
+void PaintHalo(cairo_t* c, double fStrength)
+{
+    const SColour warm = {1.0, 0.84, 0.25, 1};
+    PaintGlow(c, 0, 0, 50, warm, fStrength);
+    cairo_new_sub_path(c);
+    cairo_arc(c, 0, 0, 45, 0, 2 * kPi);
+    cairo_set_source_rgba(c, 0.35, 0.2, 0.0, 0.5 * fStrength);
+    cairo_set_line_width(c, 7);
+    cairo_stroke_preserve(c);
+    cairo_set_source_rgba(c, 1, 0.93, 0.45, fStrength);
+    cairo_set_line_width(c, 4);
+    cairo_stroke(c);
+}
+
 void PaintFrame(cairo_t* c, ItemPainter pPainter, const SKind& kind, const SPose& pose)
 {
     if (pose.fHalo > 0)
-        PaintGlow(c, 0, 0, 50, {1.0, 0.96, 0.7, 1}, 0.75 * pose.fHalo);
+        PaintHalo(c, pose.fHalo);
     if (pose.fAlpha > 0)
         DrawWithShadow(
             c,
@@ -99,21 +126,22 @@ void PaintFrame(cairo_t* c, ItemPainter pPainter, const SKind& kind, const SPose
                 pPainter(p, kind, pose.motion);
                 if (pose.fWhite > 0) {
                     cairo_set_operator(p, CAIRO_OPERATOR_ATOP);
-                    cairo_set_source_rgba(p, 1, 1, 0.92, pose.fWhite);
+                    const SColour flash = Lighter(kind.Get("body"), 0.7);
+                    cairo_set_source_rgba(p, flash.r, flash.g, flash.b, pose.fWhite);
                     cairo_paint(p);
                 }
                 cairo_pop_group_to_source(p);
                 cairo_paint_with_alpha(p, pose.fAlpha);
             },
-            1.5, 2.2, 3, 0.5 * pose.fAlpha);
+            2 + 2 * pose.fLift, 3 + 2.5 * pose.fLift, 3 + int(2 * pose.fLift), (0.55 - 0.1 * pose.fLift) * pose.fAlpha);
     if (pose.fRingAlpha > 0) {
         cairo_arc(c, 0, 0, pose.fRing, 0, 2 * kPi);
-        cairo_set_source_rgba(c, 1, 1, 0.9, pose.fRingAlpha);
-        cairo_set_line_width(c, 3);
+        SetColour(c, Lighter(kind.Get("body"), 0.35), pose.fRingAlpha);
+        cairo_set_line_width(c, 4);
         cairo_stroke(c);
     }
     if (pose.fBurst >= 0)
-        PaintBurst(c, pose.fBurst);
+        PaintBurst(c, kind, pose.fBurst);
 }
 
 }  // namespace

@@ -16,6 +16,10 @@ void PaintBody(cairo_t* pCairo, const SKind& kind, const PathFn& fnPath, const P
                double fBottom);
 // A translucent fin in the kind's fin colour with rays and outline.
 void PaintFin(cairo_t* pCairo, const SKind& kind, const PathFn& fnPath, const std::string& strKey = "fin");
+// A glossy highlight over the upper third of the current clip.
+void PaintSheen(cairo_t* pCairo);
+// A small smiling mouth of about fSize units at (x, y), facing right.
+void PaintMouth(cairo_t* pCairo, const SKind& kind, double x, double y, double fSize);
 void PaintEye(cairo_t* pCairo, double x, double y, double fRadius);
 void StrokeOutline(cairo_t* pCairo, const SKind& kind, double fWidth = kOutline);
 

@@ -15,19 +15,32 @@ void Dot(cairo_t* c, double x, double y, double r)
     cairo_arc(c, x, y, r, 0, 2 * kPi);
 }
 
-// A white chevron pointing along +x at (x, 0): the crab's line direction.
-void Chevron(cairo_t* c, double x, double fAlpha)
+// A bold white arrowhead pointing along +x at (x, y): the crab's line
+// direction, readable in any colour vision and on any seabed.
+void Arrow(cairo_t* c, double x, double y, double fAlpha)
 {
-    cairo_move_to(c, x - 4, -7);
-    cairo_line_to(c, x + 3, 0);
-    cairo_line_to(c, x - 4, 7);
-    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_width(c, 5.5);
-    cairo_set_source_rgba(c, 0.1, 0.05, 0.0, 0.7 * fAlpha);
+    cairo_move_to(c, x + 7, y);
+    cairo_line_to(c, x - 5, y - 10);
+    cairo_line_to(c, x - 5, y + 10);
+    cairo_close_path(c);
+    cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(c, 5);
+    cairo_set_source_rgba(c, 0.12, 0.02, 0.0, 0.9 * fAlpha);
     cairo_stroke_preserve(c);
-    cairo_set_line_width(c, 3);
     cairo_set_source_rgba(c, 1, 1, 1, fAlpha);
-    cairo_stroke(c);
+    cairo_fill(c);
+}
+
+// Arrows at both ends of the line the crab clears, along +x; they ride
+// outwards and back with the beat.
+void LineArrows(cairo_t* c, const SMotion& m)
+{
+    const double fReach = 40 + 3 * std::sin(2 * kPi * m.fBeat);
+    Arrow(c, fReach, 0, 1);
+    cairo_save(c);
+    cairo_scale(c, -1, 1);
+    Arrow(c, fReach, 0, 1);
+    cairo_restore(c);
 }
 
 void Claw(cairo_t* c, const SKind& k, double fSide, double fOpen)
@@ -94,27 +107,64 @@ void PaintCrabBody(cairo_t* c, const SKind& k, const SMotion& m)
 
 void PaintCrabH(cairo_t* c, const SKind& k, const SMotion& m)
 {
-    PaintCrabBody(c, k, m);
-    const double fPulse = 0.6 + 0.4 * std::sin(2 * kPi * m.fBeat);
     cairo_save(c);
-    cairo_translate(c, 0, 30);
-    Chevron(c, 14, fPulse);
-    cairo_scale(c, -1, 1);
-    Chevron(c, 14, fPulse);
+    cairo_scale(c, 0.9, 0.9);
+    PaintCrabBody(c, k, m);
+    cairo_restore(c);
+    cairo_save(c);
+    cairo_translate(c, 0, 6);
+    LineArrows(c, m);
     cairo_restore(c);
 }
 
+// The column crab walks head first up the column: a tall shell, both
+// claws reaching forward, the legs out to the sides.
 void PaintCrabV(cairo_t* c, const SKind& k, const SMotion& m)
 {
-    // The same crab, turned to face along the column it clears.
+    const double fStep = std::sin(2 * kPi * m.fBeat);
+    for (int side = -1; side <= 1; side += 2)
+        for (int leg = 0; leg < 3; ++leg) {
+            const double y = -4 + leg * 9, lift = (leg & 1 ? fStep : -fStep) * 3;
+            cairo_move_to(c, side * 12, y);
+            cairo_line_to(c, side * 26, y - 6 + lift);
+            cairo_line_to(c, side * 32, y + 6 + lift);
+        }
+    SetColour(c, k.Get("line"));
+    cairo_set_line_width(c, 5);
+    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke_preserve(c);
+    SetColour(c, k.Get("fin"));
+    cairo_set_line_width(c, 2.6);
+    cairo_stroke(c);
+    PaintBody(c, k,
+              [](cairo_t* p) {
+                  cairo_move_to(p, 0, -22);
+                  cairo_curve_to(p, 16, -22, 18, 0, 16, 12);
+                  cairo_curve_to(p, 14, 24, -14, 24, -16, 12);
+                  cairo_curve_to(p, -18, 0, -16, -22, 0, -22);
+                  cairo_close_path(p);
+              },
+              [&](cairo_t* p) {
+                  const double spots[][2] = {{-6, -10}, {6, -8}, {-8, 4}, {8, 6}, {0, 14}};
+                  for (const auto& s : spots)
+                      Dot(p, s[0], s[1], 2.4);
+                  SetColour(p, k.Get("mark"), 0.8);
+                  cairo_fill(p);
+              },
+              -22, 22);
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_save(c);
+        cairo_translate(c, side * 10, -18);
+        cairo_rotate(c, -side * 1.05);
+        cairo_translate(c, -side * 30, 10);
+        Claw(c, k, side, 0.5 + 0.5 * fStep);
+        cairo_restore(c);
+    }
+    PaintEye(c, -6, -17, 4);
+    PaintEye(c, 6, -17, 4);
     cairo_save(c);
-    cairo_rotate(c, -kPi / 2);
-    PaintCrabBody(c, k, m);
-    const double fPulse = 0.6 + 0.4 * std::sin(2 * kPi * m.fBeat);
-    cairo_translate(c, 0, 32);
-    Chevron(c, 14, fPulse);
-    cairo_scale(c, -1, 1);
-    Chevron(c, 14, fPulse);
+    cairo_rotate(c, kPi / 2);
+    LineArrows(c, m);
     cairo_restore(c);
 }
 
@@ -188,8 +238,9 @@ void PaintHeart(cairo_t* c, const SKind& k, const SMotion& m)
     cairo_scale(c, 9, 5);
     Dot(c, 0, 0, 1);
     cairo_restore(c);
-    cairo_set_source_rgba(c, 1, 1, 1, 0.85);
+    cairo_set_source_rgba(c, 1, 1, 1, 0.9);
     cairo_fill(c);
+    DrawSparkle(c, 18, -20, 8, 0.9);
 }
 
 void SnowArm(cairo_t* c)

@@ -1,8 +1,10 @@
-// contact-sheet --out FILE.png: every item kind in every layer at a few
-// frames, every other animation and picture of the board, and a sample
-// board on a few level fields, read from the data folder beside the tool
-// exactly as the game reads them (its file system, ".ifl" lists and image
-// decoders), so the sheet shows what the game will show.
+// contact-sheet --out FILE.png [--vision deutan|protan|tritan|grey]: every
+// item kind in every layer at a few frames, every other animation and
+// picture of the board, and a sample board on a few level fields, read
+// from the data folder beside the tool exactly as the game reads them (its
+// file system, ".ifl" lists and image decoders), so the sheet shows what
+// the game will show; with a vision, as people with that colour vision
+// see it.
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -12,6 +14,7 @@
 #include "Resources/vantile_ifl.h"
 #include "Vfs/vantile_vfs.h"
 #include "art_canvas.h"
+#include "art_vision.h"
 #include "d3d/d3dx8_image.h"
 #include "tool_commands.h"
 
@@ -239,8 +242,11 @@ double DrawFields(cairo_t* c, CSheetData& data, const SGroups& groups, double y)
 
 int ToolRun_contact_sheet(const ToolArgs& args)
 {
-    if (args[0] != "--out")
-        return ToolFail("contact-sheet", "usage: quellon-tool contact-sheet --out FILE.png");
+    Art::EVision vision = Art::EVision::Normal;
+    const bool bVision = args.size() == 4 && args[2] == "--vision";
+    if ((args.size() != 2 && !bVision) || args[0] != "--out" || (bVision && !Art::ParseVision(args[3], vision)))
+        return ToolFail("contact-sheet",
+                        "usage: quellon-tool contact-sheet --out FILE.png [--vision deutan|protan|tritan|grey]");
     CSheetData data(CGameContext::programFolder() + "/game");
     const SGroups groups = GroupNames(data);
     if (groups.items.empty())
@@ -260,6 +266,7 @@ int ToolRun_contact_sheet(const ToolArgs& args)
     cairo_set_source_surface(sheet.Context(), pRecording, 0, 0);
     cairo_paint(sheet.Context());
     cairo_surface_destroy(pRecording);
+    Art::SimulateVision(sheet.Surface(), vision);
     try {
         sheet.WritePng(args[1]);
     } catch (const std::exception&) {

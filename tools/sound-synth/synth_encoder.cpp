@@ -36,7 +36,11 @@ std::string EncodeOggVorbis(const std::vector<float>& samples, int nChannels, in
 {
     vorbis_info info;
     vorbis_info_init(&info);
-    if (vorbis_encode_init_vbr(&info, nChannels, nRate, fQuality) != 0) {
+    // The quality modes cut near 18 kHz at low settings; keep the whole
+    // band up to Nyquist so splashes and shakers keep their air.
+    double fLowpassKhz = nRate / 2000.0;
+    if (vorbis_encode_setup_vbr(&info, nChannels, nRate, fQuality) != 0 ||
+        vorbis_encode_ctl(&info, OV_ECTL_LOWPASS_SET, &fLowpassKhz) != 0 || vorbis_encode_setup_init(&info) != 0) {
         vorbis_info_clear(&info);
         return std::string();
     }

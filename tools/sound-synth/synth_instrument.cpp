@@ -71,6 +71,8 @@ private:
         }
         case Wave::Noise:
             return m_Noise.next();
+        case Wave::Knock:
+            return knock();
         case Wave::Pluck: {
             // Karplus-Strong: the averaged loop is a string that fades.
             size_t nNext = (m_nPluck + 1) % m_Pluck.size();
@@ -83,8 +85,23 @@ private:
         return 0.0f;
     }
 
+    // The modes ring from the first sample; a 2 ms noise click strikes them.
+    float knock()
+    {
+        const float t = static_cast<float>(m_nSample++) / kRate;
+        float fOut = t < 0.002f ? 0.6f * m_Noise.next() * (1.0f - t / 0.002f) : 0.0f;
+        float fRatio = 1.0f, fAmp = 1.0f;
+        for (int k = 0; k < 3; ++k) {
+            fOut += fAmp * std::exp(-t * 25.0f * k) * std::sin(2.0f * kPi * m_fFrequency * fRatio * t);
+            fRatio *= m_In.modeRatio;
+            fAmp *= 0.55f;
+        }
+        return fOut * 0.6f;
+    }
+
     const Instrument& m_In;
     float m_fFrequency;
+    size_t m_nSample = 0;
     CNoise m_Noise;
     float m_fPhase = 0;
     float m_fModPhase = 0;
@@ -171,7 +188,7 @@ void RenderNote(const NoteEvent& note, std::vector<float>& dry, std::vector<floa
 bool SetParameter(Instrument& in, const std::string& strName, const std::string& strValue)
 {
     static const std::map<std::string, Wave> waves = {{"sine", Wave::Sine}, {"triangle", Wave::Triangle},
-        {"saw", Wave::Saw}, {"square", Wave::Square}, {"noise", Wave::Noise}, {"pluck", Wave::Pluck}};
+        {"saw", Wave::Saw}, {"square", Wave::Square}, {"noise", Wave::Noise}, {"pluck", Wave::Pluck}, {"knock", Wave::Knock}};
     if (strName == "wave") {
         auto it = waves.find(strValue);
         if (it == waves.end())
@@ -184,7 +201,7 @@ bool SetParameter(Instrument& in, const std::string& strName, const std::string&
         {"sustain", &in.sustain}, {"release", &in.release}, {"cutoff", &in.cutoff}, {"q", &in.q},
         {"envcut", &in.envCutoff}, {"cutdecay", &in.cutoffDecay}, {"highpass", &in.highpass},
         {"bandpass", &in.bandpass}, {"glide", &in.glide}, {"glidetime", &in.glideTime},
-        {"vibrato", &in.vibrato}, {"vibratorate", &in.vibratoRate}, {"noise", &in.noise}, {"pan", &in.pan},
+        {"vibrato", &in.vibrato}, {"vibratorate", &in.vibratoRate}, {"noise", &in.noise}, {"ratio", &in.modeRatio}, {"pan", &in.pan},
         {"gain", &in.gain}, {"send", &in.send}};
     char* pEnd = nullptr;
     float fValue = std::strtof(strValue.c_str(), &pEnd);

@@ -8,7 +8,10 @@
 
 namespace SoundSynth {
 
-enum class Wave { Sine, Triangle, Saw, Square, Noise, Pluck };
+// Knock: a click into three damped modes at 1, ratio and ratio squared
+// times the pitch (wood near 2.76, shells nearer 1.5), the higher ones
+// dying faster.
+enum class Wave { Sine, Triangle, Saw, Square, Noise, Pluck, Knock };
 
 struct Instrument {
     Wave wave = Wave::Sine;
@@ -29,6 +32,7 @@ struct Instrument {
     float vibrato = 0;         // semitones
     float vibratoRate = 5;     // Hz
     float noise = 0;           // breath noise mixed into the wave
+    float modeRatio = 2.76f;   // a knock's mode spacing
     float pan = 0;             // -1 left … 1 right
     float gain = 0;            // dB
     float send = 0.2f;         // share sent to the room

@@ -19,6 +19,8 @@ class CParser {
 public:
     explicit CParser(Score& score) : m_Score(score) {}
     void line(const std::string& strLine);
+    // Applies the section levels to every note, wherever it was written.
+    void finish();
 
 private:
     using Words = std::vector<std::string>;
@@ -38,8 +40,14 @@ private:
     static std::vector<int> Chord(const std::string& strSymbol);
     static float Option(const Words& words, const std::string& strName, float fDefault);
 
+    struct Section {
+        double start, end;  // beats
+        float gain;
+    };
+
     Score& m_Score;
     std::vector<ChordSpan> m_Chords;
+    std::vector<Section> m_Sections;
     CNoise m_Humanize{12345};
 };
 
@@ -120,6 +128,14 @@ void CParser::add(double fBeat, double fBeats, float fMidi, float fVelocity, con
     m_Score.notes.push_back({m_Score.seconds(fBeat), m_Score.seconds(fBeats), fMidi, fVelocity * fHuman, pInstrument});
 }
 
+void CParser::finish()
+{
+    for (NoteEvent& note : m_Score.notes)
+        for (const Section& section : m_Sections)
+            if (note.start >= m_Score.seconds(section.start) && note.start < m_Score.seconds(section.end))
+                note.velocity *= section.gain;
+}
+
 void CParser::line(const std::string& strLine)
 {
     // "#" starts a comment only after a blank, since "F#5" is a pitch.
@@ -170,6 +186,7 @@ void CParser::command(const std::string& strCommand, Words& words, const Words& 
     else if (strCommand == "arp") arpeggio(words, pattern, false);
     else if (strCommand == "bass") arpeggio(words, pattern, true);
     else if (strCommand == "melody") melody(words, pattern);
+    else if (strCommand == "section") m_Sections.push_back({arg(0), arg(1), DbToGain(static_cast<float>(arg(2)))});
     else throw std::string("unknown command: " + strCommand);
 }
 
@@ -290,6 +307,7 @@ bool ParseScore(const std::string& strText, Score& score, std::string& strError)
         strError = "no length given";
         return false;
     }
+    parser.finish();
     return true;
 }
 

@@ -140,6 +140,9 @@ void CGameField::reset()
     m_Destructors.clear();
     m_DestructorsToDelete.clear();
     m_Animations.clear();
+    m_Bursts.clear();
+    m_Popups.clear();
+    m_nChain = 0;
     m_Events.clear();
     m_TrunkEffect.reset();
 }
@@ -218,6 +221,7 @@ void CGameField::update()
     if (m_bBusy && m_Destructors.empty() && allCellsIdle())
         passHeldEvents();
     updateDestructors();
+    updateBursts();
 }
 
 void CGameField::onEvent(const std::string& strName)

@@ -95,8 +95,11 @@ bool CGameField::processMatches(bool& bBigCombo)
             // Marks left on would make a later cascade look like the
             // player's own match.
             clearPlayerMarks();
-            if (isSelectable(m_pSwapFirst) && isSelectable(m_pSwapSecond))
+            if (isSelectable(m_pSwapFirst) && isSelectable(m_pSwapSecond)) {
                 swap(m_pSwapFirst, m_pSwapSecond, false, SWAP_BACK_SPEED);
+                m_pSwapFirst->item()->shake();
+                m_pSwapSecond->item()->shake();
+            }
             m_pSwapFirst = m_pSwapSecond = nullptr;
             return false;
         }
@@ -105,6 +108,8 @@ bool CGameField::processMatches(bool& bBigCombo)
     GroupList cleared;
     clearGroups(vertical, cleared);
     clearGroups(horizontal, cleared);
+    m_nChain = m_pSwapFirst ? 1 : m_nChain + 1;
+    addScorePopups(cleared);
     // 5. A player's move that made two groups is a big combo.
     if (m_pSwapFirst || m_pSwapSecond) {
         bBigCombo = vertical.size() + horizontal.size() > 1;
@@ -118,7 +123,10 @@ bool CGameField::processMatches(bool& bBigCombo)
     if (!bFired)
         refill();
     // 9.
-    return bFired || !vertical.empty() || !horizontal.empty();
+    const bool bFound = bFired || !vertical.empty() || !horizontal.empty();
+    if (!bFound)
+        m_nChain = 0;
+    return bFound;
 }
 
 bool CGameField::fireSwappedSpecials()
@@ -234,5 +242,6 @@ void CGameField::removeItem(CGameCell* pCell, bool bPlayerMove, bool& bGone)
         bGone = false;
         return;
     }
+    addClearBurst(pCell, pItem->getType());
     pCell->startRemoval(bPlayerMove && pItem->hasPlayerMark() ? eDeleting : eDeleting2);
 }

@@ -5,6 +5,7 @@
 #include "Game/Board/boardaquarium.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
+#include "Game/Items/animationmanager.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
 #include "Game/Sprites/spritevbarray.h"
@@ -20,21 +21,28 @@ void CGameField::forEachExistingCell(Visit visit) const
 }
 
 // The aquarium behind, backgrounds, animations and the destructors' back
-// halves, the items column by column, the destructors' front halves, the
-// trunk, the atlas batches the item layers filled during the frame, and
-// last the sinking food. Sprites draw in the order they are queued, so
-// this order is the layering.
+// halves, the items column by column, the bursts of cleared items, the
+// destructors' front halves, the trunk, the atlas batches the item layers
+// filled during the frame, and last the sinking food. Sprites draw in the
+// order they are queued, so this order is the layering.
 void CGameField::render()
 {
     if (m_pAquarium)
         m_pAquarium->drawBehindBoard();
-    forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
+    // Without visuals (a headless board) cells and items draw nothing, so
+    // their walks are skipped. Effects still run theirs: some keep time as
+    // they draw.
+    const bool bDrawing = CAnimationManager::Instance().visualSource() != nullptr;
+    if (bDrawing)
+        forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
     for (auto& pAnimation : m_Animations)
         pAnimation->draw();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderBack();
-    forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
+    if (bDrawing)
+        forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
+    renderBursts();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderFront();

@@ -14,10 +14,10 @@ std::shared_ptr<ILayerVisual> makeVisual(const std::string& strTexture)
     return pSource ? pSource->create(strTexture) : nullptr;
 }
 
-uint32_t whiteWithAlpha(float fAlpha)
+uint32_t tintWithAlpha(uint32_t dwTint, float fAlpha)
 {
     const float fClamped = std::min(1.0f, std::max(0.0f, fAlpha));
-    return (static_cast<uint32_t>(fClamped * 255.0f + 0.5f) << 24) | 0x00FFFFFFu;
+    return (static_cast<uint32_t>(fClamped * 255.0f + 0.5f) << 24) | dwTint;
 }
 
 }  // namespace
@@ -52,5 +52,5 @@ void CBoardAnimation::draw() const
 void CBoardAnimation::draw(const D3DXVECTOR3& vPosition) const
 {
     if (m_pVisual)
-        m_pVisual->draw(vPosition, currentFrame(), m_fRotation, whiteWithAlpha(m_fAlpha));
+        m_pVisual->draw(vPosition, currentFrame(), m_fRotation, tintWithAlpha(m_dwTint, m_fAlpha));
 }

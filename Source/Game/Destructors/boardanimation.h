@@ -4,6 +4,7 @@
 // item visuals, so the board's logic runs and is tested without a device.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -25,6 +26,8 @@ public:
     const D3DXVECTOR3& position() const { return m_vPosition; }
     void setRotation(float fRotation) { m_fRotation = fRotation; }
     void setAlpha(float fAlpha) { m_fAlpha = fAlpha; }
+    // The colour the texture is multiplied by (RGB; the alpha is its own).
+    void setTint(uint32_t dwTint) { m_dwTint = dwTint & 0x00FFFFFFu; }
 
     void draw() const;
     void draw(const D3DXVECTOR3& vPosition) const;
@@ -39,5 +42,6 @@ private:
     float m_fTime = 0.0f;
     float m_fRotation = 0.0f;
     float m_fAlpha = 1.0f;
+    uint32_t m_dwTint = 0x00FFFFFFu;
     D3DXVECTOR3 m_vPosition = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
 };

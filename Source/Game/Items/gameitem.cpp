@@ -1,5 +1,8 @@
 #include "Game/Items/gameitem.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "Core/vantile_frametimer.h"
 #include "Game/Context/gameevents.h"
 #include "Game/Items/animationlayer.h"
@@ -49,6 +52,14 @@ void CGameItem::update(const D3DXVECTOR3& vCell)
     const float fDt = static_cast<float>(Vantile::CFrameTimer::Instance().timeSinceLastFrame());
     updateOverlay(fDt);
     m_Animator.update(fDt, vCell);
+    m_fShakeMs = std::max(0.0f, m_fShakeMs - fDt);
+}
+
+float CGameItem::shakeOffset() const
+{
+    // About five swings that die away, up to four units either side.
+    const float fLeft = m_fShakeMs / SHAKE_MS;
+    return 4.0f * fLeft * std::sin((1.0f - fLeft) * SHAKE_MS / 1000.0f * 12.0f * 2.0f * 3.14159265f);
 }
 
 void CGameItem::updateOverlay(float fDt)
@@ -62,7 +73,7 @@ void CGameItem::updateOverlay(float fDt)
 
 void CGameItem::render(const D3DXVECTOR3& vCell)
 {
-    m_Animator.render(vCell);
+    m_Animator.render(vCell + D3DXVECTOR3(shakeOffset(), 0.0f, 0.0f));
     if (m_nHits > 1 && m_pMarker)
         m_pMarker->draw(position(), 0, 0.0f, WHITE_COLOR);
     if (m_pOverlay)

@@ -49,7 +49,14 @@ public:
 
     void onEvent(const std::string& strName) override;
 
+    // A short sideways head-shake of the drawn item (a refused swap); the
+    // item's position and paths are untouched.
+    void shake() { m_fShakeMs = SHAKE_MS; }
+    float shakeOffset() const;
+
 private:
+    static constexpr float SHAKE_MS = 400.0f;
+
     void updateOverlay(float fDt);
 
     int m_nType;
@@ -62,4 +69,5 @@ private:
     // Shown over a double item while it has more than one life.
     std::shared_ptr<ILayerVisual> m_pMarker;
     CGameCell* m_pCell = nullptr;
+    float m_fShakeMs = 0.0f;
 };

@@ -1,5 +1,7 @@
 #include "board_fixture.h"
 
+#include <cmath>
+
 #include "Game/Board/boardaquarium.h"
 #include "Game/Context/gameevents.h"
 
@@ -133,6 +135,29 @@ TEST_F(MatchTest, ASwapThatMatchesNothingGoesBackAndLeavesNoMarks)
     EXPECT_FALSE(at(3, 1)->item()->hasPlayerMark());
     EXPECT_EQ(2, std::count(m_pDriver->sounds().begin(), m_pDriver->sounds().end(), "change.ogg"));
     EXPECT_EQ(0, m_pDriver->eventCount(eEventItemCleared));
+}
+
+// The head-shake is drawn only: the items sway while going back, their
+// positions stay the cells' own, and it dies away.
+TEST_F(MatchTest, ARefusedSwapShakesBothItemsOnlyAsTheyAreDrawn)
+{
+    load(with({{3, "12"}}));
+    CGameItem* pFirst = at(3, 0)->item();
+    CGameItem* pSecond = at(3, 1)->item();
+    m_pDriver->playMove(at(3, 0), at(3, 1));
+    EXPECT_EQ(0.0f, pFirst->shakeOffset()) << "the first swap is no refusal yet";
+    float fFirst = 0.0f, fSecond = 0.0f;
+    for (int i = 0; i < 60; ++i) {
+        m_pDriver->frame();
+        fFirst = std::max(fFirst, std::fabs(pFirst->shakeOffset()));
+        fSecond = std::max(fSecond, std::fabs(pSecond->shakeOffset()));
+    }
+    EXPECT_GT(fFirst, 1.0f);
+    EXPECT_GT(fSecond, 1.0f);
+    EXPECT_LE(std::max(fFirst, fSecond), 4.0f);
+    EXPECT_EQ(0.0f, pFirst->shakeOffset());
+    EXPECT_EQ(at(3, 0)->position(), pFirst->position());
+    EXPECT_EQ(at(3, 1)->position(), pSecond->position());
 }
 
 TEST_F(MatchTest, ASwapThatMakesTwoGroupsIsABigCombo)
