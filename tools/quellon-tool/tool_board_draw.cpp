@@ -12,8 +12,8 @@
 #include "Core/vantile_input.h"
 #include "Core/vantile_random.h"
 #include "Game/Aquarium/aquariumscreen.h"
-#include "Game/Board/boarddriver.h"
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boarddriver.h"
+#include "Game/Rules/boardscreen.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Items/gameitem.h"
@@ -138,16 +138,18 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
         CBoardDriver driver(field, true);
         field.applyLevel(layout.cells);
         RestoreBackgrounds(field, layout);
+        // With the HUD the GUI draws the frames; without it the board screen.
         std::unique_ptr<CHudShot> pHud(strHudLevel.empty() ? nullptr : new CHudShot(strHudLevel));
-        CBoardScreen screen;
+        std::unique_ptr<CBoardScreen> pScreen(pHud ? nullptr : new CBoardScreen);
         const float fSeconds = CBoardDriver::FRAME_MS / 1000.0f;
         for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i) {
-            if (pHud && i >= MIN_SHOT_FRAMES / 2 && driver.isSettled())
+            if (!pHud) {
+                pScreen->frame(driver);
+                continue;
+            }
+            if (i >= MIN_SHOT_FRAMES / 2 && driver.isSettled())
                 pHud->showTooltip(field);
-            screen.frame(driver, [&] {
-                if (pHud)
-                    pHud->draw(fSeconds);
-            });
+            pHud->frame(driver, fSeconds);
         }
         bSaved = SaveBackBuffer(strOut);
     }
@@ -186,7 +188,7 @@ int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, un
     return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");
 }
 
-int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
+int PlayBoardWindow(const std::string& strLevel, const std::string& strBytes, unsigned nSeed)
 {
     if (!CBoardScreen::openDevice("Quellon - " + strLevel))
         return ToolFail("board", "no 800 x 600 window");
@@ -194,9 +196,9 @@ int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
     Vantile::SeedRandom(nSeed);
     {
         CGameField field;
-        field.initCells(FieldPictureOf(strLevel));
+        field.initCells(FieldPictureOf(strLevel.substr(strLevel.find_last_of('/') + 1)));
         CBoardDriver driver(field, false, nSeed);
-        field.Load(strLevel);
+        field.LoadBytes(strLevel, strBytes);
         CBoardInput input(field);
         Vantile::CD3D9RenderWindow* pWindow = Vantile::CD3D9RenderSystem::Instance().GetRenderWindow();
         pWindow->SetInputHandler(&input);
@@ -209,7 +211,7 @@ int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
             // A won level starts again once its trunk has opened.
             if (driver.isWon() && driver.isSettled()) {
                 field.reset();
-                field.Load(strLevel);
+                field.LoadBytes(strLevel, strBytes);
                 driver.clearRecords();
             }
         }

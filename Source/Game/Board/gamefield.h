@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Game/Destructors/celldestructor.h"
+#include "Game/Board/scorepopups.h"
 #include "Game/Destructors/trunkeffect.h"
 #include "Game/Items/animationcallback.h"
 #include "Game/Level/level.h"
@@ -43,6 +44,8 @@ public:
     // Level entry.
     void initCells(const std::string& strPicture);
     void Load(const std::string& strFileName);
+    // A level file read elsewhere; the name is only for messages.
+    void LoadBytes(const std::string& strFileName, const std::string& strBytes);
     // Applies cell records already read (Load and tests share this).
     void applyLevel(const CLevel::Cells& cells);
     void reset();
@@ -85,7 +88,8 @@ public:
     // A cell a destructor may take: an idle item that is not the trunk.
     bool isDestroyable(const CGameCell* pCell) const;
     CellRef refOf(const CGameCell* pCell) const;
-    bool isBusy() const { return m_bBusy; }
+    // Items still moving, or an evaluation not yet answered.
+    bool isBusy() const { return m_bBusy || m_bEvaluationDue; }
     CGameCell* selected() const { return m_pSelected; }
     const SegmentList& columnSegments() const { return m_ColumnSegments; }
     const SegmentList& rowSegments() const { return m_RowSegments; }
@@ -107,6 +111,7 @@ private:
 
     // gamefield.cpp
     void deleteCells();
+    CLevel::Cells existingCells() const;
     void buildSegments();
     void addBoardEvent(int nCode);
     void passHeldEvents();
@@ -143,8 +148,9 @@ private:
     void forEachExistingCell(Visit visit) const;
     // gamefield_feedback.cpp
     void addClearBurst(const CGameCell* pCell, int nType);
+    void addScorePopups(const GroupList& cleared);
     void updateBursts();
-    void renderBursts() const;
+    void renderBursts();
     // gamefield_destructors.cpp
     void fireSpecial(CGameCell* pCell, int nType);
     void fireCrabLine(CGameCell* pCell, bool bRow);
@@ -168,11 +174,16 @@ private:
     bool m_bTimeFreezeNext = false;
     std::vector<int> m_Events;
     bool m_bBusy = false;
+    bool m_bEvaluationDue = false;
     DestructorList m_Destructors;
     DestructorList m_DestructorsToDelete;
     std::vector<std::unique_ptr<CBoardAnimation>> m_Animations;
-    // Bursts over cleared items, drawn above every item.
+    // Bursts over cleared items and the points of cleared groups, drawn
+    // above every item.
     std::vector<std::unique_ptr<CBoardAnimation>> m_Bursts;
+    CScorePopups m_Popups;
+    // Evaluations in a row that cleared something, the player's move first.
+    int m_nChain = 0;
     CTrunkEffect m_TrunkEffect;
     int m_nSpecialsMade = 0;
     IBoardSounds* m_pSounds = nullptr;

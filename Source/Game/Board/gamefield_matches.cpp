@@ -80,6 +80,7 @@ bool CGameField::hasRuns() const
 
 bool CGameField::processMatches(bool& bBigCombo)
 {
+    m_bEvaluationDue = false;
     // 1. Nothing moves while the trunk leaves the board.
     if (m_TrunkEffect.isActive())
         return false;
@@ -108,6 +109,8 @@ bool CGameField::processMatches(bool& bBigCombo)
     GroupList cleared;
     clearGroups(vertical, cleared);
     clearGroups(horizontal, cleared);
+    m_nChain = m_pSwapFirst ? 1 : m_nChain + 1;
+    addScorePopups(cleared);
     // 5. A player's move that made two groups is a big combo.
     if (m_pSwapFirst || m_pSwapSecond) {
         bBigCombo = vertical.size() + horizontal.size() > 1;
@@ -117,11 +120,15 @@ bool CGameField::processMatches(bool& bBigCombo)
     m_pSwapFirst = m_pSwapSecond = nullptr;
     // 7. Runs of four and five leave a special item behind.
     makeSpecials(cleared);
-    // 8. Destructors refill the board when they end.
-    if (!bFired)
+    // 8. Destructors refill the board when they end. A heart or a
+    // snowflake fires without one, so then the board refills at once.
+    if (!bFired || m_Destructors.empty())
         refill();
     // 9.
-    return bFired || !vertical.empty() || !horizontal.empty();
+    const bool bFound = bFired || !vertical.empty() || !horizontal.empty();
+    if (!bFound)
+        m_nChain = 0;
+    return bFound;
 }
 
 bool CGameField::fireSwappedSpecials()

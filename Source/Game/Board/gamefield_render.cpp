@@ -29,17 +29,19 @@ void CGameField::render()
 {
     if (m_pAquarium)
         m_pAquarium->drawBehindBoard();
-    // Without visuals (a headless board) backgrounds draw nothing, so their
-    // walk is skipped. Items still walk theirs: an item's position is where
-    // it was last placed, and rules read it.
-    if (CAnimationManager::Instance().visualSource())
+    // Without visuals (a headless board) cells and items draw nothing, so
+    // their walks are skipped. Effects still run theirs: some keep time as
+    // they draw.
+    const bool bDrawing = CAnimationManager::Instance().visualSource() != nullptr;
+    if (bDrawing)
         forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
     for (auto& pAnimation : m_Animations)
         pAnimation->draw();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderBack();
-    forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
+    if (bDrawing)
+        forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
     renderBursts();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)

@@ -6,8 +6,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
-#include "d3d/d3dx8_image.h"
+#include "png_pixels.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -29,15 +30,17 @@ TEST_F(ToolSpritesTest, WritesTheSheetAsAn800By600Picture)
 {
     const std::string strOut = m_Temp.path() + "/sheet.png";
     ASSERT_EQ(sprites("--out " + strOut), 0);
+    int nWidth = 0, nHeight = 0;
     std::ifstream file(strOut, std::ios::binary);
     const std::string strPng((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    d3dx8::SImage image;
-    D3DXIMAGE_INFO info;
-    ASSERT_EQ(d3dx8::DecodeImage(strPng.data(), UINT(strPng.size()), &image, &info), D3D_OK);
-    ASSERT_EQ(image.m_nWidth, 800u);
-    ASSERT_EQ(image.m_nHeight, 600u);
+    std::unique_ptr<unsigned char, void (*)(void*)> pPixels(
+        DecodePng(strPng, &nWidth, &nHeight, 4),
+        free);
+    ASSERT_TRUE(pPixels);
+    ASSERT_EQ(nWidth, 800);
+    ASSERT_EQ(nHeight, 600);
     auto rgb = [&](int x, int y) {
-        const BYTE* p = image.m_Rgba.data() + (size_t(y) * 800 + size_t(x)) * 4;
+        const unsigned char* p = pPixels.get() + (size_t(y) * 800 + size_t(x)) * 4;
         return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
     };
     EXPECT_EQ(rgb(5, 5), 0x101820u) << "background";
