@@ -33,6 +33,7 @@ void PaintBlade(Art::CCanvas& canvas, const Art::SColour& colour, double fWave)
 {
     cairo_t* c = canvas.Context();
     const double w = canvas.Width(), h = canvas.Height();
+    cairo_push_group(c);
     cairo_move_to(c, w * 0.3, h);
     cairo_curve_to(c, w * (0.1 + fWave), h * 0.6, w * (0.6 - fWave), h * 0.3, w * 0.5, h * 0.02);
     cairo_curve_to(c, w * (0.9 - fWave), h * 0.35, w * (0.8 + fWave), h * 0.65, w * 0.7, h);
@@ -50,6 +51,9 @@ void PaintBlade(Art::CCanvas& canvas, const Art::SColour& colour, double fWave)
     cairo_move_to(c, w * 0.5, h);
     cairo_curve_to(c, w * 0.45, h * 0.6, w * 0.55, h * 0.3, w * 0.5, h * 0.06);
     cairo_stroke(c);
+    // Light through the leaf: it is a little see-through.
+    cairo_pop_group_to_source(c);
+    cairo_paint_with_alpha(c, 0.88);
 }
 
 void PaintFan(Art::CCanvas& canvas)

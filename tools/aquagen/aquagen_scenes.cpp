@@ -80,8 +80,8 @@ void Mounds(cairo_t* c, const Art::SColour& colour, double fAlpha, double fBase,
 {
     Art::CRandom random(nSeed);
     cairo_move_to(c, 0, HEIGHT);
-    for (int x = 0; x <= WIDTH; x += 40)
-        cairo_line_to(c, x, fBase - fHeight * Art::FractalNoise(x / 90.0, nSeed * 0.37, nSeed, 3));
+    for (int x = 0; x <= WIDTH; x += 8)
+        cairo_line_to(c, x, fBase - fHeight * Art::FractalNoise(x / 130.0, nSeed * 0.37, nSeed, 4));
     cairo_line_to(c, WIDTH, HEIGHT);
     cairo_close_path(c);
     Art::SetColour(c, colour, fAlpha);
@@ -106,10 +106,12 @@ void FarKelp(cairo_t* c, const SScene& scene)
 void FarCoral(cairo_t* c, const SScene& scene)
 {
     Art::CRandom random(9);
+    // Far corals keep a hint of their colour through the haze.
+    const Art::SColour coral = Art::Mix(scene.far, Art::ParseColour("D88AA0"), 0.3);
     cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
     for (int i = 0; i < 22; ++i) {
-        const double x = random.Range(0, WIDTH), y = Row(-190) + random.Range(-20, 30);
-        Art::SetColour(c, scene.far, 0.55);
+        const double x = random.Range(0, WIDTH), y = Row(-110) + random.Range(-20, 30);
+        Art::SetColour(c, coral, 0.7);
         if (i % 3 == 0) {
             cairo_arc(c, x, y, random.Range(25, 55), Art::kPi, 2 * Art::kPi);
             cairo_fill(c);
@@ -127,7 +129,7 @@ void FarCoral(cairo_t* c, const SScene& scene)
 void FarWreck(cairo_t* c, const SScene& scene)
 {
     cairo_save(c);
-    cairo_translate(c, 560, Row(-170));
+    cairo_translate(c, 560, Row(-110));
     cairo_rotate(c, -0.12);
     cairo_move_to(c, -260, 0);
     cairo_line_to(c, -230, -90);

@@ -205,7 +205,8 @@ int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
         CBoardScreen screen;
         while (!input.wantsToQuit() && !pWindow->IsClosed()) {
             DispatchMessages();
-            screen.frame(driver);
+            if (pWindow->IsDrawable())
+                screen.frame(driver);
             pWindow->Update();
             // A won level starts again once its trunk has opened.
             if (driver.isWon() && driver.isSettled()) {

@@ -1,5 +1,6 @@
 #include "Game/Aquarium/aquarium.h"
 
+#include <cstring>
 #include <strings.h>
 
 #include "Core/vantile_exception.h"
@@ -65,6 +66,31 @@ void LoadSeabed()
         VANTILE_EXCEPT(0, Vantile::FormatString("Failed to load object [%s]: no spline \"BottomLine\"", FLOOR_OBJECT),
                        "CAquarium::buildScene()");
     CFishWorld::Instance().floor().setPoints(pLine->GetPoints());
+}
+
+// How much of the level's water colour lies over the deep schools.
+const float DEEP_FOG_SHARE = 0.55f;
+
+DWORD FloatBits(float fValue)
+{
+    DWORD dwBits;
+    memcpy(&dwBits, &fValue, sizeof(dwBits));
+    return dwBits;
+}
+
+// The deep schools draw with fog in the level's colour (their skins turn
+// it on). A linear range from the eye puts the fish plane at the wanted
+// share of fog, whatever the camera's distance.
+void SetDeepFog()
+{
+    IDirect3DDevice8* pDevice = Vantile::SceneDevice();
+    const Vantile::CRenderQueue* pQueue = Vantile::CRenderQueue::Current();
+    const Vantile::CCamera* pCamera = pQueue && pQueue->HasCamera() ? pQueue->GetCamera() : nullptr;
+    if (!pDevice || !pCamera || pCamera->GetViewMatrix()._43 <= 0)
+        return;
+    pDevice->SetRenderState(D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
+    pDevice->SetRenderState(D3DRS_FOGSTART, FloatBits(0.0f));
+    pDevice->SetRenderState(D3DRS_FOGEND, FloatBits(pCamera->GetViewMatrix()._43 / DEEP_FOG_SHARE));
 }
 
 }  // namespace
@@ -144,6 +170,7 @@ void CAquarium::dropFood(const D3DXVECTOR3& vPoint)
 void CAquarium::drawBehindBoard()
 {
     CFishWorld& world = CFishWorld::Instance();
+    SetDeepFog();
     world.ProcessFrontFish();
     if (CAquariumScene* pScene = CSceneManager::Instance().GetScene())
         pScene->Draw();

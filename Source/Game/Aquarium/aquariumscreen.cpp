@@ -76,8 +76,14 @@ void CAquariumScreen::addStages()
     addDraw();
     m_Queue.AddStage(new CRSSetCamera(SCREEN_CAMERA), true);
     m_Queue.AddStage(new CRSSetCameraMatrices(), true);
-    m_Queue.AddStage(new CCallStage([this] { m_pDriver->frame([this] { m_Queue.RenderContainers(); }); }), true);
-    addDraw();
+    // The board's queue is drawn and emptied before the driver handles the
+    // frame's events, which may delete item sprites still queued.
+    m_Queue.AddStage(new CCallStage([this] {
+        m_pDriver->frame([this] {
+            m_Queue.RenderContainers();
+            m_Queue.ClearContainers();
+        });
+    }), true);
 }
 
 void CAquariumScreen::frame(CBoardDriver& driver)
