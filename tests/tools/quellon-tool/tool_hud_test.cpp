@@ -7,9 +7,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
-#include "d3d/d3dx8_image.h"
+#include "png_pixels.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -26,11 +27,10 @@ protected:
 
     // The picture's pixel as 0xRRGGBB; the picture must be 800 x 600.
     struct SPicture {
-        d3dx8::SImage image;
-        bool isValid() const { return image.m_nWidth == 800 && image.m_nHeight == 600; }
+        std::unique_ptr<unsigned char, void (*)(void*)> pPixels{nullptr, free};
         uint32_t rgb(int x, int y) const
         {
-            const BYTE* p = &image.m_Rgba[(size_t(y) * 800 + size_t(x)) * 4];
+            const unsigned char* p = pPixels.get() + (size_t(y) * 800 + size_t(x)) * 4;
             return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
         }
     };
@@ -38,11 +38,10 @@ protected:
     {
         std::ifstream file(strPath, std::ios::binary);
         const std::string strPng((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        int nWidth = 0, nHeight = 0;
         SPicture picture;
-        D3DXIMAGE_INFO info;
-        if (FAILED(d3dx8::DecodeImage(strPng.data(), UINT(strPng.size()), &picture.image, &info)))
-            picture.image = d3dx8::SImage();
-        EXPECT_TRUE(picture.isValid()) << strPath;
+        picture.pPixels.reset(DecodePng(strPng, &nWidth, &nHeight, 4));
+        EXPECT_TRUE(picture.pPixels && nWidth == 800 && nHeight == 600) << strPath;
         return picture;
     }
     std::string out(const char* pszName) const { return m_Temp.path() + "/" + pszName; }
@@ -62,7 +61,7 @@ TEST_F(ToolHudTest, LoadingBarGrowsWithThePercentage)
     ASSERT_EQ(tool("loading --shot " + out("40.png")), 0);
     ASSERT_EQ(tool("loading --shot " + out("100.png") + " --percent 100"), 0);
     const SPicture at40 = load(out("40.png")), at100 = load(out("100.png"));
-    ASSERT_TRUE(at40.isValid() && at100.isValid());
+    ASSERT_TRUE(at40.pPixels && at100.pPixels);
     const int y = 300 + 132;
     EXPECT_NE(at40.rgb(500, y), at100.rgb(500, y));
     EXPECT_EQ(at40.rgb(250, y), at100.rgb(250, y));
@@ -73,14 +72,14 @@ TEST_F(ToolHudTest, LevelWithTheHudAndTheChooserArePictures)
 {
     ASSERT_EQ(tool("board game/level03.xml --hud --shot " + out("hud.png")), 0);
     const SPicture hud = load(out("hud.png"));
-    ASSERT_TRUE(hud.isValid());
+    ASSERT_TRUE(hud.pPixels);
     // The score window's brass and the left mast frame the board; the
     // board's middle is not covered by them.
     EXPECT_FALSE(IsSea(hud.rgb(790, 150)));
     EXPECT_FALSE(IsSea(hud.rgb(10, 300)));
     ASSERT_EQ(tool("board game/level03.xml --chooser --shot " + out("chooser.png")), 0);
     const SPicture chooser = load(out("chooser.png"));
-    ASSERT_TRUE(chooser.isValid());
+    ASSERT_TRUE(chooser.pPixels);
     EXPECT_FALSE(IsSea(chooser.rgb(400, 300)));
 }
 
