@@ -220,10 +220,7 @@ void PaintSpecies(Art::CCanvas& canvas, const SSpecies& species)
     PaintFins(c, species, shape);
     PaintBody(c, species, shape);
     // The water between the fish and the player.
-    cairo_set_operator(c, CAIRO_OPERATOR_ATOP);
-    Art::SetColour(c, WATER, WATER_VEIL);
-    cairo_paint(c);
-    cairo_set_operator(c, CAIRO_OPERATOR_OVER);
+    Veil(canvas, WATER, WATER_VEIL);
 }
 
 void AppendVertex(std::vector<uint8_t>& bytes, float x, float z, float w0, float w1, uint8_t b0, uint8_t b1,
