@@ -29,7 +29,7 @@ public:
 
     void setSteerHandler(Vantile::CSteerFrameHandler* pHandler) { m_pSteerHandler = pHandler; }
     // The node the body chains hang under; it must be processed every
-    // frame before the fish are drawn.
+    // frame before the fish are drawn, and outlive them (ClearFish first).
     void setRoot(Vantile::CNode* pRoot) { m_pRoot = pRoot; }
     Vantile::CNode* root() const { return m_pRoot; }
 
