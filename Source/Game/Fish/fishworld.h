@@ -63,6 +63,8 @@ private:
     CFishWorld& operator=(const CFishWorld&) = delete;
 
     void buildBody(const std::string& strObject, float fScale, CFish& fish);
+    std::vector<Vantile::CChainNode*> hangSegments(Vantile::CNode& body, Vantile::CChainNode& head, const CFish& fish,
+                                                   float fScale, const std::string& strObject) const;
     static void processHeads(const std::vector<CFish*>& fish);
 
     Vantile::CSteerFrameHandler* m_pSteerHandler = nullptr;
