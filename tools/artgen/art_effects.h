@@ -21,5 +21,8 @@ void PaintStarParticle(cairo_t* pCairo, const SSpriteContext& context, double t)
 void PaintTrunkBeam(cairo_t* pCairo, const SSpriteContext& context);
 // White, for the board to tint with the cleared item's colour.
 void PaintClearBurst(cairo_t* pCairo, const SSpriteContext& context, double t);
+// Frame i of 11 is the digit i, the last a plus sign; white under a dark
+// outline, for the board to tint.
+void PaintScoreGlyph(cairo_t* pCairo, const SSpriteContext& context, double t);
 
 }  // namespace Art

@@ -123,7 +123,7 @@ void PaintMenuFace(cairo_t* c, const SSpriteContext&, int w, int h, double)
     cairo_set_source(c, pInset);
     cairo_fill(c);
     cairo_pattern_destroy(pInset);
-    PaintLabel(c, "MENU", 76, 27, 17, K().brassLight, K().woodDark);
+    // The caption is the menu button's own image, drawn by the GUI.
 }
 
 void PaintBeamPlate(cairo_t* c, const SSpriteContext&, int w, int h, double)

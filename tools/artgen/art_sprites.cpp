@@ -51,6 +51,7 @@ const std::map<std::string, SpritePainter>& Painters()
         {"particle_seastar", PaintStarParticle},
         {"trunk_effect", [](cairo_t* c, C x, double) { PaintTrunkBeam(c, x); }},
         {"clear_burst", PaintClearBurst},
+        {"score_digits", PaintScoreGlyph},
     };
     return kPainters;
 }

@@ -275,7 +275,7 @@ void PaintButtonGlow(cairo_t* c, double w, double h, const std::string&)
 {
     cairo_save(c);
     cairo_scale(c, 1, h / w);
-    PaintGlow(c, w / 2, w / 2, w / 2, {1.0, 0.93, 0.62, 1}, 0.75);
+    PaintGlow(c, w / 2, w / 2, w / 2, {1.0, 0.86, 0.45, 1}, 0.5);
     cairo_restore(c);
 }
 

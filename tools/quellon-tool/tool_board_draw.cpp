@@ -138,16 +138,18 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
         CBoardDriver driver(field, true);
         field.applyLevel(layout.cells);
         RestoreBackgrounds(field, layout);
+        // With the HUD the GUI draws the frames; without it the board screen.
         std::unique_ptr<CHudShot> pHud(strHudLevel.empty() ? nullptr : new CHudShot(strHudLevel));
-        CBoardScreen screen;
+        std::unique_ptr<CBoardScreen> pScreen(pHud ? nullptr : new CBoardScreen);
         const float fSeconds = CBoardDriver::FRAME_MS / 1000.0f;
         for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i) {
-            if (pHud && i >= MIN_SHOT_FRAMES / 2 && driver.isSettled())
+            if (!pHud) {
+                pScreen->frame(driver);
+                continue;
+            }
+            if (i >= MIN_SHOT_FRAMES / 2 && driver.isSettled())
                 pHud->showTooltip(field);
-            screen.frame(driver, [&] {
-                if (pHud)
-                    pHud->draw(fSeconds);
-            });
+            pHud->frame(driver, fSeconds);
         }
         bSaved = SaveBackBuffer(strOut);
     }
@@ -203,7 +205,8 @@ int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
         CBoardScreen screen;
         while (!input.wantsToQuit() && !pWindow->IsClosed()) {
             DispatchMessages();
-            screen.frame(driver);
+            if (pWindow->IsDrawable())
+                screen.frame(driver);
             pWindow->Update();
             // A won level starts again once its trunk has opened.
             if (driver.isWon() && driver.isSettled()) {

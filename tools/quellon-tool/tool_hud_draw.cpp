@@ -6,22 +6,27 @@
 #include <memory>
 
 #include "Business/xmllocale.h"
+#include "Game/Board/boarddriver.h"
 #include "Game/Board/boardscreen.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/hintguiwindows.h"
 #include "Game/Hints/hintmanager.h"
 #include "Game/Hints/powerupchoosedialog.h"
 #include "Game/Hints/textpainter.h"
 #include "Game/Hints/tooltipmanager.h"
 #include "Game/Level/gamefile.h"
 #include "Game/Hud/gamegui.h"
+#include "Game/Hud/hudguiwindows.h"
 #include "Game/Hud/loadingscreen.h"
 #include "Game/Sprites/sprite.h"
+#include "Game/Sprites/spritescreen.h"
+#include "RenderSystem/vantile_rendersystem.h"
 #include "Resources/vantile_resource.h"
+#include "gui/System/guidriver.h"
 #include "tool_board_draw.h"
 #include "tool_commands.h"
-#include "tool_text.h"
 
 namespace {
 
@@ -32,18 +37,18 @@ const int SHOT_SCORE = 12480;
 const int SHOT_LIVES = 3;
 const int SHOT_POWERUP = 3;
 
-void UseToolText(CToolText& text)
+std::unique_ptr<CGuiDriver> StartGui()
 {
-    SetTextPainter(&text);
-    CHintManager::Instance().setTextWindowMaker([&text](const std::string& strText) {
-        return std::unique_ptr<IHintTextWindow>(new CToolHintText(text, strText));
-    });
+    std::unique_ptr<CGuiDriver> pGui(new CGuiDriver);
+    pGui->handler().loadData();
+    return pGui;
 }
 
-void DropToolText()
+void StopHints()
 {
-    SetTextPainter(nullptr);
+    CHintManager::Instance().setGroup(CHintManager::NO_GROUP);
     CHintManager::Instance().setTextWindowMaker(nullptr);
+    SetTextPainter(nullptr);
 }
 
 }  // namespace
@@ -56,10 +61,10 @@ void LoadToolLocale()
     pLocale.reset(new CXMLLocale(std::string(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize())));
 }
 
-CHudShot::CHudShot(const std::string& strLevel) : m_pText(new CToolText)
+CHudShot::CHudShot(const std::string& strLevel) : m_pGui(StartGui()), m_pPainter(new CGuiTextPainter)
 {
-    UseToolText(*m_pText);
-    m_pHud.reset(new CGameGui(std::unique_ptr<IHudWindows>(new CToolHudWindows(*m_pText))));
+    UseGuiForHints(*m_pPainter);
+    m_pHud.reset(new CGameGui(std::unique_ptr<IHudWindows>(new CHudGuiWindows)));
     std::string strName = strLevel;
     for (const CLevelInfo& level : CGameFile::load())
         if (strcasecmp(level.m_strFile.c_str(), strLevel.c_str()) == 0)
@@ -86,9 +91,9 @@ CHudShot::CHudShot(const std::string& strLevel) : m_pText(new CToolText)
 
 CHudShot::~CHudShot()
 {
-    CHintManager::Instance().setGroup(CHintManager::NO_GROUP);
+    StopHints();
     m_pHud.reset();
-    DropToolText();
+    m_pPainter.reset();
 }
 
 void CHudShot::showTooltip(CGameField& field)
@@ -104,17 +109,25 @@ void CHudShot::showTooltip(CGameField& field)
         CTooltipManager::Instance().showNumbered(CTooltipManager::HINT_MOVE);
 }
 
-void CHudShot::draw(float fSeconds)
+// The board's queue is drawn before its events are handled (they may
+// delete what it queued); the GUI then draws over it.
+void CHudShot::frame(CBoardDriver& driver, float fSeconds)
 {
-    // The mouse rests on the score, so its hover hint shows.
     const D3DXVECTOR3 vMouse(320.0f, 150.0f, 0.0f);
     CGameContext::Instance().m_vMouse = vMouse;
-    m_pHud->update(fSeconds);
-    m_pHud->render(fSeconds);
-    CTooltipManager::Instance().update(fSeconds);
-    CTooltipManager::Instance().render(vMouse);
-    CHintManager::Instance().update(fSeconds, vMouse);
-    CHintManager::Instance().render();
+    m_pGui->frame(CBoardScreen::SEA_COLOUR, [&] {
+        driver.frame([&] {
+            m_pHud->update(fSeconds);
+            m_pHud->render(fSeconds);
+            CTooltipManager::Instance().update(fSeconds);
+            CTooltipManager::Instance().render(vMouse);
+            CHintManager::Instance().update(fSeconds, vMouse);
+            CHintManager::Instance().render();
+            SetSpriteScreenTransforms(Vantile::CD3D9RenderSystem::Instance().GetDevice());
+            m_pGui->queue().RenderContainers();
+            m_pGui->queue().ClearContainers();
+        });
+    });
 }
 
 int DrawChooserShot(const std::string& strOut)
@@ -124,9 +137,10 @@ int DrawChooserShot(const std::string& strOut)
         return ToolFail("board", "no 800 x 600 device");
     bool bSaved = false;
     {
-        CToolText text;
-        UseToolText(text);
-        CPowerupChooseDialog chooser;
+        std::unique_ptr<CGuiDriver> pGui = StartGui();
+        CGuiTextPainter painter;
+        UseGuiForHints(painter);
+        CPowerupChooseDialog chooser{std::unique_ptr<IChooserWindows>(new CChooserGuiWindows)};
         chooser.setAvailable(4);
         // The player has picked the mussel and looks at the turtle.
         const D3DXVECTOR3 vMouse = chooser.items()[1]->position();
@@ -134,9 +148,9 @@ int DrawChooserShot(const std::string& strOut)
         chooser.click();
         chooser.show();
         CHintManager::Instance().setGroup(CPowerupChooseDialog::HINT_GROUP);
-        CBoardScreen screen;
         for (int i = 0; i < 60; ++i) {
-            screen.frame([&] {
+            pGui->frame(CBoardScreen::SEA_COLOUR, [&] {
+                SetSpriteScreenTransforms(Vantile::CD3D9RenderSystem::Instance().GetDevice());
                 chooser.update(vMouse);
                 chooser.render(FRAME_SECONDS);
                 CHintManager::Instance().update(FRAME_SECONDS, vMouse);
@@ -144,8 +158,7 @@ int DrawChooserShot(const std::string& strOut)
             });
         }
         bSaved = SaveBackBuffer(strOut);
-        CHintManager::Instance().setGroup(CHintManager::NO_GROUP);
-        DropToolText();
+        StopHints();
     }
     CBoardScreen::closeDrawing();
     return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");

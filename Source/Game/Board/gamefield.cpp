@@ -141,6 +141,8 @@ void CGameField::reset()
     m_DestructorsToDelete.clear();
     m_Animations.clear();
     m_Bursts.clear();
+    m_Popups.clear();
+    m_nChain = 0;
     m_Events.clear();
     m_TrunkEffect.reset();
 }

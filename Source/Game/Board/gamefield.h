@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Game/Destructors/celldestructor.h"
+#include "Game/Board/scorepopups.h"
 #include "Game/Destructors/trunkeffect.h"
 #include "Game/Items/animationcallback.h"
 #include "Game/Level/level.h"
@@ -143,8 +144,9 @@ private:
     void forEachExistingCell(Visit visit) const;
     // gamefield_feedback.cpp
     void addClearBurst(const CGameCell* pCell, int nType);
+    void addScorePopups(const GroupList& cleared);
     void updateBursts();
-    void renderBursts() const;
+    void renderBursts();
     // gamefield_destructors.cpp
     void fireSpecial(CGameCell* pCell, int nType);
     void fireCrabLine(CGameCell* pCell, bool bRow);
@@ -171,8 +173,12 @@ private:
     DestructorList m_Destructors;
     DestructorList m_DestructorsToDelete;
     std::vector<std::unique_ptr<CBoardAnimation>> m_Animations;
-    // Bursts over cleared items, drawn above every item.
+    // Bursts over cleared items and the points of cleared groups, drawn
+    // above every item.
     std::vector<std::unique_ptr<CBoardAnimation>> m_Bursts;
+    CScorePopups m_Popups;
+    // Evaluations in a row that cleared something, the player's move first.
+    int m_nChain = 0;
     CTrunkEffect m_TrunkEffect;
     int m_nSpecialsMade = 0;
     IBoardSounds* m_pSounds = nullptr;

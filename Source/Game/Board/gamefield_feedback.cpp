@@ -1,5 +1,5 @@
 // The board's answers to the player that carry no rules: the burst of
-// colour over each cleared item.
+// colour over each cleared item and the points rising from each group.
 #include "Game/Board/gamefield.h"
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
 #include "Game/Items/animationmanager.h"
+#include "Game/Rules/scoring.h"
 
 namespace {
 
@@ -26,9 +27,22 @@ void CGameField::addClearBurst(const CGameCell* pCell, int nType)
     m_Bursts.push_back(std::move(pBurst));
 }
 
+void CGameField::addScorePopups(const GroupList& cleared)
+{
+    for (const std::vector<CGameCell*>& group : cleared) {
+        if (group.empty())
+            continue;
+        D3DXVECTOR3 vCentre(0.0f, 0.0f, 0.0f);
+        for (const CGameCell* pCell : group)
+            vCentre += pCell->position();
+        m_Popups.add(vCentre / float(group.size()), int(group.size()) * CScoring::POINTS_PER_ITEM, m_nChain);
+    }
+}
+
 void CGameField::updateBursts()
 {
     const float fSeconds = Vantile::CFrameTimer::Instance().frameSeconds();
+    m_Popups.update(fSeconds);
     for (auto& pBurst : m_Bursts)
         pBurst->advance(fSeconds);
     m_Bursts.erase(std::remove_if(m_Bursts.begin(), m_Bursts.end(),
@@ -36,8 +50,9 @@ void CGameField::updateBursts()
                    m_Bursts.end());
 }
 
-void CGameField::renderBursts() const
+void CGameField::renderBursts()
 {
     for (const auto& pBurst : m_Bursts)
         pBurst->draw();
+    m_Popups.draw();
 }

@@ -108,6 +108,8 @@ bool CGameField::processMatches(bool& bBigCombo)
     GroupList cleared;
     clearGroups(vertical, cleared);
     clearGroups(horizontal, cleared);
+    m_nChain = m_pSwapFirst ? 1 : m_nChain + 1;
+    addScorePopups(cleared);
     // 5. A player's move that made two groups is a big combo.
     if (m_pSwapFirst || m_pSwapSecond) {
         bBigCombo = vertical.size() + horizontal.size() > 1;
@@ -121,7 +123,10 @@ bool CGameField::processMatches(bool& bBigCombo)
     if (!bFired)
         refill();
     // 9.
-    return bFired || !vertical.empty() || !horizontal.empty();
+    const bool bFound = bFired || !vertical.empty() || !horizontal.empty();
+    if (!bFound)
+        m_nChain = 0;
+    return bFound;
 }
 
 bool CGameField::fireSwappedSpecials()

@@ -93,6 +93,8 @@ void CPowerupChooseDialog::CItem::render(float fSeconds)
 CPowerupChooseDialog::CPowerupChooseDialog(std::unique_ptr<IChooserWindows> pWindows)
     : m_pWindows(std::move(pWindows))
 {
+    if (m_pWindows)
+        m_pWindows->setOnOk([this] { onOk(); });
     for (int i = 0; i < ITEM_COUNT; ++i) {
         const SItemLook& look = ITEMS[i];
         const D3DXVECTOR3 vPosition(FIRST_ITEM_X + float(i) * ITEM_SPACING, ITEM_Y, 0.0f);

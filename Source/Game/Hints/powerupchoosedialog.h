@@ -3,6 +3,7 @@
 // power-up the HUD's button will arm. Hovering an item shows its hint.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,6 +16,8 @@ class CSprite;
 class IChooserWindows {
 public:
     virtual ~IChooserWindows() = default;
+    // The OK button's click.
+    virtual void setOnOk(std::function<void()> onOk) = 0;
     // The dialog's root window becomes the GUI sheet.
     virtual void show() = 0;
 };

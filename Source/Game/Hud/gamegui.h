@@ -96,6 +96,10 @@ public:
     void update(float fSeconds);
     void render(float fSeconds);
 
+    // The blinking "click to continue" line of the map screen: 1.5 blinks
+    // a second with the game's running time; nothing without the font.
+    static void drawContinuePrompt(double dTotalSeconds);
+
     bool isTimeoutVisible() const;
     // The locale text of the time-out message shown last.
     int timeoutTextId() const;
@@ -107,8 +111,8 @@ public:
 
     // The button handlers, as the windows call them.
     void onMenuClicked() override;
-    void onShuffleClicked() override;
-    void onPowerupClicked() override;
+    void onShuffleClicked();
+    void onPowerupClicked();
     void onTimeoutOk() override;
 
 private:

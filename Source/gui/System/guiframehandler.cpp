@@ -86,9 +86,14 @@ void CGUIFrameHandler::loadData()
     context.getMouseCursor().setDefaultImage(nullptr);
 }
 
+// CEGUI's clock drives held buttons' repeats, tooltips and its animations.
 bool CGUIFrameHandler::frameStarted(const FrameEvent& evt)
 {
-    CEGUI::System::getSingleton().renderAllGUIContexts();
+    const float fSeconds = float(evt.timeSinceLastFrame / 1000.0);
+    CEGUI::System& system = CEGUI::System::getSingleton();
+    system.injectTimePulse(fSeconds);
+    system.getDefaultGUIContext().injectTimePulse(fSeconds);
+    system.renderAllGUIContexts();
     return true;
 }
 

@@ -35,7 +35,8 @@ public:
     CEGUI::Font* loadFont(const std::string& strFileName);
     void loadScheme(const std::string& strFileName);
 
-    // Lets CEGUI draw what changed; the GUI render stage queues the result.
+    // Moves CEGUI's clock on and lets it draw what changed; the GUI render
+    // stage queues the result.
     bool frameStarted(const FrameEvent& evt) override;
     // Mouse position and left button (a double click as two clicks), keys
     // with their characters. Right-button and activation events are not

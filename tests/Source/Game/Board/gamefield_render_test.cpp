@@ -4,6 +4,7 @@
 #include "board_fixture.h"
 
 #include "Game/Board/boardscreen.h"
+#include "Game/Board/scorepopups.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Sprites/spritelayervisual.h"
 #include "Game/Sprites/spriteloader.h"
@@ -102,6 +103,11 @@ protected:
         writeImage("other.png", EncodePng(Filled(30, OTHER)));
         writeImage("burst.png", EncodePng(Filled(165, 0xFFFFFFFF)));
         writeImage("clear_burst.ifl", "#30\nburst.png\nburst.png\n");
+        writeImage("glyph.png", EncodePng(Filled(32, 0xFFFFFFFF)));
+        std::string strGlyphs = "#1\n";
+        for (int i = 0; i < 11; ++i)
+            strGlyphs += "glyph.png\n";
+        writeImage("score_digits.ifl", strGlyphs);
         writeImage("cell_bg_a.dds", EncodeDds(Filled(55, CLEARED), 32));
         writeImage("cell_possible.dds", EncodeDds(Filled(55, POSSIBLE), 32));
         writeImage("select-1.dds", EncodeDds(Filled(55, OTHER), 32));
@@ -190,22 +196,44 @@ TEST_F(BoardDrawTest, AClearedCellShowsThePlainBackgroundAndTheHintLiesUnderTheI
     EXPECT_EQ(pixelAt(1, 6, -EDGE, EDGE), TileColour(1, 6));
 }
 
-// A clear bursts in its item's colour over the neighbouring cells, and
-// the burst is gone once it has played.
-TEST_F(BoardDrawTest, AClearedItemBurstsInItsColourBeyondItsCell)
+// A clear bursts in its item's colour over the neighbouring cells, its
+// points rise from the run in the combo's colour, and both are gone once
+// they have played.
+TEST_F(BoardDrawTest, AClearBurstsInItsItemsColourAndItsPointsRiseInTheCombosColour)
 {
     const uint32_t dwBurst = 0xFF000000u | (CAnimationManager::Instance().getTypeColorInfo(1).color1 & 0xFFFFFFu);
+    const uint32_t dwPoints = 0xFF000000u | CScorePopups::colour(1);
     ASSERT_NE(TileColour(2, 1), dwBurst);
     // Rows 0 and 1 each get a run of three in columns 0 to 2.
     m_pDriver->playMove(at(0, 1), at(1, 1));
-    int nBurstFrames = 0;
-    for (int i = 0; i < 50; ++i) {
+    int nBurstFrames = 0, nPointFrames = 0, nRisen = 0;
+    for (int i = 0; i < 90; ++i) {
         drawFrame();
         nBurstFrames += pixelAt(2, 1, -EDGE, EDGE) == dwBurst ? 1 : 0;
+        nPointFrames += pixelAt(0, 1, 0, 2) == dwPoints ? 1 : 0;
+        nRisen += pixelAt(0, 1, 0, 40) == dwPoints ? 1 : 0;
     }
     EXPECT_GT(nBurstFrames, 0) << "the burst reaches the cell below the run";
     EXPECT_LT(nBurstFrames, 10) << "the burst plays once";
+    EXPECT_GT(nPointFrames, 0) << "the points start on the run";
+    EXPECT_GT(nRisen, 0) << "and rise from it";
     EXPECT_EQ(pixelAt(2, 1, -EDGE, EDGE), TileColour(2, 1));
+    EXPECT_NE(pixelAt(0, 1, 0, 40), dwPoints) << "the points fade away";
+}
+
+TEST(ScorePopupsTest, ChainsTurnFromWarmToColdAndPopupsExpire)
+{
+    EXPECT_EQ("+30", CScorePopups::text(30));
+    EXPECT_EQ(CScorePopups::colour(1), CScorePopups::colour(0));
+    EXPECT_EQ(CScorePopups::colour(7), CScorePopups::colour(12));
+    for (int n = 1; n < 7; ++n)
+        EXPECT_NE(CScorePopups::colour(n), CScorePopups::colour(n + 1));
+    CScorePopups popups;
+    popups.add(D3DXVECTOR3(0.0f, 0.0f, 0.0f), 30, 1);
+    popups.update(CScorePopups::LIFE * 0.9f);
+    EXPECT_EQ(1u, popups.count());
+    popups.update(CScorePopups::LIFE * 0.2f);
+    EXPECT_EQ(0u, popups.count());
 }
 
 // Three half-periods a second: the marker shows in the odd ones only, and

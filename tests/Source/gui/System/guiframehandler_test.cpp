@@ -25,9 +25,13 @@ TEST_F(GuiData, BadGuiFilesStopStartUpWithAReportNamingTheFile)
         {"Velmora.scheme", nullptr, 4, "[Velmora.scheme]"},
         {"Velmora.scheme", "<GUIScheme version=\"5\" name=", 0, "Failed to load GUI file [Velmora.scheme]"},
         {"fixture_velmora.imageset", nullptr, 4, "[fixture_velmora.imageset]"},
+        {"fixture_velmora.imageset", "<Imageset version=\"2\" name=\"Velmora\"><Image", 0,
+         "Failed to load GUI file [Velmora.scheme] while reading [fixture_velmora.imageset]"},
+        {"fixture.looknfeel", nullptr, 4, "[fixture.looknfeel]"},
         {"fixture.looknfeel", "<Falagard version=\"7\"><WidgetLook name=\"x\"></Falagard>", 0,
          "Failed to load GUI file [Velmora.scheme] while reading [fixture.looknfeel]"},
         {"stylo.font", "<Font version=\"3\" name=\"Stylo\"", 0, "Failed to load GUI file [stylo.font]"},
+        {"stylo.font", nullptr, 4, "[stylo.font]"},
         {"face.ttf", "not a font face", 0, "Failed to load GUI file [game_mainmenu.font] while reading [face.ttf]"},
         {"face.ttf", nullptr, 4, "[face.ttf]"},
     };
