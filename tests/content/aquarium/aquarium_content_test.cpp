@@ -8,8 +8,8 @@
 
 #include "Game/Aquarium/aquariumscene.h"
 #include "Game/Aquarium/aquariumscreen.h"
-#include "Game/Board/boarddriver.h"
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boarddriver.h"
+#include "Game/Rules/boardscreen.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Script/gamescript.h"
