@@ -1,5 +1,5 @@
-// Writes the seed corpora of the fuzz targets into the folder given:
-// archive/, ifl/, image/, level/, spritemap/, object/, effect/ and scene/.
+// Writes the seed corpora of the fuzz targets into the folder given, one
+// subfolder per target.
 // Seeds cover the good paths and the damaged shapes the readers must
 // refuse, so fuzzing starts next to both.
 #include <sys/stat.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Objects/vantile_objectformat.h"
+#include "make_corpus.h"
 #include "Vfs/vantile_vfswriter.h"
 #include "support/archive_builder.h"
 #include "support/image_builder.h"
@@ -16,6 +17,8 @@
 namespace {
 
 std::string g_strCorpus;
+
+}  // namespace
 
 void WriteSeed(const std::string& strTarget, const std::string& strName, const std::string& strBytes)
 {
@@ -29,6 +32,8 @@ void WriteSeed(const std::string& strTarget, const std::string& strName, const s
     fwrite(strBytes.data(), 1, strBytes.size(), pFile);
     fclose(pFile);
 }
+
+namespace {
 
 std::string ReadFile(const std::string& strPath)
 {
@@ -216,5 +221,14 @@ int main(int argc, char** argv)
     WriteObjectSeeds();
     WriteEffectSeeds();
     WriteSceneSeeds();
+    WriteHostileXmlSeeds("level");
+    WriteHostileXmlSeeds("scene");
+    WriteProfilesSeeds();
+    WriteLocaleSeeds();
+    WriteGameFileSeeds();
+    WriteAniPackSeeds();
+    WriteLuaSeeds();
+    WriteDataFolderSeeds();
+    WriteOggSeeds();
     return 0;
 }

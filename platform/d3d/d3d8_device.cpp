@@ -45,7 +45,7 @@ bool CDevice::Initialise()
     MakeCurrent();
     const char* renderer = (const char*)glGetString(GL_RENDERER);
     CDirect3D::RendererName() = renderer ? renderer : "";
-    SDL_GL_SetSwapInterval(m_Params.FullScreen_PresentationInterval == D3DPRESENT_INTERVAL_ONE);
+    ApplySwapInterval();
 
     std::string errors;
     GLuint program = CompileProgram(FixedFunctionVertexBody(), FixedFunctionFragmentBody(), &errors);
@@ -65,6 +65,18 @@ bool CDevice::Initialise()
     ResetStates();
     WatchWindow();
     return true;
+}
+
+// Every interval but "immediate" waits for the display, as a windowed
+// Direct3D device does. Drivers without it (a virtual X server, the
+// offscreen driver) refuse or ignore it; the caps then leave it out, so the
+// caller knows to pace frames itself.
+void CDevice::ApplySwapInterval()
+{
+    const bool bWanted = m_Params.FullScreen_PresentationInterval != D3DPRESENT_INTERVAL_IMMEDIATE;
+    m_bVsync = bWanted && SDL_GL_SetSwapInterval(1) == 0 && SDL_GL_GetSwapInterval() != 0;
+    if (!m_bVsync)
+        SDL_GL_SetSwapInterval(0);
 }
 
 bool CDevice::CreateDefaultTargets()
@@ -237,6 +249,7 @@ HRESULT CDevice::Reset(D3DPRESENT_PARAMETERS* params)
         return D3DERR_INVALIDCALL;
     }
     ResetStates();
+    ApplySwapInterval();
     m_bInScene = false;
     m_bNeedsReset = false;
     WatchWindow();
@@ -298,6 +311,8 @@ HRESULT CDevice::GetDeviceCaps(D3DCAPS8* caps)
     if (!caps)
         return D3DERR_INVALIDCALL;
     FillCaps(caps, 0, D3DDEVTYPE_HAL);
+    if (!m_bVsync)
+        caps->PresentationIntervals &= ~DWORD(D3DPRESENT_INTERVAL_ONE);
     return D3D_OK;
 }
 
@@ -317,4 +332,9 @@ void D3DForceDeviceLost(IDirect3DDevice8* device)
 {
     if (device)
         d3d8::AsDevice(device)->MarkLost();
+}
+
+UINT D3DDeviceDrawCalls(IDirect3DDevice8* device)
+{
+    return device ? d3d8::AsDevice(device)->DrawCalls() : 0;
 }

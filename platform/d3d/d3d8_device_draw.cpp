@@ -222,6 +222,7 @@ HRESULT CDevice::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, UINT pri
     MakeCurrent();
     glBindBuffer(GL_ARRAY_BUFFER, stream.m_pBuffer->Data().Name());
     PrepareDraw(nullptr, stream.m_nStride);
+    ++m_nDrawCalls;
     glDrawArrays(PrimitiveMode(type), startVertex, count);
     return D3D_OK;
 }
@@ -241,6 +242,7 @@ HRESULT CDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, UINT minIndex, UINT
     glBindBuffer(GL_ARRAY_BUFFER, stream.m_pBuffer->Data().Name());
     PrepareDraw(nullptr, stream.m_nStride);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_pIndices->Data().Name());
+    ++m_nDrawCalls;
     glDrawElementsBaseVertex(PrimitiveMode(type), count, IndexType(m_pIndices->Format()),
                              (const void*)(uintptr_t)(startIndex * indexBytes),
                              (GLint)m_nBaseVertex);
@@ -259,6 +261,7 @@ HRESULT CDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT primitiveCount,
     MakeCurrent();
     StreamVertices(vertexData, count * stride);
     PrepareDraw(nullptr, stride);
+    ++m_nDrawCalls;
     glDrawArrays(PrimitiveMode(type), 0, count);
     m_Streams[0] = SStream();
     return D3D_OK;
@@ -280,6 +283,7 @@ HRESULT CDevice::DrawIndexedPrimitiveUP(D3DPRIMITIVETYPE type, UINT minVertexInd
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_nStreamIbo);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, count * IndexBytes(indexFormat), indexData,
                  GL_STREAM_DRAW);
+    ++m_nDrawCalls;
     glDrawElements(PrimitiveMode(type), count, IndexType(indexFormat), nullptr);
     m_Streams[0] = SStream();
     m_pIndices = nullptr;

@@ -63,11 +63,16 @@ public:
     // is authoritative (render targets).
     std::vector<BYTE>& Bits();
     void Upload();
+    // The same, for the pixels of one rectangle only: a lock of a few
+    // pixels of a render target reads back and converts only those.
+    std::vector<BYTE>& Bits(const RECT& rect);
+    void Upload(const RECT& rect);
+    RECT Whole() const { return {0, 0, (LONG)m_Desc.Width, (LONG)m_Desc.Height}; }
     UINT Pitch() const { return m_Desc.Width * FormatBytes(m_Desc.Format); }
 
 private:
     void AllocateStorage();
-    void ReadBack();
+    void ReadBack(const RECT& rect);
 
     CDevice* m_pDevice;
     EKind m_eKind;
@@ -80,6 +85,7 @@ private:
     std::vector<BYTE> m_Bits;
     bool m_bLocked = false;
     bool m_bReadOnlyLock = false;
+    RECT m_LockedRect = {};
 };
 
 // ---- reference counting of device children -----------------------------------
@@ -334,6 +340,7 @@ public:
     // Binds a colour surface for reading (glReadPixels) on the read FBO.
     void BindForRead(CSurface* surface);
     void MarkLost() { m_bNeedsReset = true; }
+    UINT DrawCalls() const { return m_nDrawCalls; }
 
     std::map<D3DPROGRAM, SProgram>& Programs() { return m_Programs; }
     D3DPROGRAM& BoundProgram() { return m_nBoundProgram; }
@@ -345,6 +352,7 @@ private:
     // d3d8_device.cpp
     void DestroyGl();
     bool CreateDefaultTargets();
+    void ApplySwapInterval();
     void WatchWindow();
     void WindowState(int* width, int* height, bool* fullScreen) const;
 
@@ -373,6 +381,8 @@ private:
 
     // lost-device emulation
     bool m_bNeedsReset = false;
+    bool m_bVsync = false;
+    UINT m_nDrawCalls = 0;
     int m_nWatchedWidth = 0, m_nWatchedHeight = 0;
     bool m_bWatchedFullScreen = false;
     int m_nDefaultPoolResources = 0;

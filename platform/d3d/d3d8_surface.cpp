@@ -100,34 +100,52 @@ HRESULT CSurface::GetDesc(D3DSURFACE_DESC* desc)
 
 std::vector<BYTE>& CSurface::Bits()
 {
+    return Bits(Whole());
+}
+
+std::vector<BYTE>& CSurface::Bits(const RECT& rect)
+{
     if (m_Bits.size() != (size_t)Pitch() * m_Desc.Height)
         m_Bits.assign((size_t)Pitch() * m_Desc.Height, 0);
     if (m_nTexture && (IsRenderTarget() || m_eKind == eDeviceOwned))
-        ReadBack();
+        ReadBack(rect);
     return m_Bits;
 }
 
-void CSurface::ReadBack()
+void CSurface::ReadBack(const RECT& rect)
 {
-    std::vector<BYTE> rgba((size_t)m_Desc.Width * m_Desc.Height * 4);
+    const UINT width = rect.right - rect.left, height = rect.bottom - rect.top;
+    std::vector<BYTE> rgba((size_t)width * height * 4);
     m_pDevice->BindForRead(this);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     // Our targets hold their top row at GL row 0, so rows come out in
     // Direct3D order without flipping.
-    glReadPixels(0, 0, m_Desc.Width, m_Desc.Height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    FromRgba(m_Desc.Format, rgba.data(), m_Bits.data(), m_Desc.Width * m_Desc.Height);
+    glReadPixels(rect.left, rect.top, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    const UINT bytes = FormatBytes(m_Desc.Format);
+    for (UINT row = 0; row < height; ++row)
+        FromRgba(m_Desc.Format, &rgba[(size_t)row * width * 4],
+                 &m_Bits[(size_t)(rect.top + row) * Pitch() + (size_t)rect.left * bytes], width);
 }
 
 void CSurface::Upload()
 {
+    Upload(Whole());
+}
+
+void CSurface::Upload(const RECT& rect)
+{
     if (!m_nTexture)
         return;
-    std::vector<BYTE> rgba((size_t)m_Desc.Width * m_Desc.Height * 4);
-    ToRgba(m_Desc.Format, m_Bits.data(), rgba.data(), m_Desc.Width * m_Desc.Height);
+    const UINT width = rect.right - rect.left, height = rect.bottom - rect.top;
+    const UINT bytes = FormatBytes(m_Desc.Format);
+    std::vector<BYTE> rgba((size_t)width * height * 4);
+    for (UINT row = 0; row < height; ++row)
+        ToRgba(m_Desc.Format, &m_Bits[(size_t)(rect.top + row) * Pitch() + (size_t)rect.left * bytes],
+               &rgba[(size_t)row * width * 4], width);
     m_pDevice->MakeCurrent();
     glBindTexture(GL_TEXTURE_2D, m_nTexture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, m_nLevel, 0, 0, m_Desc.Width, m_Desc.Height, GL_RGBA,
+    glTexSubImage2D(GL_TEXTURE_2D, m_nLevel, rect.left, rect.top, width, height, GL_RGBA,
                     GL_UNSIGNED_BYTE, rgba.data());
 }
 
@@ -140,11 +158,12 @@ HRESULT CSurface::LockRect(D3DLOCKED_RECT* locked, const RECT* rect, DWORD flags
     if (r.left < 0 || r.top < 0 || r.right > whole.right || r.bottom > whole.bottom ||
         r.left >= r.right || r.top >= r.bottom)
         return D3DERR_INVALIDCALL;
-    std::vector<BYTE>& bits = Bits();
+    std::vector<BYTE>& bits = Bits(r);
     locked->Pitch = (int)Pitch();
     locked->pBits = bits.data() + (size_t)r.top * Pitch() + r.left * FormatBytes(m_Desc.Format);
     m_bLocked = true;
     m_bReadOnlyLock = (flags & D3DLOCK_READONLY) != 0;
+    m_LockedRect = r;
     return D3D_OK;
 }
 
@@ -154,7 +173,7 @@ HRESULT CSurface::UnlockRect()
         return D3DERR_INVALIDCALL;
     m_bLocked = false;
     if (!m_bReadOnlyLock)
-        Upload();
+        Upload(m_LockedRect);
     return D3D_OK;
 }
 

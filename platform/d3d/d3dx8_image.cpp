@@ -1,13 +1,13 @@
-// Image files: DDS by our own reader, PNG, JPEG, BMP and TGA through
-// stb_image.
+// Image files: DDS by our own reader, PNG by libpng, JPEG by
+// libjpeg-turbo, and only BMP and TGA, which no library of the system
+// reads from memory, through stb_image.
 #include "d3d/d3dx8_image.h"
 #include "d3d/d3dx8_dds.h"
+#include "d3d/d3dx8_pngjpeg.h"
 
 #include <cstring>
 
 #define STB_IMAGE_IMPLEMENTATION
-#define STBI_ONLY_PNG
-#define STBI_ONLY_JPEG
 #define STBI_ONLY_BMP
 #define STBI_ONLY_TGA
 #define STBI_NO_STDIO
@@ -25,7 +25,7 @@ namespace {
 // No picture of the game comes near this; a header that claims more is a
 // damaged file, and decoding it anyway would spend seconds and a gigabyte
 // filling pixels from nothing.
-const int MAX_IMAGE_SIDE = 4096;
+const UINT MAX_IMAGE_SIDE = 4096;
 
 D3DXIMAGE_FILEFORMAT FileFormatOf(const BYTE* p, UINT size)
 {
@@ -38,6 +38,37 @@ D3DXIMAGE_FILEFORMAT FileFormatOf(const BYTE* p, UINT size)
     return D3DXIFF_TGA;
 }
 
+// Width, height and alpha of a PNG, JPEG, BMP or TGA header.
+bool ReadHeader(const BYTE* bytes, UINT size, D3DXIMAGE_FILEFORMAT format, UINT& nWidth, UINT& nHeight, bool& bAlpha)
+{
+    bAlpha = false;
+    if (format == D3DXIFF_PNG)
+        return ReadPngHeader(bytes, size, nWidth, nHeight, bAlpha);
+    if (format == D3DXIFF_JPG)
+        return ReadJpegHeader(bytes, size, nWidth, nHeight);
+    int width = 0, height = 0, components = 0;
+    if (!stbi_info_from_memory(bytes, (int)size, &width, &height, &components) || width <= 0 || height <= 0)
+        return false;
+    nWidth = (UINT)width;
+    nHeight = (UINT)height;
+    bAlpha = components == 2 || components == 4;
+    return true;
+}
+
+bool DecodeWithStb(const void* data, UINT size, SImage* image)
+{
+    int width = 0, height = 0, components = 0;
+    stbi_uc* pixels = stbi_load_from_memory(static_cast<const stbi_uc*>(data), (int)size, &width,
+                                            &height, &components, 4);
+    if (!pixels)
+        return false;
+    image->m_nWidth = (UINT)width;
+    image->m_nHeight = (UINT)height;
+    image->m_Rgba.assign(pixels, pixels + (size_t)width * height * 4);
+    stbi_image_free(pixels);
+    return true;
+}
+
 }  // namespace
 
 HRESULT ReadImageInfo(const void* data, UINT size, D3DXIMAGE_INFO* info)
@@ -47,14 +78,14 @@ HRESULT ReadImageInfo(const void* data, UINT size, D3DXIMAGE_INFO* info)
     if (IsDds(data, size))
         return ReadDdsInfo(data, size, info);
     const BYTE* bytes = static_cast<const BYTE*>(data);
-    int width = 0, height = 0, components = 0;
-    if (!stbi_info_from_memory(bytes, (int)size, &width, &height, &components) || width <= 0 ||
-        height <= 0 || width > MAX_IMAGE_SIDE || height > MAX_IMAGE_SIDE)
+    const D3DXIMAGE_FILEFORMAT format = FileFormatOf(bytes, size);
+    UINT nWidth = 0, nHeight = 0;
+    bool bAlpha = false;
+    if (!ReadHeader(bytes, size, format, nWidth, nHeight, bAlpha) || nWidth == 0 || nHeight == 0 ||
+        nWidth > MAX_IMAGE_SIDE || nHeight > MAX_IMAGE_SIDE)
         return D3DXERR_INVALIDDATA;
-    bool alpha = components == 2 || components == 4;
-    *info = D3DXIMAGE_INFO{(UINT)width, (UINT)height, 1, 1,
-                           alpha ? D3DFMT_A8R8G8B8 : D3DFMT_R8G8B8, D3DRTYPE_TEXTURE,
-                           FileFormatOf(bytes, size)};
+    *info = D3DXIMAGE_INFO{nWidth, nHeight, 1, 1, bAlpha ? D3DFMT_A8R8G8B8 : D3DFMT_R8G8B8, D3DRTYPE_TEXTURE,
+                           format};
     return D3D_OK;
 }
 
@@ -63,18 +94,21 @@ HRESULT DecodeImage(const void* data, UINT size, SImage* image, D3DXIMAGE_INFO* 
     HRESULT hr = ReadImageInfo(data, size, info);
     if (FAILED(hr))
         return hr;
-    if (info->ImageFileFormat == D3DXIFF_DDS)
+    bool bDecoded = false;
+    switch (info->ImageFileFormat) {
+    case D3DXIFF_DDS:
         return DecodeDds(data, size, image, info);
-    int width = 0, height = 0, components = 0;
-    stbi_uc* pixels = stbi_load_from_memory(static_cast<const stbi_uc*>(data), (int)size, &width,
-                                            &height, &components, 4);
-    if (!pixels)
-        return D3DXERR_INVALIDDATA;
-    image->m_nWidth = (UINT)width;
-    image->m_nHeight = (UINT)height;
-    image->m_Rgba.assign(pixels, pixels + (size_t)width * height * 4);
-    stbi_image_free(pixels);
-    return D3D_OK;
+    case D3DXIFF_PNG:
+        bDecoded = DecodePng(data, size, image);
+        break;
+    case D3DXIFF_JPG:
+        bDecoded = DecodeJpeg(data, size, image);
+        break;
+    default:
+        bDecoded = DecodeWithStb(data, size, image);
+        break;
+    }
+    return bDecoded ? D3D_OK : D3DXERR_INVALIDDATA;
 }
 
 }  // namespace d3dx8

@@ -275,6 +275,7 @@ intptr_t SetWindowLongPtrA(HWND window, int index, intptr_t value);
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 BOOL SetWindowTextA(HWND window, const char* title);
 BOOL IsIconic(HWND window);
+BOOL IsWindowVisible(HWND window);
 HICON LoadIconA(HINSTANCE instance, const char* name);
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name);
 void* GetStockObject(int object);

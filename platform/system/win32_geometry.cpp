@@ -175,3 +175,8 @@ BOOL IsIconic(HWND window)
 {
     return IsWindow(window) && window->m_bIconic;
 }
+
+BOOL IsWindowVisible(HWND window)
+{
+    return IsWindow(window) && !(SDL_GetWindowFlags(window->m_pSdlWindow) & SDL_WINDOW_HIDDEN);
+}

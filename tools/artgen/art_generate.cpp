@@ -2,6 +2,7 @@
 
 #include "art_canvas.h"
 #include "art_fields.h"
+#include "art_hud.h"
 #include "art_items.h"
 #include "art_sprites.h"
 #include "art_tables.h"
@@ -14,12 +15,26 @@ std::vector<std::string> GenerateItems(const std::string& strSourceDir, const st
                            strOutDir);
 }
 
-std::vector<std::string> GenerateSprites(const std::string& strSourceDir, const std::string& strOutDir)
+namespace {
+
+SSpriteContext ReadSpriteContext(const std::string& strSourceDir)
 {
     SSpriteContext context;
     context.palette = ReadPalette(strSourceDir + "/palette.txt");
     context.kinds = ReadKinds(strSourceDir + "/kinds.txt");
-    return WriteSprites(ReadSprites(strSourceDir + "/sprites.txt"), context, strOutDir);
+    return context;
+}
+
+}  // namespace
+
+std::vector<std::string> GenerateSprites(const std::string& strSourceDir, const std::string& strOutDir)
+{
+    return WriteSprites(ReadSprites(strSourceDir + "/sprites.txt"), ReadSpriteContext(strSourceDir), strOutDir);
+}
+
+std::vector<std::string> GenerateHud(const std::string& strSourceDir, const std::string& strOutDir)
+{
+    return WriteHud(ReadSprites(strSourceDir + "/hud.txt"), ReadSpriteContext(strSourceDir), strOutDir);
 }
 
 std::vector<std::string> GenerateFields(const std::string& strSourceDir, const std::string& strOutDir)

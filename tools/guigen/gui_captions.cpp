@@ -101,7 +101,7 @@ SColour GlassTint(const std::string& strStyle)
 void PaintGlassButton(cairo_t* c, const SCaption& caption, bool bHover, double w, double h)
 {
     const double x0 = 4, y0 = 3, bw = w - 8, bh = h - 9;
-    const SColour tint = Lighter(GlassTint(caption.strStyle), bHover ? 0.25 : 0);
+    const SColour tint = Lighter(GlassTint(caption.strStyle), bHover ? 0.12 : 0);
     if (bHover)
         for (int i = 3; i >= 1; --i) {
             RoundedRect(c, x0, y0, bw, bh, 12);
@@ -114,6 +114,10 @@ void PaintGlassButton(cairo_t* c, const SCaption& caption, bool bHover, double w
         RoundedRect(p, x0 + 3.5, y0 + 3.5, bw - 7, bh - 7, 9);
         FillGlass(p, x0 + 3.5, y0 + 3.5, bw - 7, bh - 7, tint, 1.0);
         Outline(p, Darker(tint, 0.5), 1.0, 0.8);
+        if (bHover) {  // light caught in the glass under the mouse
+            RoundedRect(p, x0 + 5, y0 + 5, bw - 10, bh - 10, 7.5);
+            Outline(p, Tone::kCream, 1.2, 0.7);
+        }
     }, 1.0, 2.0, 2, 0.45);
     FitText(c, caption.strText, bHover ? 23 : 22, bw - 16, bh - 8);
     DrawCaptionText(c, caption.strText, w / 2, y0 + bh / 2, 3.2, bHover);

@@ -43,7 +43,8 @@ CFace::CFace(const std::string& strPath, const std::string& strPackage)
     struct stat info;
     if (stat(strPath.c_str(), &info) != 0)
         throw std::runtime_error(MissingFace(strPath, strPackage));
-    if ((!s_pLibrary && FT_Init_FreeType(&s_pLibrary) != 0) || FT_New_Face(s_pLibrary, strPath.c_str(), 0, &m_pFace) != 0)
+    if ((!s_pLibrary && FT_Init_FreeType(&s_pLibrary) != 0) ||
+        FT_New_Face(s_pLibrary, strPath.c_str(), 0, &m_pFace) != 0)
         throw std::runtime_error("font face " + strPath + " cannot be read (package " + strPackage + ")");
     m_pCairoFace = cairo_ft_font_face_create_for_ft_face(m_pFace, 0);
     // The FreeType face lives as long as cairo's face does.

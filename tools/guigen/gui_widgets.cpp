@@ -190,13 +190,17 @@ void PaintSliderThumb(cairo_t* c, double w, double h, const std::string& strVari
 void PaintCheckbox(cairo_t* c, double w, double h, const std::string& strVariant)
 {
     const double fLift = Lift(strVariant);
-    if (fLift > 0)
-        PaintGlow(c, w / 2, h / 2, w / 2, Tone::kSeaGlass, 0.7);
     RoundedRect(c, 3, 3, w - 6, h - 6, 7);
     FillBrassLit(c, 3, h - 6, fLift);
     Outline(c, Tone::kBrassDark, 1.4);
     RoundedRect(c, 8, 8, w - 16, h - 16, 4);
     FillVertical(c, 8, h - 8, {0.05, 0.27, 0.36, 1}, {0.02, 0.14, 0.21, 1});
+    if (fLift > 0) {  // the well lights up under the mouse
+        cairo_save(c);
+        cairo_clip_preserve(c);
+        PaintGlow(c, w / 2, h / 2, w / 2 - 6, Tone::kSeaGlass, 0.6);
+        cairo_restore(c);
+    }
     InnerShadow(c, 8, 8, 5, 0.6);
     Outline(c, Tone::kBrassDark, 1.0);
 }
@@ -271,7 +275,7 @@ void PaintButtonGlow(cairo_t* c, double w, double h, const std::string&)
 {
     cairo_save(c);
     cairo_scale(c, 1, h / w);
-    PaintGlow(c, w / 2, w / 2, w / 2, {1.0, 0.93, 0.62, 1}, 0.75);
+    PaintGlow(c, w / 2, w / 2, w / 2, {1.0, 0.86, 0.45, 1}, 0.5);
     cairo_restore(c);
 }
 

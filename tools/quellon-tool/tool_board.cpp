@@ -4,6 +4,9 @@
 // always prints the same game. The bot's game never draws, so a shot does
 // not change what is printed: the final board is rebuilt on a drawing
 // board of its own.
+// With --hud the shot shows the HUD slid in and a tooltip; --chooser draws
+// the power-up chooser instead of the board.
+// With --aquarium the shot shows the level's aquarium behind the board.
 // board LEVEL --window [--seed N]: a person plays the level with the mouse.
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +24,7 @@
 #include "Game/Board/boardscreen.h"
 #include "tool_board_draw.h"
 #include "tool_commands.h"
+#include "tool_hud_draw.h"
 
 namespace {
 
@@ -34,6 +38,9 @@ struct BoardOptions {
     bool bSeedGiven = false;
     std::string strShot;
     bool bWindow = false;
+    bool bHud = false;
+    bool bChooser = false;
+    bool bAquarium = false;
 };
 
 bool readNumber(const std::string& strText, long& nValue)
@@ -59,14 +66,30 @@ bool parseOptions(const ToolArgs& args, BoardOptions& options)
             options.strShot = args[++i];
         } else if (args[i] == "--window") {
             options.bWindow = true;
+        } else if (args[i] == "--hud") {
+            options.bHud = true;
+        } else if (args[i] == "--chooser") {
+            options.bChooser = true;
+        } else if (args[i] == "--aquarium") {
+            options.bAquarium = true;
         } else if (options.strLevel.empty() && args[i].compare(0, 2, "--") != 0) {
             options.strLevel = args[i];
         } else {
             return false;
         }
     }
+    if (options.bAquarium && !options.bSeedGiven && !options.strShot.empty())
+        options.bSeedGiven = true;
     if (options.bWindow && !options.bSeedGiven)
         options.nSeed = static_cast<unsigned>(time(nullptr));
+    const bool bPicture = options.bHud || options.bChooser;
+    if (bPicture && (options.strShot.empty() || (options.bHud && options.bChooser)))
+        return false;
+    // A picture alone needs no seed: the level is filled from seed 1.
+    if (bPicture && !options.bSeedGiven) {
+        options.nSeed = 1;
+        options.bSeedGiven = true;
+    }
     return (options.bSeedGiven || options.bWindow) && !options.strLevel.empty();
 }
 
@@ -134,15 +157,22 @@ int ToolRun_board(const ToolArgs& args)
 {
     BoardOptions options;
     if (!parseOptions(args, options))
-        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png] | LEVEL --window [--seed N]");
+        return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png [--hud | --chooser | --aquarium]] | "
+                                 "LEVEL --window [--seed N]");
     std::string strFolder, strName;
     splitPath(options.strLevel, strFolder, strName);
     Vantile::CResourceManager::Instance().Init(strFolder, false);
     if (options.bWindow)
         return PlayBoardWindow(strName, options.nSeed);
+    if (options.bChooser || options.bHud)
+        LoadToolLocale();
+    if (options.bChooser)
+        return DrawChooserShot(options.strShot);
     SBoardLayout layout;
     const int nStatus = playBotGame(options, strName, layout);
     if (nStatus != 0 || options.strShot.empty())
         return nStatus;
-    return DrawBoardShot(layout, FieldPictureOf(strName), options.strShot);
+    if (options.bAquarium)
+        return DrawAquariumShot(layout, strName, options.nSeed, options.strShot);
+    return DrawBoardShot(layout, FieldPictureOf(strName), options.strShot, options.bHud ? strName : std::string());
 }

@@ -6,10 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "Core/vantile_input.h"
 #include "Core/vantile_random.h"
+#include "Game/Aquarium/aquariumscreen.h"
 #include "Game/Board/boarddriver.h"
 #include "Game/Board/boardscreen.h"
 #include "Game/Board/gamecell.h"
@@ -19,6 +21,7 @@
 #include "RenderSystem/vantile_rendersystem.h"
 #include "RenderSystem/vantile_renderwindow.h"
 #include "tool_commands.h"
+#include "tool_hud_draw.h"
 
 namespace {
 
@@ -26,6 +29,11 @@ namespace {
 // to play out before the picture is taken.
 const int MIN_SHOT_FRAMES = 90;
 const int MAX_SHOT_FRAMES = 2000;
+// Moves the bot plays behind an aquarium shot; the picture is taken once
+// the last one has settled, while its food still sinks.
+const int AQUARIUM_SHOT_MOVES = 4;
+
+}  // namespace
 
 bool SaveBackBuffer(const std::string& strPath)
 {
@@ -53,6 +61,8 @@ bool SaveBackBuffer(const std::string& strPath)
     return bLocked && stbi_write_png(strPath.c_str(), int(desc.Width), int(desc.Height), 3, rgb.data(),
                                      int(desc.Width) * 3) != 0;
 }
+
+namespace {
 
 // Mouse input in board units for the board, Esc to leave.
 class CBoardInput : public Vantile::IInputHandler {
@@ -114,7 +124,8 @@ SBoardLayout CaptureLayout(const CGameField& field)
     return layout;
 }
 
-int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut)
+int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut,
+                  const std::string& strHudLevel)
 {
     // The picture is made offscreen even on a desktop.
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
@@ -127,10 +138,51 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
         CBoardDriver driver(field, true);
         field.applyLevel(layout.cells);
         RestoreBackgrounds(field, layout);
-        CBoardScreen screen;
-        for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i)
-            screen.frame(driver);
+        // With the HUD the GUI draws the frames; without it the board screen.
+        std::unique_ptr<CHudShot> pHud(strHudLevel.empty() ? nullptr : new CHudShot(strHudLevel));
+        std::unique_ptr<CBoardScreen> pScreen(pHud ? nullptr : new CBoardScreen);
+        const float fSeconds = CBoardDriver::FRAME_MS / 1000.0f;
+        for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i) {
+            if (!pHud) {
+                pScreen->frame(driver);
+                continue;
+            }
+            if (i >= MIN_SHOT_FRAMES / 2 && driver.isSettled())
+                pHud->showTooltip(field);
+            pHud->frame(driver, fSeconds);
+        }
         bSaved = SaveBackBuffer(strOut);
+    }
+    CBoardScreen::closeDrawing();
+    return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");
+}
+
+int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, unsigned nSeed, const std::string& strOut)
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (!CBoardScreen::openDevice("quellon-tool board"))
+        return ToolFail("board", "no 800 x 600 device");
+    bool bSaved = false;
+    {
+        Vantile::SeedRandom(nSeed);
+        CAquariumScreen screen;
+        screen.startLevel(AquariumLevelOf(strLevel));
+        CGameField field;
+        field.setAquarium(&screen.aquarium());
+        field.initCells(FieldPictureOf(strLevel));
+        CBoardDriver driver(field, true, nSeed);
+        field.applyLevel(layout.cells);
+        RestoreBackgrounds(field, layout);
+        // The fish spread out while the bot plays.
+        for (int nMove = 0; nMove <= AQUARIUM_SHOT_MOVES; ++nMove) {
+            for (int i = 0; i < MAX_SHOT_FRAMES && (i < MIN_SHOT_FRAMES || !driver.isSettled()); ++i)
+                screen.frame(driver);
+            std::pair<CGameCell*, CGameCell*> move;
+            if (nMove < AQUARIUM_SHOT_MOVES && driver.chooseMove(move))
+                driver.playMove(move.first, move.second);
+        }
+        bSaved = SaveBackBuffer(strOut);
+        field.setAquarium(nullptr);
     }
     CBoardScreen::closeDrawing();
     return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");
@@ -153,7 +205,8 @@ int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
         CBoardScreen screen;
         while (!input.wantsToQuit() && !pWindow->IsClosed()) {
             DispatchMessages();
-            screen.frame(driver);
+            if (pWindow->IsDrawable())
+                screen.frame(driver);
             pWindow->Update();
             // A won level starts again once its trunk has opened.
             if (driver.isWon() && driver.isSettled()) {

@@ -19,8 +19,17 @@ struct SBoardLayout {
 SBoardLayout CaptureLayout(const CGameField& field);
 
 // Builds the layout on a board of its own, lets it come to rest and
-// writes one 800 x 600 frame as a PNG. Returns the tool's exit status.
-int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut);
+// writes one 800 x 600 frame as a PNG. With a level name the HUD of that
+// level frames the board. Returns the tool's exit status.
+int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut,
+                  const std::string& strHudLevel = std::string());
+
+// The back buffer as a PNG; false when it cannot be read or written.
+bool SaveBackBuffer(const std::string& strPath);
+
+// The same with the level's aquarium behind the board: the bot plays a few
+// moves on the drawing board so that fish swim and food falls.
+int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, unsigned nSeed, const std::string& strOut);
 
 // Plays strLevel in a window until Esc or the window is closed. Runs
 // "init.lua" itself, after the art is ready to be drawn.

@@ -18,8 +18,10 @@ const size_t TOOL_ANY_COUNT = static_cast<size_t>(-1);
     X(level, 1, "FILE", "print a level file as the game loads it, before the board fills it") \
     X(check_levels, 1, "DIR", "check every level of the data folder DIR and the item data it uses") \
     X(contact_sheet, TOOL_ANY_COUNT, "--out FILE.png [--vision deutan|protan|tritan|grey]", "draw every item layer, animation and some fields into one picture") \
-    X(board, TOOL_ANY_COUNT, "LEVEL --seed N [--moves K] [--shot FILE.png] | LEVEL --window", "let a bot play a seeded board, or play it in a window") \
-    X(sprites, 2, "--out FILE.png", "draw the sprite test sheet offscreen: anchors, atlas frames, fading, tint")
+    X(board, TOOL_ANY_COUNT, "LEVEL --seed N [--moves K] [--shot FILE.png [--hud | --chooser | --aquarium]] | LEVEL --window", "let a bot play a seeded board, or play it in a window") \
+    X(sprites, 2, "--out FILE.png", "draw the sprite test sheet offscreen: anchors, atlas frames, fading, tint") \
+    X(gui, 2, "--out FILE.png", "draw every GUI look in each state offscreen with the game's GUI data") \
+    X(loading, TOOL_ANY_COUNT, "[DIR] --shot FILE.png [--percent N]", "draw the loading screen offscreen (40 % unless told)")
 
 using ToolArgs = std::vector<std::string>;
 

@@ -1,9 +1,13 @@
 #include "Game/Aquarium/aquarium.h"
 
+#include <cstring>
+#include <strings.h>
+
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Game/Aquarium/aquariumscene.h"
 #include "Game/Fish/fishworld.h"
+#include "Game/Level/gamefile.h"
 #include "Objects/vantile_sceneloader.h"
 #include "Renderstages/vantile_renderqueue.h"
 #include "Scene/vantile_camera.h"
@@ -64,7 +68,50 @@ void LoadSeabed()
     CFishWorld::Instance().floor().setPoints(pLine->GetPoints());
 }
 
+// How much of the level's water colour lies over the deep schools.
+const float DEEP_FOG_SHARE = 0.55f;
+
+DWORD FloatBits(float fValue)
+{
+    DWORD dwBits;
+    memcpy(&dwBits, &fValue, sizeof(dwBits));
+    return dwBits;
+}
+
+// The deep schools draw with fog in the level's colour (their skins turn
+// it on). A linear range from the eye puts the fish plane at the wanted
+// share of fog, whatever the camera's distance.
+void SetDeepFog()
+{
+    IDirect3DDevice8* pDevice = Vantile::SceneDevice();
+    const Vantile::CRenderQueue* pQueue = Vantile::CRenderQueue::Current();
+    const Vantile::CCamera* pCamera = pQueue && pQueue->HasCamera() ? pQueue->GetCamera() : nullptr;
+    if (!pDevice || !pCamera || pCamera->GetViewMatrix()._43 <= 0)
+        return;
+    pDevice->SetRenderState(D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
+    pDevice->SetRenderState(D3DRS_FOGSTART, FloatBits(0.0f));
+    pDevice->SetRenderState(D3DRS_FOGEND, FloatBits(pCamera->GetViewMatrix()._43 / DEEP_FOG_SHARE));
+}
+
 }  // namespace
+
+SAquariumLevel AquariumLevelOf(const CLevelInfo& level)
+{
+    SAquariumLevel aquarium;
+    aquarium.strScene = level.m_strScene;
+    aquarium.dwFogColor = level.m_nFogColor;
+    aquarium.BgFishes = level.m_BackFish;
+    aquarium.FgFishes = level.m_FrontFish;
+    return aquarium;
+}
+
+SAquariumLevel AquariumLevelOf(const std::string& strLevelFile)
+{
+    for (const CLevelInfo& level : CGameFile::load())
+        if (strcasecmp(level.m_strFile.c_str(), strLevelFile.c_str()) == 0)
+            return AquariumLevelOf(level);
+    return SAquariumLevel();
+}
 
 void CAquarium::buildScene(Vantile::CNode& sceneRoot, Vantile::CRenderQueue& queue,
                            Vantile::CSteerFrameHandler& steering)
@@ -101,8 +148,8 @@ void CAquarium::startLevel(const SAquariumLevel& level)
     CFishWorld& world = CFishWorld::Instance();
     world.ClearFish();
     world.food().clear();
-    world.CreateFishSchools(true, CFishWorld::CountsFromDigits(level.strBgFishes));
-    world.CreateFishSchools(false, CFishWorld::CountsFromDigits(level.strFgFishes));
+    world.CreateFishSchools(true, level.BgFishes);
+    world.CreateFishSchools(false, level.FgFishes);
 }
 
 void CAquarium::setVisible(bool bVisible)
@@ -123,6 +170,7 @@ void CAquarium::dropFood(const D3DXVECTOR3& vPoint)
 void CAquarium::drawBehindBoard()
 {
     CFishWorld& world = CFishWorld::Instance();
+    SetDeepFog();
     world.ProcessFrontFish();
     if (CAquariumScene* pScene = CSceneManager::Instance().GetScene())
         pScene->Draw();

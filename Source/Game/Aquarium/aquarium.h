@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Game/Board/boardaquarium.h"
 #include "d3d/d3d8.h"
@@ -16,14 +17,21 @@ class CRenderQueue;
 class CSteerFrameHandler;
 }  // namespace Vantile
 
+struct CLevelInfo;
+
 // What a level of "game.gam" says about its aquarium.
 struct SAquariumLevel {
     std::string strScene;
     D3DCOLOR dwFogColor = 0xFFFFFFFF;
-    // One digit per species: the deep schools, and the ones that eat.
-    std::string strBgFishes;
-    std::string strFgFishes;
+    // One count per species: the deep schools, and the ones that eat.
+    std::vector<int> BgFishes;
+    std::vector<int> FgFishes;
 };
+
+SAquariumLevel AquariumLevelOf(const CLevelInfo& level);
+// The entry of the level file in "game.gam"; a level not listed there has
+// no scene.
+SAquariumLevel AquariumLevelOf(const std::string& strLevelFile);
 
 class CAquarium : public IBoardAquarium {
 public:

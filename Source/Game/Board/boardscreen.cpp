@@ -41,13 +41,32 @@ CBoardScreen::CBoardScreen(Vantile::CRenderQueue::EffectLoader loader)
     m_Queue.MakeCurrent();
 }
 
-void CBoardScreen::frame(CBoardDriver& driver)
+void CBoardScreen::frame(CBoardDriver& driver, const std::function<void()>& drawOver)
+{
+    scene([&] {
+        driver.frame([&] {
+            if (drawOver)
+                drawOver();
+            m_Queue.RenderContainers();
+        });
+    });
+}
+
+void CBoardScreen::frame(const std::function<void()>& draw)
+{
+    scene([&] {
+        draw();
+        m_Queue.RenderContainers();
+    });
+}
+
+void CBoardScreen::scene(const std::function<void()>& draw)
 {
     IDirect3DDevice8* pDevice = Vantile::CD3D9RenderSystem::Instance().GetDevice();
     pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, SEA_COLOUR, 1.0f, 0);
     pDevice->BeginScene();
     SetSpriteScreenTransforms(pDevice);
-    driver.frame([this] { m_Queue.RenderContainers(); });
+    draw();
     pDevice->EndScene();
     m_Queue.ClearContainers();
 }

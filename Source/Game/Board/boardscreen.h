@@ -3,6 +3,7 @@
 // benchmark draw a board driver's frames through it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "Renderstages/vantile_renderqueue.h"
@@ -29,9 +30,14 @@ public:
     // come from the data folder's effect files.
     explicit CBoardScreen(Vantile::CRenderQueue::EffectLoader loader = nullptr);
 
-    // One frame: the board's update and render, drawn over the sea colour.
-    void frame(CBoardDriver& driver);
+    // One frame: the board's update and render, drawn over the sea colour;
+    // drawOver queues what goes on top of the board (a HUD, tooltips).
+    void frame(CBoardDriver& driver, const std::function<void()>& drawOver = nullptr);
+    // One frame of something else drawn over the sea colour.
+    void frame(const std::function<void()>& draw);
 
 private:
+    void scene(const std::function<void()>& draw);
+
     Vantile::CRenderQueue m_Queue;
 };

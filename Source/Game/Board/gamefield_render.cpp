@@ -5,6 +5,7 @@
 #include "Game/Board/boardaquarium.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Destructors/boardanimation.h"
+#include "Game/Items/animationmanager.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
 #include "Game/Sprites/spritevbarray.h"
@@ -28,13 +29,19 @@ void CGameField::render()
 {
     if (m_pAquarium)
         m_pAquarium->drawBehindBoard();
-    forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
+    // Without visuals (a headless board) cells and items draw nothing, so
+    // their walks are skipped. Effects still run theirs: some keep time as
+    // they draw.
+    const bool bDrawing = CAnimationManager::Instance().visualSource() != nullptr;
+    if (bDrawing)
+        forEachExistingCell([](CGameCell* pCell) { pCell->renderBackground(); });
     for (auto& pAnimation : m_Animations)
         pAnimation->draw();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)
             pDestructor->renderBack();
-    forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
+    if (bDrawing)
+        forEachExistingCell([](CGameCell* pCell) { pCell->renderItems(); });
     renderBursts();
     for (const DestructorList* pList : {&m_DestructorsToDelete, &m_Destructors})
         for (auto& pDestructor : *pList)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Core/vantile_random.h"
+#include "Scene/vantile_annotation.h"
 #include "Game/Context/gamecontext.h"
 #include "Game/Fish/fishfood.h"
 
@@ -28,6 +29,8 @@ const float SEEK_WEIGHT = 40.0f;
 const float FOLLOW_WEIGHT = 3.0f;
 const float MAX_CLIMB = 0.3f;
 const float LOW_WATER = -250.0f;
+const D3DCOLOR DEBUG_COLOUR = 0xFF6666FF;
+const D3DCOLOR BOX_COLOUR = 0xFFFF0000;
 
 float DistanceSq(const D3DXVECTOR3& a, const D3DXVECTOR3& b)
 {
@@ -60,7 +63,6 @@ CFish::CFish(ProximityDatabase& database, float fSize, CFishFood* pFood)
     m_fRetargetTimer = float(RetargetSeconds());
     placeRandomly(0.0f);
     m_nWaypoint = Vantile::Random() % int(WAYPOINTS.size());
-    m_fPhase = Vantile::RandomFraction() * 5.0f;
     m_vTarget = WAYPOINTS[m_nWaypoint];
 }
 
@@ -101,8 +103,21 @@ void CFish::update(const Vantile::FrameEvent& evt)
 {
     const float fSeconds = float(evt.timeSinceLastFrame / 1000.0);
     m_fFoodTimer -= fSeconds;
-    m_fClock = float(evt.totalTime / 1000.0) + m_fPhase;
     step(std::min(fSeconds, MAX_STEP));
+    if (Vantile::CAnnotation::Instance().IsActive())
+        annotate();
+}
+
+// The diagnostic view: heading and pull, the swimming box, and the line to
+// whatever the fish flees.
+void CFish::annotate() const
+{
+    Vantile::CAnnotation& annotation = Vantile::CAnnotation::Instance();
+    annotation.AddLine(m_vPosition, m_vPosition + velocity() * (100.0f / maxSpeed()), DEBUG_COLOUR);
+    annotation.AddLine(m_vPosition, m_vPosition + m_vSmoothedAcceleration * (100.0f / maxForce()), DEBUG_COLOUR);
+    annotation.AddBox(BOX_MIN, BOX_MAX, BOX_COLOUR);
+    if (m_nState == FLEEING)
+        annotation.AddLine(m_vPosition, m_vScare, BOX_COLOUR);
 }
 
 void CFish::step(float fSeconds)
@@ -213,6 +228,7 @@ D3DXVECTOR3 CFish::fleeScarePoints(const D3DXVECTOR3& vSteering, bool& bScared)
         m_vTarget = WAYPOINTS[m_nWaypoint];
     }
     m_nState = FLEEING;
+    m_vScare = vScare;
     return steerForFlee(vScare) * FLEE_WEIGHT;
 }
 

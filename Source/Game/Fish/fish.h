@@ -66,13 +66,12 @@ private:
     D3DXVECTOR3 fleeScarePoints(const D3DXVECTOR3& vSteering, bool& bScared);
     void applyStateLimits(float fSeconds);
     void placeRandomly(float fMargin);
+    void annotate() const;
 
     std::unique_ptr<ProximityDatabase::tokenType> m_pToken;
     CFishFood* m_pFood;
     int m_nState;
     float m_fSize;
-    float m_fPhase = 0.0f;
-    float m_fClock = 0.0f;
     bool m_bFollower = false;
     bool m_bRoaming = true;
     std::unique_ptr<Vantile::CChainNode> m_pHeadNode;
@@ -84,5 +83,6 @@ private:
     bool m_bIgnoreFood = false;
     float m_fFoodTimer = 0.0f;
     D3DXVECTOR3 m_vTarget = D3DXVECTOR3(0, 0, 0);
+    D3DXVECTOR3 m_vScare = D3DXVECTOR3(0, 0, 0);
     std::vector<CFish*> m_Neighbours;
 };

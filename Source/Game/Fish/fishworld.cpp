@@ -70,14 +70,6 @@ CFishWorld::~CFishWorld()
     ClearFish();
 }
 
-std::vector<int> CFishWorld::CountsFromDigits(const std::string& strDigits)
-{
-    std::vector<int> counts;
-    for (char c : strDigits)
-        counts.push_back(c >= '0' && c <= '9' ? c - '0' : 0);
-    return counts;
-}
-
 void CFishWorld::CreateFishSchools(bool bFront, const std::vector<int>& counts)
 {
     const std::vector<SSpecies>& table = species();

@@ -36,8 +36,6 @@ public:
     // One school per species, nCounts[i] fish of species i; counts beyond
     // the species table are logged and skipped.
     void CreateFishSchools(bool bFront, const std::vector<int>& counts);
-    // The digits of a level's "bgfishes"/"fgfishes", one count each.
-    static std::vector<int> CountsFromDigits(const std::string& strDigits);
     void CreateSchool(const std::string& strObject, int nCount, bool bFront, float fScale, bool bFollow);
     // A fish without a body, for the mini-game's and the tests' own use.
     CFish* AddFish(bool bFront, float fSize);

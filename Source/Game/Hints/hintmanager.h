@@ -126,6 +126,8 @@ public:
     void remove(const CItem* pItem);
     void setGroup(int nGroup);
     int group() const { return m_nGroup; }
+    // A group's items in the order they were added.
+    const std::vector<CItem*>& items(int nGroup) { return m_Groups[nGroup]; }
     void setTextWindowMaker(TextWindowMaker maker) { m_TextWindowMaker = std::move(maker); }
     // Every frame: which item the mouse is over, and the bubbles' fades.
     void update(float fSeconds, const D3DXVECTOR3& vMouse);

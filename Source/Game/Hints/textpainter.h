@@ -21,6 +21,10 @@ public:
     // rectangle; otherwise they start at its top left.
     virtual void drawWrapped(const std::string& strText, const SPixelRect& rect, float fScale, D3DCOLOR dwColour,
                              bool bCentred) = 0;
+    // One line in the named font, centred on the pixel; nothing when the
+    // font does not exist.
+    virtual void drawLine(const std::string& strFont, const std::string& strText, float fX, float fY, float fScale,
+                          D3DCOLOR dwColour) = 0;
 };
 
 // The painter the GUI layer set, or none.

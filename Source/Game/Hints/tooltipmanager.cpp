@@ -7,7 +7,7 @@
 #include "Game/Items/itemtype.h"
 #include "Game/Sprites/sprite.h"
 
-const D3DXVECTOR2 CTooltipManager::BACKGROUND_SIZE = D3DXVECTOR2(300.0f, 150.0f);
+const D3DXVECTOR2 CTooltipManager::BACKGROUND_SIZE = D3DXVECTOR2(320.0f, 170.0f);
 const D3DXVECTOR2 CTooltipManager::MARKER_SIZE = D3DXVECTOR2(28.0f, 28.0f);
 
 namespace {

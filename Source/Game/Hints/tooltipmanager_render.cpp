@@ -6,15 +6,13 @@
 #include <cmath>
 
 #include "Business/xmllocale.h"
-#include "Game/Context/gamecontext.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Hints/hintcell.h"
 #include "Game/Hints/textpainter.h"
 #include "Game/Sprites/sprite.h"
 
 namespace {
 
-// A closed tooltip has faded: the board may be evaluated again.
-const int EVENT_EVALUATE_BOARD = 1;
 const D3DCOLOR TEXT_COLOUR = D3DCOLOR_ARGB(255, 96, 28, 2);
 const float TEXT_SCALE = 0.6f;
 const float TEXT_MARGIN = 30.0f;
@@ -84,7 +82,8 @@ void CTooltipManager::fadeClosed(float fSeconds)
             entry.fAlpha = std::max(0.0f, entry.fAlpha - fSeconds * FADE_RATE);
             continue;
         }
-        CGameContext::Instance().postEvent(EVENT_EVALUATE_BOARD);
+        // The board may be evaluated again.
+        CGameContext::Instance().postEvent(eEventEvaluateBoard);
         highlight(entry, false);
         entry.bSoundPlayed = false;
         m_Fading.erase(it);

@@ -26,14 +26,19 @@ CGameGui::CGameGui(std::unique_ptr<IHudWindows> pWindows)
     m_LeftChain.movePivot(CHudSprites::LEFT_CHAIN_A.vBase, true);
     m_RightChain.movePivot(CHudSprites::RIGHT_CHAIN_A.vBase, true);
     if (m_pWindows) {
-        m_Shuffle.setWindow(m_pWindows->makeChargeButton("Shuffle", 125.0f, 36.0f));
-        m_Powerup.setWindow(m_pWindows->makeChargeButton("Powerup", 75.0f, 83.0f));
+        m_pWindows->setListener(this);
+        m_Shuffle.setWindow(m_pWindows->makeChargeButton(125.0f, 36.0f, [this] { onShuffleClicked(); }));
+        m_Powerup.setWindow(m_pWindows->makeChargeButton(75.0f, 83.0f, [this] { onPowerupClicked(); }));
     }
     registerHints();
 }
 
 CGameGui::~CGameGui()
 {
+    // The windows go first: their clicks may no longer reach the HUD.
+    m_Shuffle.setWindow(nullptr);
+    m_Powerup.setWindow(nullptr);
+    m_pWindows.reset();
     for (CHintManager::CItem* pItem : {m_pLivesHint, m_pShuffleHint, m_pPowerupHint, m_pTimeHint, m_pScoreHint})
         CHintManager::Instance().remove(pItem);
 }
@@ -64,7 +69,6 @@ void CGameGui::setLevelTitle(const std::string& strTitle)
 void CGameGui::startTimer(float fPeriod)
 {
     m_Timer.start(fPeriod);
-    m_bTimeoutArmed = true;
 }
 
 // Both frozen overlays play forwards from their start.

@@ -10,7 +10,7 @@
 // Body by role: gamegui.cpp (state the game object sets),
 // gamegui_update.cpp (the panel slide, the timer, the bars),
 // gamegui_render.cpp (drawing), gamegui_buttons.cpp (clicks and the hover
-// hints). Its parts: rollingcounter.h, chain.h, leveltimer.h,
+// hints). Its parts: rollingcounter.h, chain.h, Rules/leveltimer.h,
 // chargebutton.h, timeoutmessage.h, hudwindows.h; the loading screen is
 // loadingscreen.h.
 #pragma once
@@ -56,7 +56,7 @@ public:
 
     // Level timer.
     void startTimer(float fPeriod);
-    void setTimeoutArmed(bool bArmed) { m_bTimeoutArmed = bArmed; }
+    void setTimeoutArmed(bool bArmed) { m_Timer.setTimeoutArmed(bArmed); }
     // The game object's clock, in frames of level play in which no tooltip
     // shows and the trunk is not home, and in every mini-game frame.
     void tickTimer(float fSeconds) { m_Timer.run(fSeconds); }
@@ -96,6 +96,10 @@ public:
     void update(float fSeconds);
     void render(float fSeconds);
 
+    // The blinking "click to continue" line of the map screen: 1.5 blinks
+    // a second with the game's running time; nothing without the font.
+    static void drawContinuePrompt(double dTotalSeconds);
+
     bool isTimeoutVisible() const;
     // The locale text of the time-out message shown last.
     int timeoutTextId() const;
@@ -107,8 +111,8 @@ public:
 
     // The button handlers, as the windows call them.
     void onMenuClicked() override;
-    void onShuffleClicked() override;
-    void onPowerupClicked() override;
+    void onShuffleClicked();
+    void onPowerupClicked();
     void onTimeoutOk() override;
 
 private:
@@ -145,7 +149,6 @@ private:
     std::string m_strLevelTitle;
     bool m_bSlideIn = false;
     bool m_bSlideOut = false;
-    bool m_bTimeoutArmed = false;
     // Kept in a float so that small frame steps still move the panels at
     // any frame rate; drawing takes it as it is.
     float m_fOffset = RESET_OFFSET;

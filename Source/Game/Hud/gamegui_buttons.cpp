@@ -2,13 +2,10 @@
 #include "Game/Hud/gamegui.h"
 
 #include "Business/xmllocale.h"
-#include "Game/Context/gamecontext.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Hud/timeoutmessage.h"
 
 namespace {
-
-const int EVENT_MENU = 13;
-const int EVENT_SHUFFLE = 15;
 
 const int HUD_HINT_GROUP = 1;
 const char* const HUD_HINT_MARKER = "win_hint.png";
@@ -52,7 +49,7 @@ void CGameGui::enableHints()
 void CGameGui::onMenuClicked()
 {
     playSound("Click.ogg");
-    CGameContext::Instance().postEvent(EVENT_MENU);
+    CGameContext::Instance().postEvent(eEventMainMenu);
 }
 
 // The window takes clicks only while the bar is full and the board
@@ -61,7 +58,7 @@ void CGameGui::onShuffleClicked()
 {
     if (!m_Shuffle.isClickable())
         return;
-    CGameContext::Instance().postEvent(EVENT_SHUFFLE);
+    CGameContext::Instance().postEvent(eEventShuffle);
     m_Shuffle.resetCharge();
     playSound("use_shuffle.ogg");
 }

@@ -5,7 +5,9 @@
 
 #include <cmath>
 
+#include "Business/xmllocale.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/textpainter.h"
 #include "Game/Hud/hudsprites.h"
 #include "Game/Hud/timeoutmessage.h"
 
@@ -164,4 +166,15 @@ void CGameGui::renderPowerup(float fSeconds)
     if (m_bPowerupAvailable)
         m_Powerup.renderFullAnimation();
     m_Shuffle.renderFullAnimation();
+}
+
+// Odd thirds of a second in one colour, even ones in the other.
+void CGameGui::drawContinuePrompt(double dTotalSeconds)
+{
+    ITextPainter* pPainter = TextPainter();
+    const CXMLLocale* pLocale = CXMLLocale::Instance();
+    if (!pPainter || !pLocale)
+        return;
+    const bool bOdd = (static_cast<long long>(dTotalSeconds * 3.0) % 2) != 0;
+    pPainter->drawLine("Stylo", pLocale->getText(30), 400.0f, 545.0f, 1.0f, bOdd ? 0xFF8E191E : 0xFFD84D0C);
 }

@@ -4,16 +4,9 @@
 
 #include <cmath>
 
-#include "Game/Context/gamecontext.h"
+#include "Game/Context/gameevents.h"
 #include "Game/Hud/hudsprites.h"
 #include "Game/Hud/timeoutmessage.h"
-
-namespace {
-
-// Posted once the panels have slid out: the level (or mini-game) ends.
-const int EVENT_PANELS_OUT = 20;
-
-}  // namespace
 
 void CGameGui::update(float fSeconds)
 {
@@ -51,7 +44,7 @@ void CGameGui::update(float fSeconds)
 // mini-game).
 void CGameGui::checkTimeout()
 {
-    if (!m_Timer.isOut() || m_bTimeoutShown || !m_bTimeoutArmed)
+    if (!m_Timer.isOut() || m_bTimeoutShown || !m_Timer.isTimeoutArmed())
         return;
     m_pTimeout->show(m_Lives.value() <= 0, m_pWindows.get(), &sounds());
     m_bTimeoutShown = true;
@@ -89,6 +82,6 @@ void CGameGui::postWhenOut(bool bMoved)
 {
     if (!m_bSlideOut || bMoved)
         return;
-    CGameContext::Instance().postEvent(EVENT_PANELS_OUT);
+    CGameContext::Instance().postEvent(eEventLevelOver);
     m_bSlideOut = false;
 }

@@ -5,6 +5,7 @@
 // (tests, the tool's pictures) draws the same and takes no clicks.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,8 +15,6 @@ class IChargeButtonWindow;
 class IHudWindowsListener {
 public:
     virtual void onMenuClicked() = 0;
-    virtual void onShuffleClicked() = 0;
-    virtual void onPowerupClicked() = 0;
     virtual void onTimeoutOk() = 0;
 
 protected:
@@ -26,6 +25,8 @@ class IHudWindows {
 public:
     virtual ~IHudWindows() = default;
 
+    // The HUD that owns the windows hears their clicks.
+    virtual void setListener(IHudWindowsListener* pListener) = 0;
     // The HUD's root window becomes the GUI sheet.
     virtual void showSheet() = 0;
     // Top-left pixels.
@@ -33,8 +34,8 @@ public:
     virtual void setLevelTitlePixel(float fX, float fY) = 0;
     virtual void setLevelTitle(const std::string& strTitle) = 0;
     // The clicks of a charge button: an empty image button of this size.
-    virtual std::unique_ptr<IChargeButtonWindow> makeChargeButton(const std::string& strName, float fWidth,
-                                                                  float fHeight) = 0;
+    virtual std::unique_ptr<IChargeButtonWindow> makeChargeButton(float fWidth, float fHeight,
+                                                                  std::function<void()> onClicked) = 0;
     virtual void showTimeoutMessage(const std::string& strText) = 0;
     virtual void hideTimeoutMessage() = 0;
 };

@@ -45,6 +45,24 @@ struct ANIDATA {
     bool bFitToDuration = false;
     // Made when the record is added, so the texture stays loaded.
     std::shared_ptr<ILayerVisual> pPreloaded;
+    // The name, and the layer it replaces (0: none), as layerNameId gives
+    // them: the animator compares these every frame instead of strings.
+    // Filled in when the record is added or a layer is made from it.
+    int nNameId = 0;
+    int nReplacesId = 0;
+};
+
+// Interned layer names: equal names get equal ids, from 1 on.
+int layerNameId(const std::string& strName);
+// Fills in nNameId and nReplacesId from the name, once.
+void internLayerName(ANIDATA& data);
+
+// The names the item animator itself acts on.
+struct SLayerNames {
+    int nNormal;
+    int nDelete;
+    int nTrunkFall;
+    static const SLayerNames& ids();
 };
 
 bool isAtlasTexture(const std::string& strTexture);

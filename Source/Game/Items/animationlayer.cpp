@@ -31,6 +31,7 @@ CAnimationLayer::CAnimationLayer(int nItemType, const ANIDATA& data, float fRota
       m_fRepeatLength(fittedLength(fDuration)),
       m_fRotation(fRotation)
 {
+    internLayerName(m_Data);
 }
 
 // A repeat count below 1 would divide by zero; such a layer plays once.

@@ -3,6 +3,8 @@
 
 #include <strings.h>
 
+#include <unordered_map>
+
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Game/Items/itempath.h"
@@ -30,6 +32,28 @@ std::string typeCode(int nItemType)
 
 }  // namespace
 
+int layerNameId(const std::string& strName)
+{
+    static std::unordered_map<std::string, int> ids;
+    const auto inserted = ids.emplace(strName, int(ids.size()) + 1);
+    return inserted.first->second;
+}
+
+void internLayerName(ANIDATA& data)
+{
+    if (data.nNameId != 0)
+        return;
+    data.nNameId = layerNameId(data.strName);
+    const size_t nColon = data.strName.find(':');
+    data.nReplacesId = nColon == std::string::npos ? 0 : layerNameId(data.strName.substr(nColon + 1));
+}
+
+const SLayerNames& SLayerNames::ids()
+{
+    static const SLayerNames names = {layerNameId("normal"), layerNameId("delete"), layerNameId("trunk_fall")};
+    return names;
+}
+
 bool isAtlasTexture(const std::string& strTexture)
 {
     return strTexture.size() >= 4 && strcasecmp(strTexture.c_str() + strTexture.size() - 4, ".map") == 0;
@@ -54,6 +78,7 @@ void CAnimationManager::addAniData(int nItemType, int nAnimType, const ANIDATA& 
                                         data.strName.c_str(), data.strTexture.c_str(), data.nColor,
                                         data.nRepeatCount, int(data.bLimited), int(data.bBlocking)));
     ANIDATA record = data;
+    internLayerName(record);
     if (!isAtlasTexture(record.strTexture) && m_pVisualSource)
         record.pPreloaded = m_pVisualSource->create(record.strTexture);
     AniDataList& list = m_AniData[nItemType][nAnimType];

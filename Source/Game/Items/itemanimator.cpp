@@ -62,16 +62,16 @@ void CItemAnimator::startLayers()
 
 void CItemAnimator::startLayer(const ANIDATA& data)
 {
-    removeInactive(data.strName);
     float fDuration = 0.0f;
     std::unique_ptr<CBasePath> pPath = makePath(fDuration);
     auto pLayer = std::make_unique<CAnimationLayer>(m_nItemType, data, 0.0f, fDuration);
     if (data.nRepeatCount > PHASED_REPEAT)
         pLayer->setTime(m_fClock);
+    removeInactive(pLayer->data().nNameId);
+    const int nReplaces = pLayer->data().nReplacesId;
     m_Layers.push_back({std::move(pPath), std::move(pLayer), true});
-    const size_t nColon = data.strName.find(':');
-    if (nColon != std::string::npos)
-        deactivate(data.strName.substr(nColon + 1));
+    if (nReplaces != 0)
+        deactivate(nReplaces);
 }
 
 std::unique_ptr<CBasePath> CItemAnimator::makePath(float& fDuration) const
@@ -98,27 +98,28 @@ std::unique_ptr<CBasePath> CItemAnimator::makePath(float& fDuration) const
     return pSource ? pSource->create(motion, m_vPosition, m_vTarget) : nullptr;
 }
 
-void CItemAnimator::removeInactive(const std::string& strName)
+void CItemAnimator::removeInactive(int nNameId)
 {
     for (auto it = m_Layers.begin(); it != m_Layers.end(); ++it) {
-        if (!it->bActive && it->pLayer->data().strName == strName) {
+        if (!it->bActive && it->pLayer->data().nNameId == nNameId) {
             m_Layers.erase(it);
             return;
         }
     }
 }
 
-void CItemAnimator::deactivate(const std::string& strName)
+void CItemAnimator::deactivate(int nNameId)
 {
     for (LayerEntry& entry : m_Layers)
-        if (entry.pLayer->data().strName == strName)
+        if (entry.pLayer->data().nNameId == nNameId)
             entry.bActive = false;
 }
 
 bool CItemAnimator::deleteLayerPastNormalLook() const
 {
+    const int nDelete = SLayerNames::ids().nDelete;
     for (const LayerEntry& entry : m_Layers)
-        if (entry.pLayer->data().strName == "delete" && entry.pLayer->currentFrame() > DELETE_COVER_FRAME)
+        if (entry.pLayer->data().nNameId == nDelete && entry.pLayer->currentFrame() > DELETE_COVER_FRAME)
             return true;
     return false;
 }

@@ -43,8 +43,8 @@ private:
     void startLayers();
     void startLayer(const ANIDATA& data);
     std::unique_ptr<CBasePath> makePath(float& fDuration) const;
-    void removeInactive(const std::string& strName);
-    void deactivate(const std::string& strName);
+    void removeInactive(int nNameId);
+    void deactivate(int nNameId);
     bool deleteLayerPastNormalLook() const;
     std::vector<std::string> advanceLayers(float fDt, const D3DXVECTOR3& vCell);
 

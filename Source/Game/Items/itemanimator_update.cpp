@@ -15,7 +15,7 @@ void CItemAnimator::update(float fDt, const D3DXVECTOR3& vCell)
     }
     if (deleteLayerPastNormalLook())
         for (LayerEntry& entry : m_Layers)
-            if (entry.bActive && entry.pLayer->data().strName == "normal")
+            if (entry.bActive && entry.pLayer->data().nNameId == SLayerNames::ids().nNormal)
                 entry.bActive = false;
     const std::vector<std::string> ended = advanceLayers(fDt, vCell);
     // A callback may change the state, which rebuilds the layers; names of
@@ -36,12 +36,12 @@ std::vector<std::string> CItemAnimator::advanceLayers(float fDt, const D3DXVECTO
         if (!entry.bActive)
             continue;
         entry.pLayer->advance(fDt / 1000.0f);
-        const std::string& strName = entry.pLayer->data().strName;
+        const ANIDATA& data = entry.pLayer->data();
         bool bPathEnded = false;
         if (entry.pPath)
-            bPathEnded = !entry.pPath->update(&fDt, &m_fSpeed, &vCell) && strName != "trunk_fall";
+            bPathEnded = !entry.pPath->update(&fDt, &m_fSpeed, &vCell) && data.nNameId != SLayerNames::ids().nTrunkFall;
         if (bPathEnded || !entry.pLayer->isPlaying()) {
-            ended.push_back(strName);
+            ended.push_back(data.strName);
             entry.bActive = false;
         }
     }
@@ -60,8 +60,9 @@ void CItemAnimator::render(const D3DXVECTOR3& vCell)
 
 bool CItemAnimator::isLayerActive(const std::string& strName) const
 {
+    const int nNameId = layerNameId(strName);
     for (const LayerEntry& entry : m_Layers)
-        if (entry.bActive && entry.pLayer->data().strName == strName)
+        if (entry.bActive && entry.pLayer->data().nNameId == nNameId)
             return true;
     return false;
 }

@@ -42,7 +42,9 @@ std::unique_ptr<CVorbisSource> CVorbisSource::Open(std::shared_ptr<const std::st
     if (ov_open_callbacks(pSource.get(), pSource->m_pFile.get(), nullptr, 0, callbacks) != 0)
         return nullptr;
     const vorbis_info* pInfo = ov_info(pSource->m_pFile.get(), -1);
-    if (!pInfo || pInfo->channels < 1 || pInfo->channels > 2) {
+    // A rate the mixer cannot hold in an int, or none at all, is no sound.
+    if (!pInfo || pInfo->channels < 1 || pInfo->channels > 2 || pInfo->rate < kLowestRate ||
+        pInfo->rate > kHighestRate) {
         ov_clear(pSource->m_pFile.get());
         return nullptr;
     }

@@ -10,6 +10,10 @@ struct OggVorbis_File;
 
 class CVorbisSource {
 public:
+    // Sample rates a file may declare; OpenAL resamples any of them.
+    static const long kLowestRate = 1000;
+    static const long kHighestRate = 384000;
+
     // The bytes are shared, not copied: every copy of a streamed sound
     // decodes the same memory. Returns none when they are not Ogg Vorbis.
     static std::unique_ptr<CVorbisSource> Open(std::shared_ptr<const std::string> pBytes);

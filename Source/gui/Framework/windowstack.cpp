@@ -1,13 +1,14 @@
 #include "gui/Framework/windowstack.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <CEGUI/GUIContext.h>
 #include <CEGUI/System.h>
 #include <CEGUI/Window.h>
 #include <CEGUI/WindowManager.h>
 
-#include "Game/Context/deferredcall.h"
+#include "Game/Context/gameevents.h"
 #include "gui/Framework/basewindow.h"
 #include "gui/Framework/guifactory.h"
 #include "gui/Framework/guinames.h"
@@ -96,6 +97,8 @@ void CWindowStack::closeTop()
     m_pPanel->removeChild(m_pCurrent->getRoot());
     CBaseWindow* pBelow = m_History.back();
     if (!pBelow) {
+        if (m_History.size() > 1)
+            m_History.pop_back();
         m_pCurrent = nullptr;
         showBlank();
         return;
@@ -141,7 +144,10 @@ void CWindowStack::renderTop()
 
 std::vector<CBaseWindow*> CWindowStack::history() const
 {
-    return std::vector<CBaseWindow*>(m_History.begin() + 1, m_History.end());
+    std::vector<CBaseWindow*> windows;
+    std::copy_if(m_History.begin(), m_History.end(), std::back_inserter(windows),
+                 [](CBaseWindow* pWindow) { return pWindow != nullptr; });
+    return windows;
 }
 
 void CWindowStack::forget(CBaseWindow* pWindow)

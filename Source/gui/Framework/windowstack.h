@@ -31,8 +31,7 @@ public:
     CBaseWindow* current() const { return m_pCurrent; }
     bool isSwitchPending() const { return m_pPending != nullptr; }
     bool isClosing(const CBaseWindow* pWindow) const { return pWindow && m_pClosing == pWindow; }
-    // Windows under the current one, the nearest last (without the bottom
-    // entry, which stands for "nothing").
+    // Windows under the current one, the nearest last.
     std::vector<CBaseWindow*> history() const;
 
     // A window being destroyed leaves the stack and every request naming it.
@@ -56,7 +55,7 @@ private:
     CBaseWindow* m_pClosing = nullptr;
     CEGUI::Window* m_pPanel = nullptr;
     CEGUI::Window* m_pBlank = nullptr;
-    // The bottom entry is null: closing down to it leaves no window.
+    // A null entry stands for "no window below"; the bottom one stays.
     std::vector<CBaseWindow*> m_History = {nullptr};
     bool m_bPanelMade = false;
     bool m_bReattach = true;

@@ -60,7 +60,8 @@ std::string CCEGUIResourceProvider::findFallbackFace()
 void CCEGUIResourceProvider::loadRawDataContainer(const CEGUI::String& strFileName, CEGUI::RawDataContainer& output,
                                                   const CEGUI::String& strResourceGroup)
 {
-    Vantile::CResource file(faceToRead(strFileName.c_str()));
+    m_strLastFile = strFileName.c_str();
+    Vantile::CResource file(faceToRead(m_strLastFile));
     file.Load();
     const size_t nSize = file.GetSize();
     CEGUI::uint8* pbyData = new CEGUI::uint8[nSize ? nSize : 1];

@@ -24,4 +24,10 @@ public:
 
     // The first font face the file system holds, by name; empty when none.
     static std::string findFallbackFace();
+    // The file asked for last: when CEGUI refuses data, most likely the one
+    // at fault (its own messages do not name files).
+    const std::string& getLastFile() const { return m_strLastFile; }
+
+private:
+    std::string m_strLastFile;
 };

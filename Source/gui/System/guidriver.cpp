@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "Core/vantile_frametimer.h"
-#include "Game/Context/deferredcall.h"
+#include "Game/Context/gameevents.h"
 #include "Scene/vantile_device.h"
 #include "gui/Renderer/ceguirenderer.h"
 #include "system/win32.h"

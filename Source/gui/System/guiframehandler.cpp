@@ -44,27 +44,28 @@ CGUIFrameHandler::~CGUIFrameHandler()
     delete m_pResourceProvider;
 }
 
-namespace {
-
 // CEGUI reports bad data with its own exceptions; the game's report names
 // the file and stops start-up like any other bad data file. A missing file
 // arrives as the file system's own exception and passes unchanged.
 template <class Load>
-void loadReported(const std::string& strFileName, const char* pszFunc, Load load)
+void CGUIFrameHandler::loadReported(const std::string& strFileName, const char* pszFunc, Load load)
 {
     try {
         load();
     } catch (const CEGUI::Exception& e) {
-        VANTILE_EXCEPT(0, "Failed to load GUI file [" + strFileName + "]: " + e.getMessage().c_str(), pszFunc);
+        std::string strDetails = "Failed to load GUI file [" + strFileName + "]";
+        if (m_pResourceProvider->getLastFile() != strFileName)
+            strDetails += " while reading [" + m_pResourceProvider->getLastFile() + "]";
+        VANTILE_EXCEPT(0, strDetails + ": " + e.getMessage().c_str(), pszFunc);
     }
 }
 
-}  // namespace
-
-void CGUIFrameHandler::loadFont(const std::string& strFileName)
+CEGUI::Font* CGUIFrameHandler::loadFont(const std::string& strFileName)
 {
+    CEGUI::Font* pFont = nullptr;
     loadReported(strFileName, "CGUIFrameHandler::loadFont",
-                 [&] { CEGUI::FontManager::getSingleton().createFromFile(strFileName.c_str()); });
+                 [&] { pFont = &CEGUI::FontManager::getSingleton().createFromFile(strFileName.c_str()); });
+    return pFont;
 }
 
 void CGUIFrameHandler::loadScheme(const std::string& strFileName)
@@ -75,15 +76,24 @@ void CGUIFrameHandler::loadScheme(const std::string& strFileName)
 
 void CGUIFrameHandler::loadData()
 {
-    for (const std::string& strFont : fontFiles())
-        loadFont(strFont);
+    CEGUI::GUIContext& context = CEGUI::System::getSingleton().getDefaultGUIContext();
+    // The first font draws whatever names no font of its own (CEGUI would
+    // otherwise take the first by name).
+    context.setDefaultFont(loadFont(fontFiles().front()));
+    for (size_t i = 1; i < fontFiles().size(); ++i)
+        loadFont(fontFiles()[i]);
     loadScheme(SCHEME_FILE);
-    CEGUI::System::getSingleton().getDefaultGUIContext().getMouseCursor().setDefaultImage(nullptr);
+    context.getMouseCursor().setDefaultImage(nullptr);
 }
 
+// CEGUI's clock drives held buttons' repeats, tooltips and its animations.
 bool CGUIFrameHandler::frameStarted(const FrameEvent& evt)
 {
-    CEGUI::System::getSingleton().renderAllGUIContexts();
+    const float fSeconds = float(evt.timeSinceLastFrame / 1000.0);
+    CEGUI::System& system = CEGUI::System::getSingleton();
+    system.injectTimePulse(fSeconds);
+    system.getDefaultGUIContext().injectTimePulse(fSeconds);
+    system.renderAllGUIContexts();
     return true;
 }
 

@@ -9,6 +9,9 @@
 #include "Core/vantile_framehandler.h"
 #include "Core/vantile_input.h"
 
+namespace CEGUI {
+class Font;
+}
 class CCEGUIRenderer;
 class CCEGUIResourceProvider;
 
@@ -24,15 +27,16 @@ public:
     CGUIFrameHandler(const CGUIFrameHandler&) = delete;
     CGUIFrameHandler& operator=(const CGUIFrameHandler&) = delete;
 
-    // The game's fonts in order, then the scheme; CEGUI draws no cursor of
-    // its own afterwards. A file that is missing or that CEGUI refuses
+    // The game's fonts in order, the first one the default, then the
+    // scheme; CEGUI draws no cursor of its own afterwards. A file that is missing or that CEGUI refuses
     // throws Exception naming the file.
     void loadData();
     // One font or scheme file, with the same report on failure.
-    static void loadFont(const std::string& strFileName);
-    static void loadScheme(const std::string& strFileName);
+    CEGUI::Font* loadFont(const std::string& strFileName);
+    void loadScheme(const std::string& strFileName);
 
-    // Lets CEGUI draw what changed; the GUI render stage queues the result.
+    // Moves CEGUI's clock on and lets it draw what changed; the GUI render
+    // stage queues the result.
     bool frameStarted(const FrameEvent& evt) override;
     // Mouse position and left button (a double click as two clicks), keys
     // with their characters. Right-button and activation events are not
@@ -45,6 +49,8 @@ public:
     static const char* const SCHEME_FILE;
 
 private:
+    template <class Load>
+    void loadReported(const std::string& strFileName, const char* pszFunc, Load load);
     void injectMouse(const MouseInput& mouse);
     void injectKey(const KeyInput& key);
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdarg>
 
 #include "system/win32.h"
@@ -66,10 +67,12 @@ bool CLog::Open(const std::string& strPath)
         fclose(m_pFile);
     m_pFile = nullptr;
     m_bOpened = true;
-    // A fresh file each run, never followed through a link: a link planted
-    // under the log's name would otherwise get its target overwritten.
-    unlink(strPath.c_str());
-    const int fd = open(strPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0644);
+    // Never written through a link: a link planted under the log's name
+    // would get its target overwritten. Such a link is replaced by a file.
+    const int nFlags = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW;
+    int fd = open(strPath.c_str(), nFlags, 0644);
+    if (fd < 0 && errno == ELOOP && unlink(strPath.c_str()) == 0)
+        fd = open(strPath.c_str(), nFlags | O_EXCL, 0644);
     if (fd >= 0 && !(m_pFile = fdopen(fd, "wb")))
         close(fd);
     if (!m_pFile)

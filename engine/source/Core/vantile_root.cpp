@@ -92,7 +92,9 @@ bool CRoot::fireFrameEvent(FrameCall call)
 void CRoot::renderScene()
 {
     IDirect3DDevice8* pDevice = CD3D9RenderSystem::Instance().GetDevice();
-    if (pDevice) {
+    // A minimised or hidden window shows nothing, so nothing is drawn;
+    // Update still paces the loop.
+    if (pDevice && (!m_pWindow || m_pWindow->IsDrawable())) {
         pDevice->BeginScene();
         for (const std::shared_ptr<IRenderQueue>& pQueue : m_RenderQueues) {
             if (pQueue)

@@ -189,6 +189,16 @@ void CD3D9RenderWindow::createD3DResources()
     }
     CD3D9RenderSystem::Instance().SetDevice(m_pDriver->getDevice());
     fetchDefaultSurfaces();
+    choosePace();
+}
+
+// With vsync the display's own rate; without it the pacer's default.
+void CD3D9RenderWindow::choosePace()
+{
+    D3DCAPS8 caps = {};
+    m_pDriver->getDevice()->GetDeviceCaps(&caps);
+    const bool bVsync = (caps.PresentationIntervals & D3DPRESENT_INTERVAL_ONE) != 0;
+    m_Pacer.setRate(bVsync ? m_pDriver->getDisplayMode().RefreshRate : 0);
 }
 
 // The window keeps plain pointers to the default surfaces; the device owns
@@ -214,7 +224,15 @@ void CD3D9RenderWindow::Update()
 {
     if (CD3D9RenderSystem::Instance().IsDeviceLost() && !recoverLostDevice())
         return;
+    // A minimised window still presents: the device reports itself lost
+    // there, which starts the reset protocol.
     swapBuffers();
+    m_Pacer.pace();
+}
+
+bool CD3D9RenderWindow::IsDrawable() const
+{
+    return m_hWnd && !IsIconic(m_hWnd) && IsWindowVisible(m_hWnd);
 }
 
 // False while the device cannot be used yet; the frame is then skipped.

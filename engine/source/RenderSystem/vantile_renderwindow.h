@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "Core/vantile_framepacer.h"
 #include "Core/vantile_input.h"
 #include "d3d/d3d8.h"
 
@@ -20,8 +21,12 @@ public:
     void Create(HWND hParent, const std::string& strTitle, int nWidth, int nHeight, int nColourDepth,
                 bool bFullScreen, D3DMULTISAMPLE_TYPE nMultiSample, int nReserved);
     void createD3DResources();
-    // Once per frame after the scene: recovers a lost device, then presents.
+    // Once per frame after the scene: recovers a lost device, presents,
+    // then waits as long as the frame pacer asks.
     void Update();
+    // False while minimised or hidden: the loops then draw nothing.
+    bool IsDrawable() const;
+    const CFramePacer& GetFramePacer() const { return m_Pacer; }
     void SetWindowedSize(int nWidth, int nHeight);
     // Switches between windowed and full screen at 800 x 600; the device
     // is reset with the new size on the next frame.
@@ -62,6 +67,7 @@ private:
     void forgetDefaultSurfaces();
     bool recoverLostDevice();
     void swapBuffers();
+    void choosePace();
     void readGeometry();
 
     HINSTANCE m_hInstance;
@@ -85,6 +91,7 @@ private:
     IDirect3DSurface8* m_pRenderTarget = nullptr;
     IDirect3DSurface8* m_pDepthSurface = nullptr;
     D3DMULTISAMPLE_TYPE m_nMultiSample = D3DMULTISAMPLE_NONE;
+    CFramePacer m_Pacer;
 };
 
 }  // namespace Vantile

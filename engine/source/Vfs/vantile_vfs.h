@@ -34,8 +34,10 @@ public:
     CVFS(const CVFS&) = delete;
     CVFS& operator=(const CVFS&) = delete;
 
-    // Returns archive entries plus loose files. A missing or unreadable
-    // archive contributes nothing; duplicate loose names throw Exception.
+    // Returns archive entries plus loose files. A missing archive or a file
+    // that is not one contributes nothing; an archive of ours with a
+    // damaged table or an entry outside its data, and duplicate loose
+    // names, throw Exception with the reason.
     int Open(const std::string& strRoot, bool bScanFolder, bool bRecursive);
     // Searches from nCursor in the combined index space (loose files first,
     // then archive entries) and maps the match into file. Returns the
@@ -56,9 +58,9 @@ public:
 private:
     // vantile_vfs_archive.cpp
     void OpenArchive();
-    bool ReadTable(uint64_t nFileSize, uint64_t nTableOffset);
+    void ReadTable(uint64_t nFileSize, uint64_t nTableOffset);
     void MapArchiveEntry(const FatEntry& entry, CVFSFile& file);
-    void DecodeToTemporaryFile(const FatEntry& entry, std::string& strPath, int& hFile);
+    void InflateEntry(const FatEntry& entry, CVFSFile& file);
     uint64_t ArchiveEntrySize(const FatEntry& entry) const;
     void CloseArchive();
 

@@ -1,13 +1,16 @@
 // Reading the archive. Its table, offsets and sizes come from a file that
 // may be truncated or damaged, so every value is checked against the file
-// before it is used: a bad table makes the archive contribute nothing, a
-// bad entry fails its own lookup, and both say why in the log.
+// before it is used. A file that is not one of our archives contributes
+// nothing; one of ours with a bad table or an entry outside the file is
+// refused at open with the reason, since serving none or part of it would
+// only fail later without saying why. An entry whose stream does not
+// decode fails its own lookup.
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cinttypes>
 #include <memory>
 
 #include "Core/vantile_exception.h"
@@ -32,9 +35,9 @@ bool CurrentFileSize(int hFile, uint64_t& nSize)
     return true;
 }
 
-void LogBadArchive(const std::string& strPath, const char* pszFault)
+[[noreturn]] void RefuseArchive(const std::string& strPath, const std::string& strFault)
 {
-    CLog::Instance().Write(LOG_ERROR, FormatString("VFS: archive [%s] ignored: %s", strPath.c_str(), pszFault));
+    VANTILE_EXCEPT(0, FormatString("Archive [%s] is damaged: %s", strPath.c_str(), strFault.c_str()), "CVFS::Open");
 }
 
 [[noreturn]] void ThrowBadEntry(const FatEntry& entry, const char* pszFault)
@@ -42,41 +45,31 @@ void LogBadArchive(const std::string& strPath, const char* pszFault)
     VANTILE_EXCEPT(0, FormatString("Archive entry [%s] is damaged: %s", entry.szName, pszFault), "CVFS::GetFile");
 }
 
-// Reads a decoded table and checks that it describes whole entries with
-// NUL-terminated names.
-bool ParseTable(const uint8_t* pbyTable, uint32_t nTableSize, std::vector<FatEntry>& fat)
+// Reads a decoded table; "" or what is wrong with it. Every entry must
+// have a NUL-terminated name, a known filter and lie after the header
+// within the file.
+std::string ParseTable(const uint8_t* pbyTable, uint32_t nTableSize, uint64_t nFileSize, std::vector<FatEntry>& fat)
 {
     if (nTableSize < kFatCountSize)
-        return false;
+        return "the table has no entry count";
     const uint64_t nCount = ReadLE32(pbyTable);
     if (kFatCountSize + nCount * kFatEntrySize > nTableSize)
-        return false;
+        return FormatString("the table is shorter than its %" PRIu64 " entries", nCount);
     fat.resize(size_t(nCount));
     for (size_t i = 0; i < fat.size(); ++i) {
         const uint8_t* pbyEntry = pbyTable + kFatCountSize + i * kFatEntrySize;
         if (!memchr(pbyEntry, 0, kFatNameSize) || pbyEntry[0] == 0)
-            return false;
+            return FormatString("entry %zu has no name", i);
         memcpy(fat[i].szName, pbyEntry, kFatNameSize);
         fat[i].dwSize = ReadLE32(pbyEntry + kFatNameSize);
         fat[i].dwOffset = ReadLE32(pbyEntry + kFatNameSize + 4);
         fat[i].dwFilter = ReadLE32(pbyEntry + kFatNameSize + 8);
+        if (fat[i].dwOffset < kArchiveHeaderSize || uint64_t(fat[i].dwOffset) + fat[i].dwSize > nFileSize)
+            return FormatString("entry [%s] lies outside the archive's data", fat[i].szName);
+        if (fat[i].dwFilter != VFS_FILTER_STORED && !CreateFilter(fat[i].dwFilter))
+            return FormatString("entry [%s] has the unknown filter %u", fat[i].szName, fat[i].dwFilter);
     }
-    return true;
-}
-
-// Sizes the temporary file and inflates straight into its pages.
-bool InflateInto(int hFile, uint32_t nDecoded, IFilter& filter, const uint8_t* pbySource, uint32_t nSource)
-{
-    if (ftruncate(hFile, off_t(nDecoded)) != 0)
-        return false;
-    if (nDecoded == 0)
-        return filter.Decode(nullptr, 0, pbySource, nSource);
-    void* pvDest = mmap(nullptr, nDecoded, PROT_READ | PROT_WRITE, MAP_SHARED, hFile, 0);
-    if (pvDest == MAP_FAILED)
-        return false;
-    const bool bDecoded = filter.Decode(pvDest, nDecoded, pbySource, nSource);
-    munmap(pvDest, nDecoded);
-    return bDecoded;
+    return std::string();
 }
 
 }  // namespace
@@ -92,54 +85,49 @@ void CVFS::CloseArchive()
 void CVFS::OpenArchive()
 {
     CloseArchive();
-    m_hArchive = open((m_strRoot + ".dat").c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO under the archive's name would block the open
+    // for ever; only a plain file is read.
+    m_hArchive = open((m_strRoot + ".dat").c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_hArchive < 0)
         return;
+    struct stat info;
     uint8_t abyHeader[kArchiveHeaderSize];
-    uint64_t nFileSize = 0;
-    const bool bOurs = CurrentFileSize(m_hArchive, nFileSize) &&
+    const bool bOurs = fstat(m_hArchive, &info) == 0 && S_ISREG(info.st_mode) &&
                        pread(m_hArchive, abyHeader, sizeof(abyHeader), 0) == ssize_t(sizeof(abyHeader)) &&
                        memcmp(abyHeader, kArchiveMagic, sizeof(kArchiveMagic)) == 0;
     // A file that is not one of our archives is no error: the folder alone
     // serves the game.
-    bool bRead = false;
-    try {
-        bRead = bOurs && ReadTable(nFileSize, ReadLE32(abyHeader + sizeof(kArchiveMagic)));
-    } catch (const Exception&) {
-        bRead = false;
-    }
-    if (!bRead)
+    if (!bOurs) {
         CloseArchive();
+        return;
+    }
+    try {
+        ReadTable(uint64_t(info.st_size), ReadLE32(abyHeader + sizeof(kArchiveMagic)));
+    } catch (const Exception&) {
+        CloseArchive();
+        throw;
+    }
 }
 
-bool CVFS::ReadTable(uint64_t nFileSize, uint64_t nTableOffset)
+void CVFS::ReadTable(uint64_t nFileSize, uint64_t nTableOffset)
 {
     const std::string strPath = m_strRoot + ".dat";
     if (nTableOffset < kArchiveHeaderSize || nTableOffset + kDecodedSizeSize > nFileSize ||
-        nFileSize - nTableOffset > UINT32_MAX) {
-        LogBadArchive(strPath, "the table lies outside the file");
-        return false;
-    }
+        nFileSize - nTableOffset > UINT32_MAX)
+        RefuseArchive(strPath, "the table lies outside the file (is the file cut short?)");
     CVFSFile view;
     view.MapFile(m_hArchive, nTableOffset, uint32_t(nFileSize - nTableOffset));
     const uint32_t nCompressed = view.GetSize() - kDecodedSizeSize;
     const uint32_t nDecoded = ReadLE32(view.GetData());
-    if (nDecoded > kMaxTableSize || nDecoded > MaxInflatedSize(nCompressed)) {
-        LogBadArchive(strPath, "the table's decoded size is impossible");
-        return false;
-    }
+    if (nDecoded > kMaxTableSize || nDecoded > MaxInflatedSize(nCompressed))
+        RefuseArchive(strPath, "the table's decoded size is impossible");
     std::vector<uint8_t> table(nDecoded);
     CFilterZLib filter;
-    if (!filter.Decode(table.data(), nDecoded, view.GetData() + kDecodedSizeSize, nCompressed)) {
-        LogBadArchive(strPath, "the table does not decode to its declared size");
-        return false;
-    }
-    if (!ParseTable(table.data(), nDecoded, m_Fat)) {
-        m_Fat.clear();
-        LogBadArchive(strPath, "the table holds fewer or malformed entries");
-        return false;
-    }
-    return true;
+    if (!filter.Decode(table.data(), nDecoded, view.GetData() + kDecodedSizeSize, nCompressed))
+        RefuseArchive(strPath, "the table does not decode to its declared size");
+    const std::string strFault = ParseTable(table.data(), nDecoded, nFileSize, m_Fat);
+    if (!strFault.empty())
+        RefuseArchive(strPath, strFault);
 }
 
 void CVFS::MapArchiveEntry(const FatEntry& entry, CVFSFile& file)
@@ -153,13 +141,12 @@ void CVFS::MapArchiveEntry(const FatEntry& entry, CVFSFile& file)
         file.MapFile(m_hArchive, entry.dwOffset, entry.dwSize);
         return;
     }
-    std::string strPath;
-    int hFile = -1;
-    DecodeToTemporaryFile(entry, strPath, hFile);
-    file.AdoptTemporaryFile(strPath, hFile);
+    InflateEntry(entry, file);
 }
 
-void CVFS::DecodeToTemporaryFile(const FatEntry& entry, std::string& strPath, int& hFile)
+// Inflated straight into memory the view owns: no copy and no file, and
+// the archive's pages are only read while it decodes.
+void CVFS::InflateEntry(const FatEntry& entry, CVFSFile& file)
 {
     std::unique_ptr<IFilter> pFilter = CreateFilter(entry.dwFilter);
     if (!pFilter)
@@ -173,10 +160,9 @@ void CVFS::DecodeToTemporaryFile(const FatEntry& entry, std::string& strPath, in
     if (nDecoded > MaxInflatedSize(nCompressed))
         ThrowBadEntry(entry, "its decoded size is impossible");
 
-    hFile = CVFSFile::CreateTemporaryFile(strPath);
-    if (!InflateInto(hFile, nDecoded, *pFilter, source.GetData() + kDecodedSizeSize, nCompressed)) {
-        CVFSFile::DiscardTemporaryFile(strPath, hFile);
-        hFile = -1;
+    uint8_t* pbyDest = file.AllocateOwned(nDecoded);
+    if (!pFilter->Decode(pbyDest, nDecoded, source.GetData() + kDecodedSizeSize, nCompressed)) {
+        file.Release();
         ThrowBadEntry(entry, "it does not decode to its declared size");
     }
 }

@@ -6,8 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <set>
 
 #include "Core/vantile_exception.h"
 
@@ -18,44 +16,6 @@ namespace {
 // Where a view of an empty file points: mmap cannot map zero bytes, and
 // callers tell "loaded" from "not loaded" by a non-null pointer.
 const uint8_t kEmptyFile[1] = {0};
-
-const char kTempPrefix[] = "qlv";
-
-// Temporary files still alive. Deliberately never destroyed, so the exit
-// handler can run after every static object is gone.
-std::set<std::string>& LiveTemporaryFiles()
-{
-    static std::set<std::string>* pFiles = new std::set<std::string>;
-    return *pFiles;
-}
-
-void RemoveLiveTemporaryFiles()
-{
-    for (const std::string& strPath : LiveTemporaryFiles())
-        unlink(strPath.c_str());
-    LiveTemporaryFiles().clear();
-}
-
-void RegisterTemporaryFile(const std::string& strPath)
-{
-    static const bool bHandlerInstalled = (atexit(RemoveLiveTemporaryFiles) == 0);
-    (void)bHandlerInstalled;
-    LiveTemporaryFiles().insert(strPath);
-}
-
-void DeleteTemporaryFile(const std::string& strPath)
-{
-    unlink(strPath.c_str());
-    LiveTemporaryFiles().erase(strPath);
-}
-
-std::string TemporaryFolder()
-{
-    const char* pszDir = getenv("TMPDIR");
-    if (pszDir && *pszDir)
-        return pszDir;
-    return "/tmp";
-}
 
 }  // namespace
 
@@ -90,18 +50,18 @@ void CVFSFile::MapPath(const std::string& strPath)
     close(hFile);
 }
 
-void CVFSFile::AdoptTemporaryFile(const std::string& strPath, int hFile)
+uint8_t* CVFSFile::AllocateOwned(uint32_t nSize)
 {
     Release();
-    m_strTempPath = strPath;
-    m_hFile = hFile;
-    m_bTemporary = true;
-    try {
-        MapRange(hFile, 0, WholeFileSize(hFile));
-    } catch (...) {
-        Release();
-        throw;
+    if (nSize == 0) {
+        m_pvData = kEmptyFile;
+        return nullptr;
     }
+    // Left uninitialised: the caller overwrites every byte.
+    m_pOwned.reset(new uint8_t[nSize]);
+    m_pvData = m_pOwned.get();
+    m_dwSize = nSize;
+    return m_pOwned.get();
 }
 
 uint32_t CVFSFile::WholeFileSize(int hFile)
@@ -139,41 +99,17 @@ void CVFSFile::Release()
 {
     if (m_pvMapping)
         munmap(m_pvMapping, m_nMappedLength);
-    if (m_bTemporary) {
-        close(m_hFile);
-        DeleteTemporaryFile(m_strTempPath);
-    }
-    m_strTempPath.clear();
-    m_hFile = -1;
+    m_pOwned.reset();
     m_pvMapping = nullptr;
     m_nMappedLength = 0;
     m_pvData = nullptr;
     m_dwSize = 0;
     m_dwOffset = 0;
-    m_bTemporary = false;
 }
 
 const uint8_t* CVFSFile::GetData() const
 {
     return m_pvData ? m_pvData + m_dwOffset : nullptr;
-}
-
-int CVFSFile::CreateTemporaryFile(std::string& strPath)
-{
-    std::string strTemplate = TemporaryFolder() + "/" + kTempPrefix + "XXXXXX";
-    const int hFile = mkstemp(&strTemplate[0]);
-    if (hFile < 0)
-        VANTILE_EXCEPT(errno, "Failed to create temporary file", "CVFS::DecodeToTemporaryFile");
-    fcntl(hFile, F_SETFD, FD_CLOEXEC);
-    RegisterTemporaryFile(strTemplate);
-    strPath = strTemplate;
-    return hFile;
-}
-
-void CVFSFile::DiscardTemporaryFile(const std::string& strPath, int hFile)
-{
-    close(hFile);
-    DeleteTemporaryFile(strPath);
 }
 
 }  // namespace Vantile

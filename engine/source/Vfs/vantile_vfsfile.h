@@ -1,10 +1,11 @@
 // A read-only memory view of one file of the virtual file system. Loose
 // files and stored archive entries are mapped where they lie; a deflated
-// entry is inflated into a temporary file that this view owns and deletes
-// when it lets go.
+// entry is inflated into memory that this view owns and frees when it lets
+// go.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace Vantile {
@@ -24,37 +25,28 @@ public:
     // Opens the file, maps it whole and closes it again: the mapping keeps
     // the file's pages. Throws Exception (code errno) on failure.
     void MapPath(const std::string& strPath);
-    // Takes over a file made by CreateTemporaryFile (path and open handle)
-    // and maps it whole; Release deletes it.
-    void AdoptTemporaryFile(const std::string& strPath, int hFile);
+    // Memory of nSize bytes that this view owns and serves; the caller
+    // fills it through the pointer returned before anyone reads the view.
+    uint8_t* AllocateOwned(uint32_t nSize);
     void Release();
 
     // Null while nothing is loaded; an empty file gives a valid pointer and
     // size 0.
     const uint8_t* GetData() const;
     uint32_t GetSize() const { return m_dwSize; }
-    bool IsTemporary() const { return m_bTemporary; }
-    const std::string& GetTempPath() const { return m_strTempPath; }
-
-    // A new, unique, empty file in the system's temporary folder, opened
-    // for reading and writing. It is deleted at a normal exit even if no
-    // view ever adopts or releases it. Throws Exception on failure.
-    static int CreateTemporaryFile(std::string& strPath);
-    // Closes and deletes a file from CreateTemporaryFile that no view took.
-    static void DiscardTemporaryFile(const std::string& strPath, int hFile);
+    // True for inflated bytes held in memory, false for a mapping.
+    bool IsOwned() const { return m_pOwned != nullptr; }
 
 private:
     static uint32_t WholeFileSize(int hFile);
     void MapRange(int hFile, uint64_t nOffset, uint32_t nSize);
 
-    std::string m_strTempPath;
-    int m_hFile = -1;
+    std::unique_ptr<uint8_t[]> m_pOwned;
     void* m_pvMapping = nullptr;
     size_t m_nMappedLength = 0;
     const uint8_t* m_pvData = nullptr;
     uint32_t m_dwSize = 0;
     uint32_t m_dwOffset = 0;
-    bool m_bTemporary = false;
 };
 
 }  // namespace Vantile

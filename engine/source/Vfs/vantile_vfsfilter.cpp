@@ -1,6 +1,9 @@
 #include "Vfs/vantile_vfsfilter.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
+
+#include <memory>
 
 #include "Vfs/vantile_vfsformat.h"
 
@@ -46,23 +49,21 @@ bool CFilterZLib::Encode(void* pvDest, uint32_t& nDestLength, const void* pvSour
     return nResult == Z_STREAM_END;
 }
 
+// libdeflate inflates whole buffers several times faster than zlib's
+// streaming inflate; the entries are whole buffers. Without an out-size
+// pointer it accepts only a stream that fills the destination exactly.
 bool CFilterZLib::Decode(void* pvDest, uint32_t nDestLength, const void* pvSource,
                          uint32_t nSourceLength)
 {
-    z_stream stream = {};
-    if (inflateInit2(&stream, kRawDeflateWindowBits) != Z_OK)
+    thread_local std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)>
+        pDecompressor(libdeflate_alloc_decompressor(), &libdeflate_free_decompressor);
+    if (!pDecompressor)
         return false;
-    // zlib refuses a null output pointer even when nothing is to be
-    // written, which is the case for an empty file.
-    Bytef byDummy = 0;
-    stream.next_in = static_cast<Bytef*>(const_cast<void*>(pvSource));
-    stream.avail_in = nSourceLength;
-    stream.next_out = pvDest ? static_cast<Bytef*>(pvDest) : &byDummy;
-    stream.avail_out = nDestLength;
-    const int nResult = inflate(&stream, Z_FINISH);
-    const bool bComplete = nResult == Z_STREAM_END && stream.total_out == nDestLength;
-    inflateEnd(&stream);
-    return bComplete;
+    // Empty output still needs a valid pointer.
+    uint8_t byDummy = 0;
+    return libdeflate_deflate_decompress(pDecompressor.get(), pvSource, nSourceLength,
+                                         pvDest ? pvDest : &byDummy, nDestLength,
+                                         nullptr) == LIBDEFLATE_SUCCESS;
 }
 
 std::unique_ptr<IFilter> CreateFilter(uint32_t dwType)

@@ -39,6 +39,15 @@ std::vector<std::string> ReadFolderNames(DIR* pDir)
 
 void CVFSPacker::ProcessDirectory(const std::string& strFolder, bool bRecursive)
 {
+    FolderIds visited;
+    ProcessFolder(strFolder, bRecursive, visited);
+}
+
+void CVFSPacker::ProcessFolder(const std::string& strFolder, bool bRecursive, FolderIds& visited)
+{
+    struct stat folder;
+    if (stat(strFolder.c_str(), &folder) != 0 || !visited.insert({folder.st_dev, folder.st_ino}).second)
+        return;
     DIR* pDir = opendir(strFolder.c_str());
     if (!pDir)
         return;
@@ -49,7 +58,7 @@ void CVFSPacker::ProcessDirectory(const std::string& strFolder, bool bRecursive)
             continue;
         if (S_ISDIR(info.st_mode)) {
             if (bRecursive)
-                ProcessDirectory(strPath, bRecursive);
+                ProcessFolder(strPath, bRecursive, visited);
         } else if (S_ISREG(info.st_mode)) {
             // Pipes and devices are never data and would block a reader.
             m_Entries.push_back({strName, strPath});

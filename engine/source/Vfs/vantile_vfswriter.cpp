@@ -41,6 +41,12 @@ CVFSWriter::~CVFSWriter()
         unlink(m_strPartPath.c_str());
 }
 
+bool CVFSWriter::CompressesPoorly(size_t nDeflated, uint32_t nSize)
+{
+    // Saving under an eighth of the bytes is not worth an inflate per read.
+    return nDeflated >= uint64_t(nSize) - nSize / 8;
+}
+
 uint32_t CVFSWriter::FilterForName(const std::string& strName)
 {
     for (const char* pszExtension : {".jpg", ".ogg", ".png"})
@@ -54,15 +60,20 @@ const FatEntry& CVFSWriter::AddFile(const std::string& strName, const void* pvDa
     CheckName(strName);
     FatEntry entry = {};
     memcpy(entry.szName, strName.c_str(), strName.size());
-    entry.dwFilter = FilterForName(strName);
     entry.dwOffset = uint32_t(m_nOffset);
-    if (entry.dwFilter == VFS_FILTER_STORED) {
+    std::vector<uint8_t> deflated;
+    if (FilterForName(strName) == VFS_FILTER_ZLIB)
+        deflated = Deflate(pvData, nSize);
+    // A file that barely shrinks is stored: the reader maps it in place
+    // instead of inflating it into memory of its own.
+    if (!deflated.empty() && !CompressesPoorly(deflated.size(), nSize)) {
+        entry.dwFilter = VFS_FILTER_ZLIB;
+        Write(deflated.data(), deflated.size());
+        entry.dwSize = uint32_t(deflated.size());
+    } else {
+        entry.dwFilter = VFS_FILTER_STORED;
         Write(pvData, nSize);
         entry.dwSize = nSize;
-    } else {
-        const std::vector<uint8_t> stored = Deflate(pvData, nSize);
-        Write(stored.data(), stored.size());
-        entry.dwSize = uint32_t(stored.size());
     }
     if (m_nOffset > UINT32_MAX)
         Fail(EFBIG, "would pass the format's 4 GB limit");

@@ -30,8 +30,10 @@ public:
     // Writes the table and puts the archive in place.
     void Finish();
 
-    // Already-compressed formats are stored as they are.
+    // Already-compressed formats are stored as they are; other files are
+    // deflated unless that saves too little (see CompressesPoorly).
     static uint32_t FilterForName(const std::string& strName);
+    static bool CompressesPoorly(size_t nDeflated, uint32_t nSize);
 
 private:
     void CheckName(const std::string& strName) const;

@@ -159,3 +159,91 @@ TEST(BoardArtTest, EveryLevelHasAFieldPictureOfFullSize)
 }
 
 }  // namespace
+
+namespace {
+
+d3dx8::SImage Decode(const std::string& strName)
+{
+    const std::string strBytes = ReadBytes("game/" + strName);
+    d3dx8::SImage image;
+    D3DXIMAGE_INFO info;
+    if (FAILED(d3dx8::DecodeImage(strBytes.data(), UINT(strBytes.size()), &image, &info)))
+        image = d3dx8::SImage();
+    return image;
+}
+
+// The HUD's pictures whose sizes its layout relies on: windows, digits and
+// other sprites are placed inside them by pixel.
+const SpriteCase kHudPictures[] = {
+    {"button_menu.dds", 150, 50, 0},          {"buttons-bonuses.dds", 146, 64, 0},
+    {"button_shuffle-1.dds", 135, 36, 0},     {"button_shuffle-2.dds", 135, 36, 0},
+    {"shine.dds", 75, 83, 0},                 {"shine_empty.dds", 75, 83, 0},
+    {"name_level.dds", 146, 68, 0},           {"window-scores.dds", 152, 80, 0},
+    {"shkala.dds", 48, 305, 0},               {"chain-2.dds", 120, 512, 0},
+    {"heart_num.ifl", 60, 58, 2},             {"gear.ifl", 72, 72, 2},
+    {"loading_bg.ifl", 1024, 64, 1},          {"loading_fg.ifl", 1024, 64, 1},
+    {"ramka&backgr.dds", 640, 440, 0},        {"bonuses-boxes.dds", 104, 104, 0},
+    {"ray.ifl", 64, 64, 2},                   {"turtle_stay.ifl", 64, 64, 2},
+};
+
+TEST(HudArtTest, PicturesTheLayoutPlacesThingsInHaveTheirSizes)
+{
+    for (const SpriteCase& picture : kHudPictures) {
+        SCOPED_TRACE(picture.pszName);
+        if (picture.nMinFrames == 0) {
+            EXPECT_EQ("", DdsFault(picture.pszName, picture.nWidth, picture.nHeight));
+            continue;
+        }
+        const Vantile::IflList list = ReadList(picture.pszName);
+        EXPECT_GE(list.frames.size(), picture.nMinFrames);
+        for (const std::string& strFrame : list.frames)
+            EXPECT_EQ("", DdsFault(strFrame, picture.nWidth, picture.nHeight));
+    }
+    // The tooltip's size places the possible-move hint and its click spots.
+    const d3dx8::SImage tooltip = Decode("tooltip_bg.png");
+    EXPECT_EQ(320u, tooltip.m_nWidth);
+    EXPECT_EQ(170u, tooltip.m_nHeight);
+    for (const char* pszStill : {"ray_0000.dds", "pearl_0000.dds", "cara_0000.dds", "turtle_stay_0000.dds",
+                                 "seaurchin_0000.dds", "_seaurchin_0000.dds", "kayuta.jpg", "message_bg.png",
+                                 "win_hint.png", "powerup_hint.png", "x.png", "check.png"})
+        EXPECT_FALSE(ReadBytes(std::string("game/") + pszStill).empty()) << pszStill;
+}
+
+// Ten equal rows, 0 at the bottom: the thin "1" just above it has less ink
+// than the "0" below it and the "8" near the top (flipped, it would have
+// more).
+TEST(HudArtTest, DigitStripsHoldZeroInTheBottomRow)
+{
+    for (const char* pszStrip : {"numbers-tablo.png", "numbers-life.png"}) {
+        SCOPED_TRACE(pszStrip);
+        const d3dx8::SImage strip = Decode(pszStrip);
+        ASSERT_EQ(0u, strip.m_nHeight % 10);
+        const UINT nRow = strip.m_nHeight / 10;
+        std::vector<int> ink(10, 0);
+        for (UINT y = 0; y < strip.m_nHeight; ++y)
+            for (UINT x = 0; x < strip.m_nWidth; ++x)
+                ink[9 - y / nRow] += strip.m_Rgba[(size_t(y) * strip.m_nWidth + x) * 4 + 3] > 128 ? 1 : 0;
+        EXPECT_LT(ink[1], ink[0]);
+        EXPECT_LT(ink[1], ink[8]);
+    }
+}
+
+// Only the bottom part of the time chain shows; the heart hangs from its
+// lower end, 170 pixels above the picture's bottom and 97 from its right.
+TEST(HudArtTest, TimeChainEndsWhereTheHeartHangs)
+{
+    const d3dx8::SImage chain = Decode("chain-2.dds");
+    ASSERT_EQ(120u, chain.m_nWidth);
+    auto alpha = [&](UINT x, UINT y) { return chain.m_Rgba[(size_t(y) * chain.m_nWidth + x) * 4 + 3]; };
+    int nBelow = 0;
+    for (UINT y = chain.m_nHeight - 160; y < chain.m_nHeight; ++y)
+        for (UINT x = 0; x < chain.m_nWidth; ++x)
+            nBelow += alpha(x, y) > 0 ? 1 : 0;
+    EXPECT_EQ(0, nBelow);
+    int nOnLine = 0;
+    for (UINT y = 0; y < chain.m_nHeight - 180; ++y)
+        nOnLine += alpha(120 - 97, y) > 128 ? 1 : 0;
+    EXPECT_GT(nOnLine, int(chain.m_nHeight - 180) / 2);
+}
+
+}  // namespace

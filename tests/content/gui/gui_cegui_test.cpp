@@ -182,9 +182,13 @@ TEST_F(ShippedGuiCeguiTest, TheFontsDrawTheGamesTextsAndTheOkCaption)
         EXPECT_GT(font.getTextExtent("Click to continue"), 60.0f);
         EXPECT_GE(font.getLineSpacing(), 13.0f);
     }
-    // The tooltips draw the first font at 0.6 scale: it must stay readable.
-    CEGUI::Font& first = CEGUI::FontManager::getSingleton().get(
-        CEGUI::FontManager::getSingleton().createFromFile("game_mainmenu.font").getName());
+    // The profile list (66 pixels tall, 5 of rim above and below) shows
+    // three players at once.
+    EXPECT_LE(3 * CEGUI::FontManager::getSingleton().get("Domcasl").getLineSpacing(), 56.0f);
+    // The tooltips draw the default font at 0.6 scale: it is the first
+    // font, and it stays readable there.
+    CEGUI::Font& first = CEGUI::FontManager::getSingleton().createFromFile("game_mainmenu.font");
+    EXPECT_EQ(&first, m_pContext->getDefaultFont());
     EXPECT_GE(first.getLineSpacing(0.6f), 13.0f);
 }
 

@@ -60,6 +60,30 @@ TEST_F(ScriptingManagerTest, OnlyTheBaseLibraryIsOpen)
     EXPECT_NE("", failure("local n = string.len('abc')"));
 }
 
+TEST_F(ScriptingManagerTest, NoFunctionLoadsOtherChunks)
+{
+    EXPECT_EQ("", failure("assert(dofile == nil and loadfile == nil and load == nil and loadstring == nil)"));
+    EXPECT_EQ("", failure("assert(require == nil and package == nil and debug == nil)"));
+}
+
+// A script past a limit fails like any script error, and names where it
+// was; the state stays usable for the next chunk.
+TEST_F(ScriptingManagerTest, EndlessLoopsAndAllocationsStopAtTheirLine)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"x = 1\nwhile true do end", "]:2: the script ran past 20000000 instructions"},
+        {"t = {}\nlocal n = 0\nwhile true do n = n + 1; t[n] = {n} end", "]:3: the script holds more than"},
+        {"local s = 'x'\nwhile true do s = s .. s end", "]:2: not enough memory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        const std::string strFailure = failure(c.first);
+        EXPECT_NE(std::string::npos, strFailure.find(c.second)) << strFailure;
+        run("t = nil");
+        EXPECT_EQ("", failure("fired = 1; assert(fired == 1)"));
+    }
+}
+
 TEST_F(ScriptingManagerTest, ErrorsEndTheChunkAndKeepTheStateUsable)
 {
     const std::pair<const char*, const char*> cases[] = {
@@ -140,6 +164,16 @@ TEST(ScriptingManagerFiles, RunFileReadsThroughTheResourceManager)
     EXPECT_THROW(scripts.RunFile("broken.lua"), Exception);
     scripts.ExecuteCommand("assert(zeroed == 3)");
     EXPECT_THROW(scripts.RunFile("missing.lua"), Exception);
+
+    // A file's errors name the file and the line.
+    data.write("game/endless.lua", "a = 1\n\nrepeat until false\n");
+    CResourceManager::Instance().Init(data.path() + "/game", true);
+    try {
+        scripts.RunFile("endless.lua");
+        ADD_FAILURE() << "an endless script finished";
+    } catch (const Exception& e) {
+        EXPECT_EQ(0u, e.getDetails().find("endless.lua:3: the script ran past")) << e.getDetails();
+    }
 }
 
 }  // namespace

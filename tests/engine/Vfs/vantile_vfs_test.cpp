@@ -1,7 +1,9 @@
 #include "Vfs/vantile_vfs.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -13,12 +15,6 @@
 using namespace Vantile;
 
 namespace {
-
-bool Exists(const std::string& strPath)
-{
-    struct stat info;
-    return stat(strPath.c_str(), &info) == 0;
-}
 
 std::string Bytes(const CVFSFile& file)
 {
@@ -107,7 +103,7 @@ TEST_F(VfsTest, ServesEveryKindOfArchivedEntryAsWritten)
         EXPECT_EQ(m_Vfs.GetFile(0, files[i].first, file), int(i) + 1);
         ASSERT_NE(file.GetData(), nullptr) << files[i].first;
         EXPECT_EQ(Bytes(file), files[i].second) << files[i].first;
-        EXPECT_EQ(file.IsTemporary(), CVFSWriter::FilterForName(files[i].first) == VFS_FILTER_ZLIB);
+        EXPECT_EQ(file.IsOwned(), m_Vfs.GetFat()[i].dwFilter == VFS_FILTER_ZLIB) << files[i].first;
     }
 }
 
@@ -199,26 +195,29 @@ TEST_F(VfsTest, CursorContinuesAfterTheMatch)
     EXPECT_EQ(m_Vfs.GetFile(3, "dup.txt", file), -1);
 }
 
-TEST_F(VfsTest, ReleasedDeflatedViewRemovesItsTemporaryFile)
+// Inflated entries live in memory: nothing is written to the temporary
+// folder, and each view keeps its own bytes until it lets go.
+TEST_F(VfsTest, DeflatedEntriesAreInflatedIntoMemoryOnly)
 {
-    Pack({{"script.lua", "print('x')"}, {"other.lua", "print('y')"}});
+    std::string strLarge;
+    for (int i = 0; strLarge.size() < 5 * 4096; ++i)
+        strLarge += "<cell x=\"" + std::to_string(i % 8) + "\"/>\n";
+    Pack({{"script.lua", "print('x') print('x') print('x') print('x')"}, {"big.xml", strLarge}});
     m_Vfs.Open(Root(), true, true);
-    std::string strPath;
-    {
-        CVFSFile file;
-        ASSERT_GT(m_Vfs.GetFile(0, "script.lua", file), 0);
-        strPath = file.GetTempPath();
-        ASSERT_TRUE(Exists(strPath));
-        file.Release();
-        EXPECT_FALSE(Exists(strPath));
-
-        ASSERT_GT(m_Vfs.GetFile(0, "script.lua", file), 0);
-        strPath = file.GetTempPath();
-        ASSERT_GT(m_Vfs.GetFile(0, "other.lua", file), 0);
-        EXPECT_FALSE(Exists(strPath)) << "mapping a new file keeps the old one";
-        strPath = file.GetTempPath();
-    }
-    EXPECT_FALSE(Exists(strPath)) << "destroying the view keeps its file";
+    const std::string strTempDir = m_Temp.write("tmp/keep", "").substr(0, m_Temp.path().size() + 4);
+    CTempDirOverride tempDir(strTempDir);
+    CVFSFile script, big;
+    ASSERT_GT(m_Vfs.GetFile(0, "script.lua", script), 0);
+    ASSERT_GT(m_Vfs.GetFile(0, "big.xml", big), 0);
+    EXPECT_TRUE(script.IsOwned());
+    EXPECT_TRUE(big.IsOwned());
+    EXPECT_EQ(Bytes(script), "print('x') print('x') print('x') print('x')");
+    EXPECT_EQ(Bytes(big), strLarge);
+    EXPECT_EQ(FolderEntries(strTempDir), 1u) << "inflating wrote a file";
+    big.Release();
+    EXPECT_FALSE(big.IsOwned());
+    EXPECT_EQ(big.GetData(), nullptr);
+    EXPECT_EQ(Bytes(script), "print('x') print('x') print('x') print('x')");
 }
 
 // Archives that are absent or not ours: the folder alone serves, quietly.
@@ -240,9 +239,9 @@ TEST_F(VfsTest, ForeignOrMissingArchiveLeavesTheFolderServing)
     }
 }
 
-// Damaged tables: the archive contributes nothing and nothing is read
-// outside the file.
-TEST_F(VfsTest, DamagedTableContributesNothing)
+// Damaged tables and entries outside the file: the archive is refused
+// at open with the reason, and nothing is read outside the file.
+TEST_F(VfsTest, DamagedTableIsRefusedWithTheReason)
 {
     const std::string strGood = EncodeFat({{"a.txt", 1, 12, 0}});
     const std::string strPacked = PackTable(strGood, uint32_t(strGood.size()));
@@ -270,10 +269,19 @@ TEST_F(VfsTest, DamagedTableContributesNothing)
         {"name without NUL", BuildArchive("A", PackTable(strNoNul, uint32_t(strNoNul.size())))},
         {"empty name", BuildArchive("A", PackTable(strEmptyName, uint32_t(strEmptyName.size())))},
         {"corrupt deflate stream", BuildArchive("A", strCorrupt)},
+        {"entry past the end", BuildArchive("A", PackTable(EncodeFat({{"a.txt", 8, 0xfffffff0u, 0}}), 68))},
+        {"entry larger than the file", BuildArchive("A", PackTable(EncodeFat({{"a.txt", 0xffffffffu, 12, 0}}), 68))},
+        {"entry inside the header", BuildArchive("A", PackTable(EncodeFat({{"a.txt", 1, 4, 0}}), 68))},
+        {"unknown filter", BuildArchive("A", PackTable(EncodeFat({{"a.txt", 1, 12, 7}}), 68))},
     };
     for (const auto& test : cases) {
         WriteArchive(test.second);
-        EXPECT_EQ(m_Vfs.Open(Root(), true, true), 0) << test.first;
+        try {
+            m_Vfs.Open(Root(), true, true);
+            ADD_FAILURE() << test.first << ": opened";
+        } catch (const Exception& e) {
+            EXPECT_EQ(0u, e.getDetails().find("Archive [" + Root() + ".dat] is damaged: ")) << e.getDetails();
+        }
         EXPECT_TRUE(m_Vfs.GetFat().empty()) << test.first;
     }
     // The same bytes undamaged are read, so the cases above fail for their
@@ -284,7 +292,7 @@ TEST_F(VfsTest, DamagedTableContributesNothing)
 }
 
 // Damaged entries in a sound table: that lookup fails, the others work, and
-// no temporary file is left behind.
+// nothing is left behind in the temporary folder.
 TEST_F(VfsTest, DamagedEntryFailsOnlyItsOwnLookup)
 {
     const std::string strText = "hello, archive";
@@ -299,9 +307,6 @@ TEST_F(VfsTest, DamagedEntryFailsOnlyItsOwnLookup)
     const std::vector<RawFatEntry> entries = {
         {"good.png", 4, 12, 0},
         {"good.lua", uint32_t(strDeflated.size()), dwDeflated, 1},
-        {"past_end.png", 8, 0xfffffff0u, 0},
-        {"huge.png", 0xffffffffu, 12, 0},
-        {"unknown_filter.lua", uint32_t(strDeflated.size()), dwDeflated, 7},
         {"size_too_large.lua", uint32_t(strDeflated.size()), dwTooLarge, 1},
         {"size_too_small.lua", uint32_t(strDeflated.size()), dwTooSmall, 1},
         {"shorter_than_size.lua", 2, dwShort, 1},
@@ -318,7 +323,20 @@ TEST_F(VfsTest, DamagedEntryFailsOnlyItsOwnLookup)
         EXPECT_EQ(m_Vfs.GetFile(0, entries[i].strName, file), -1) << entries[i].strName;
         EXPECT_EQ(file.GetData(), nullptr) << entries[i].strName;
     }
-    EXPECT_EQ(FolderEntries(strTempDir), 1u) << "a failed decode left its temporary file";
+    EXPECT_EQ(FolderEntries(strTempDir), 1u) << "a failed decode left a file";
+}
+
+// Neither a FIFO under the archive's name nor links that loop back into
+// the data folder may hang the open.
+TEST_F(VfsTest, FifosAndLinkLoopsNeitherBlockNorRepeat)
+{
+    Loose("sub/only.txt", "loose");
+    ASSERT_EQ(0, mkfifo((Root() + ".dat").c_str(), 0644));
+    ASSERT_EQ(0, symlink(".", (Root() + "/here").c_str()));
+    ASSERT_EQ(0, symlink("..", (Root() + "/sub/up").c_str()));
+    ASSERT_EQ(0, mkfifo((Root() + "/pipe.txt").c_str(), 0644));
+    EXPECT_EQ(m_Vfs.Open(Root(), true, true), 1);
+    EXPECT_EQ(Read("only.txt"), "loose");
 }
 
 TEST_F(VfsTest, ArchiveWithoutFolderServesAlone)

@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <cstring>
 
 #include "Core/vantile_exception.h"
 #include "support/temp_folder.h"
@@ -15,28 +13,25 @@ using namespace Vantile;
 
 namespace {
 
-TEST(VfsFileTest, TemporaryFilesNoViewReleasedAreRemovedAtExit)
+TEST(VfsFileTest, OwnedMemoryIsServedUntilReleasedOrReplaced)
 {
-    CTempFolder temp;
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        // A view leaked past exit and a file no view ever took: neither
-        // may stay behind.
-        setenv("TMPDIR", temp.path().c_str(), 1);
-        std::string strPath;
-        auto* pView = new CVFSFile;
-        pView->AdoptTemporaryFile(strPath, CVFSFile::CreateTemporaryFile(strPath));
-        CVFSFile::CreateTemporaryFile(strPath);
-        const bool bCreated = std::distance(std::filesystem::directory_iterator(temp.path()),
-                                            std::filesystem::directory_iterator()) == 2;
-        exit(bCreated ? 0 : 3);
-    }
-    int nStatus = 0;
-    ASSERT_EQ(waitpid(pid, &nStatus, 0), pid);
-    ASSERT_TRUE(WIFEXITED(nStatus));
-    ASSERT_EQ(WEXITSTATUS(nStatus), 0) << "the child made no temporary files";
-    EXPECT_TRUE(std::filesystem::is_empty(temp.path()));
+    CVFSFile view;
+    uint8_t* pbyBytes = view.AllocateOwned(5);
+    ASSERT_NE(pbyBytes, nullptr);
+    memcpy(pbyBytes, "fresh", 5);
+    EXPECT_TRUE(view.IsOwned());
+    EXPECT_EQ(view.GetData(), pbyBytes);
+    EXPECT_EQ(view.GetSize(), 5u);
+
+    EXPECT_EQ(view.AllocateOwned(0), nullptr);
+    EXPECT_NE(view.GetData(), nullptr) << "an empty view is a loaded view";
+    EXPECT_EQ(view.GetSize(), 0u);
+
+    view.AllocateOwned(3);
+    view.MapFile(-1, 0, 0);
+    EXPECT_FALSE(view.IsOwned()) << "mapping a file frees the owned bytes";
+    view.Release();
+    EXPECT_EQ(view.GetData(), nullptr);
 }
 
 TEST(VfsFileTest, MapsAnyOffsetOfAFile)

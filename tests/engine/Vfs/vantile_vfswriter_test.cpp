@@ -36,11 +36,34 @@ std::string Inflate(const std::string& strStored)
     return strOut;
 }
 
+// Text that deflates well: the name over and over.
+std::string ContentOf(const std::string& strName)
+{
+    std::string strBytes;
+    for (int i = 0; i < 40; ++i)
+        strBytes += strName;
+    return strBytes;
+}
+
+// Bytes no compressor shrinks.
+std::string NoiseOf(size_t nSize)
+{
+    std::string strBytes(nSize, '\0');
+    uint32_t nState = 7;
+    for (char& ch : strBytes) {
+        nState = nState * 1103515245u + 12345u;
+        ch = char(nState >> 16);
+    }
+    return strBytes;
+}
+
 void WriteArchive(const std::string& strPath, const std::vector<std::string>& names)
 {
     CVFSWriter writer(strPath);
-    for (const std::string& strName : names)
-        writer.AddFile(strName, strName.data(), uint32_t(strName.size()));
+    for (const std::string& strName : names) {
+        const std::string strBytes = ContentOf(strName);
+        writer.AddFile(strName, strBytes.data(), uint32_t(strBytes.size()));
+    }
     writer.Finish();
 }
 
@@ -68,7 +91,38 @@ TEST(VfsWriterTest, LaysOutHeaderDataAndDeflatedTable)
         EXPECT_EQ(ReadLE32(pEntry + 60), filters[i]) << names[i];
         ASSERT_LE(uint64_t(dwOffset) + dwSize, dwTable);
         const std::string strStored = strArchive.substr(dwOffset, dwSize);
-        EXPECT_EQ(filters[i] ? Inflate(strStored) : strStored, names[i]);
+        EXPECT_EQ(filters[i] ? Inflate(strStored) : strStored, ContentOf(names[i]));
+    }
+}
+
+// Deflating only pays where it saves bytes: tiny, empty and incompressible
+// files are stored whatever their names, and read back mapped in place.
+TEST(VfsWriterTest, StoresFilesThatDeflatePoorly)
+{
+    CTempFolder temp;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"tiny.lua", "x=1"},
+        {"empty.xml", ""},
+        {"noise.xml", NoiseOf(20000)},
+        {"text.xml", ContentOf("<cell x=\"1\"/>")},
+    };
+    CVFSWriter writer(temp.path() + "/game.dat");
+    for (const auto& file : cases) {
+        const FatEntry& entry = writer.AddFile(file.first, file.second.data(), uint32_t(file.second.size()));
+        const bool bDeflated = file.first == "text.xml";
+        EXPECT_EQ(entry.dwFilter, bDeflated ? VFS_FILTER_ZLIB : VFS_FILTER_STORED) << file.first;
+        if (!bDeflated) {
+            EXPECT_EQ(entry.dwSize, file.second.size()) << file.first;
+        }
+    }
+    writer.Finish();
+    CVFS vfs;
+    ASSERT_EQ(vfs.Open(temp.path() + "/game", false, false), int(cases.size()));
+    for (const auto& file : cases) {
+        CVFSFile view;
+        ASSERT_GT(vfs.GetFile(0, file.first, view), 0) << file.first;
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(view.GetData()), view.GetSize()), file.second);
+        EXPECT_EQ(view.IsOwned(), file.first == "text.xml") << file.first;
     }
 }
 

@@ -75,6 +75,36 @@ TEST_F(DeviceTest, PreTransformedQuadCoversExactlyItsPixels)
         EXPECT_EQ(m_Dev.Pixel(c.x, c.y), c.expected) << "pixel " << c.x << "," << c.y;
 }
 
+// A lock of a few pixels reads back only those, and a write lock puts back
+// only its own rectangle: nothing outside it changes.
+TEST_F(DeviceTest, LockingPartOfTheBackBufferTouchesOnlyThatPart)
+{
+    DrawScreenQuad(10, 20, 19, 29, 0xFFFF0000);
+    Device()->EndScene();
+    IDirect3DSurface8* pTarget = nullptr;
+    ASSERT_EQ(Device()->GetRenderTarget(&pTarget), D3D_OK);
+    D3DLOCKED_RECT locked;
+    const RECT pixel = {12, 22, 13, 23};
+    ASSERT_EQ(pTarget->LockRect(&locked, &pixel, D3DLOCK_READONLY), D3D_OK);
+    uint32_t dwRead = 0;
+    memcpy(&dwRead, locked.pBits, 4);
+    EXPECT_EQ(dwRead & 0x00FFFFFFu, 0x00FF0000u);
+    pTarget->UnlockRect();
+
+    const RECT strip = {0, 0, 2, 1};
+    ASSERT_EQ(pTarget->LockRect(&locked, &strip, 0), D3D_OK);
+    const uint32_t adwGreen[2] = {0xFF00FF00u, 0xFF00FF00u};
+    memcpy(locked.pBits, adwGreen, sizeof(adwGreen));
+    pTarget->UnlockRect();
+    pTarget->Release();
+    EXPECT_EQ(m_Dev.Pixel(0, 0), 0xFF00FF00u);
+    EXPECT_EQ(m_Dev.Pixel(1, 0), 0xFF00FF00u);
+    EXPECT_EQ(m_Dev.Pixel(2, 0), 0xFF000000u);
+    EXPECT_EQ(m_Dev.Pixel(0, 1), 0xFF000000u);
+    EXPECT_EQ(m_Dev.Pixel(15, 25), 0xFFFF0000u);
+    Device()->BeginScene();
+}
+
 TEST_F(DeviceTest, TexturedQuadSamplesTexelsOnPixelCentres)
 {
     IDirect3DTexture8* texture = nullptr;

@@ -75,7 +75,7 @@ protected:
             return texels;
         D3DSURFACE_DESC desc;
         texture->GetLevelDesc(0, &desc);
-        EXPECT_EQ(desc.Format, D3DFMT_A8R8G8B8);
+        EXPECT_TRUE(desc.Format == D3DFMT_A8R8G8B8 || desc.Format == D3DFMT_X8R8G8B8) << desc.Format;
         if (levels)
             *levels = texture->GetLevelCount();
         D3DLOCKED_RECT locked;
@@ -152,6 +152,41 @@ TEST_F(ImageTest, PngAndBmpThroughTheCommonDecoder)
     ASSERT_EQ(D3DXGetImageInfoFromFileInMemory(bmp.data(), (UINT)bmp.size(), &info), D3D_OK);
     EXPECT_EQ(info.ImageFileFormat, D3DXIFF_BMP);
     EXPECT_EQ(Load(bmp), kExpected);
+}
+
+// JPEG goes through libjpeg-turbo: a good file reads close to its colours,
+// and a Huffman table whose counts add up past 256 symbols or a header of
+// absurd size is refused rather than written past a table.
+TEST_F(ImageTest, JpegReadsAndDamagedTablesAreRefused)
+{
+    const BYTE flat[4 * 8 * 8] = {};
+    std::vector<BYTE> jpeg;
+    ASSERT_TRUE(stbi_write_jpg_to_func(WriteCallback, &jpeg, 8, 8, 4, flat, 100));
+    D3DXIMAGE_INFO info;
+    ASSERT_EQ(D3DXGetImageInfoFromFileInMemory(jpeg.data(), (UINT)jpeg.size(), &info), D3D_OK);
+    EXPECT_EQ(info.ImageFileFormat, D3DXIFF_JPG);
+    EXPECT_EQ(info.Width, 8u);
+    const std::vector<DWORD> texels = Load(jpeg);
+    ASSERT_EQ(texels.size(), 64u);
+    EXPECT_EQ(texels[9] & 0x00FFFFFFu, 0u) << std::hex << texels[9];
+
+    const size_t nTable = std::string(jpeg.begin(), jpeg.end()).find("\xFF\xC4");
+    ASSERT_NE(nTable, std::string::npos);
+    std::vector<BYTE> bogusCounts = jpeg;
+    for (size_t i = 0; i < 16; ++i)
+        bogusCounts[nTable + 5 + i] = 0xFF;
+    const size_t nFrame = std::string(jpeg.begin(), jpeg.end()).find("\xFF\xC0");
+    ASSERT_NE(nFrame, std::string::npos);
+    std::vector<BYTE> huge = jpeg;
+    huge[nFrame + 5] = huge[nFrame + 7] = 0xEA;  // 60000 x 60000
+    for (const std::vector<BYTE>* file : {&bogusCounts, &huge}) {
+        IDirect3DTexture8* texture = nullptr;
+        EXPECT_EQ(D3DXCreateTextureFromFileInMemoryEx(m_Dev.Device(), file->data(), (UINT)file->size(), 0, 0, 1, 0,
+                                                      D3DFMT_UNKNOWN, D3DPOOL_MANAGED, D3DX_FILTER_LINEAR,
+                                                      D3DX_DEFAULT, 0, nullptr, nullptr, &texture),
+                  D3DXERR_INVALIDDATA);
+        EXPECT_EQ(texture, nullptr);
+    }
 }
 
 TEST_F(ImageTest, ColourKeyBecomesTransparentBlack)

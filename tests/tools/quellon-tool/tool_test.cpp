@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -74,6 +75,11 @@ TEST_F(ToolTest, ErrorsAreOneLineAndStatusOne)
     m_Temp.write("game/b/X.dds", "2");
     m_Temp.write("other/x.dds", "1");
     m_Temp.write("other/sub/x.dds", "2");
+    // An archive cut short: its table is gone with its second half.
+    m_Temp.write("cut/x.dds", "1");
+    ASSERT_EQ(Run("pack " + m_Temp.path() + "/cut").nStatus, 0);
+    std::filesystem::resize_file(m_Temp.path() + "/cut.dat", std::filesystem::file_size(m_Temp.path() + "/cut.dat") / 2);
+    std::filesystem::remove_all(m_Temp.path() + "/cut");
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", "usage"},
         {"frobnicate", "frobnicate"},
@@ -83,6 +89,7 @@ TEST_F(ToolTest, ErrorsAreOneLineAndStatusOne)
         {"list " + m_Temp.path() + "/nowhere", "nowhere"},
         {"list " + m_Temp.path() + "/other", "x.dds"},
         {"cat " + Game() + " missing.lua", "missing.lua"},
+        {"list " + m_Temp.path() + "/cut", "cut.dat] is damaged: "},
     };
     for (const auto& test : cases) {
         const ToolResult result = Run(test.first);

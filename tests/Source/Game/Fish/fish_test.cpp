@@ -23,9 +23,22 @@ protected:
     void SetUp() override
     {
         Vantile::SeedRandom(11);
+        const CGameContext& context = CGameContext::Instance();
+        m_vSavedMouse = context.m_vMouse;
+        m_vSavedTrunk = context.m_vTrunk;
+        m_bSavedMouseOff = context.m_bMouseOffBoard;
+        m_bSavedTrunkShown = context.m_bTrunkShown;
         setScares(false, false);
     }
-    void TearDown() override { setScares(false, false); }
+    // The context is the process's: it is left as it was found.
+    void TearDown() override
+    {
+        CGameContext& context = CGameContext::Instance();
+        context.m_vMouse = m_vSavedMouse;
+        context.m_vTrunk = m_vSavedTrunk;
+        context.m_bMouseOffBoard = m_bSavedMouseOff;
+        context.m_bTrunkShown = m_bSavedTrunkShown;
+    }
 
     static void setScares(bool bCursor, bool bEffect)
     {
@@ -52,6 +65,8 @@ protected:
     }
 
     Vantile::CBruteForceProximityDatabase<CFish*> m_Database;
+    D3DXVECTOR3 m_vSavedMouse, m_vSavedTrunk;
+    bool m_bSavedMouseOff = false, m_bSavedTrunkShown = false;
 };
 
 TEST_F(FishTest, NextWaypointIsAlwaysOnTheOtherSide)

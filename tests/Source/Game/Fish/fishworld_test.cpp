@@ -88,7 +88,7 @@ TEST_F(FishWorldTest, SchoolBodiesHangTheirSegmentsOnChainsTrailingTheHead)
     const D3DXVECTOR3 vGap = vFirst - vSecond;
     EXPECT_NEAR(D3DXVec3Length(&vGap), 20.0f, 3.0f) << "bent a little as the fish turns";
     const D3DXVECTOR3 vFromHead = vFirst - pFish->m_vPosition;
-    EXPECT_LT(D3DXVec3Length(&vFromHead), 5.0f);
+    EXPECT_LT(D3DXVec3Length(&vFromHead), 12.0f) << "within a tenth of the fish";
     EXPECT_NE(pFish->headNode()->FindChild("Fish004"), nullptr);
 }
 
@@ -115,10 +115,9 @@ TEST_F(FishWorldTest, RemovedFishLeavesHandlerSchoolAndRoot)
 TEST_F(FishWorldTest, CountsBeyondTheSpeciesTableAreLoggedAndSkipped)
 {
     CLogCapture log;
-    m_World.CreateFishSchools(true, CFishWorld::CountsFromDigits("000000000"));
+    m_World.CreateFishSchools(true, std::vector<int>(9, 0));
     EXPECT_TRUE(m_World.frontFish().empty());
     EXPECT_NE(log.text().find("Fish counts for 9 species, only 7 known"), std::string::npos);
-    EXPECT_EQ(CFishWorld::CountsFromDigits("2103"), (std::vector<int>{2, 1, 0, 3}));
 }
 
 }  // namespace

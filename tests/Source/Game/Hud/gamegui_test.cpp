@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "Game/Board/boardsounds.h"
+#include "Business/xmllocale.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/textpainter.h"
 
 namespace {
 
@@ -260,6 +262,16 @@ TEST_F(GameGuiTest, LevelWithoutPowerupsTakesNoChargeAndItsHintIsOff)
     m_Hud.addPowerupCharge(1.0f);
     EXPECT_EQ(m_Hud.powerupButton().charge(), 0.0f);
     EXPECT_EQ(m_Sounds.count("powerup_ready.ogg"), 0);
+    // The HUD's hover hints: lives, shuffle, power-up, time, score.
+    const std::vector<CHintManager::CItem*>& hints = CHintManager::Instance().items(1);
+    ASSERT_EQ(hints.size(), 5u);
+    EXPECT_TRUE(hints[1]->isEnabled());
+    EXPECT_FALSE(hints[2]->isEnabled());
+    m_Hud.setPowerupAvailable(true);
+    EXPECT_TRUE(hints[2]->isEnabled());
+    m_Hud.setActive(false);
+    EXPECT_FALSE(hints[1]->isEnabled());
+    EXPECT_FALSE(hints[2]->isEnabled());
 }
 
 TEST_F(GameGuiTest, VerticalAndSidewaysFillsAreCutToTheCharge)
@@ -282,6 +294,37 @@ TEST_F(GameGuiTest, MenuButtonClicksAndPostsItsEvent)
     m_Hud.onMenuClicked();
     EXPECT_EQ(drainEvents(), std::vector<int>({13}));
     EXPECT_EQ(m_Sounds.count("Click.ogg"), 1);
+}
+
+class CLinePainter : public ITextPainter {
+public:
+    void drawWrapped(const std::string&, const SPixelRect&, float, D3DCOLOR, bool) override {}
+    void drawLine(const std::string& strFont, const std::string& strText, float fX, float fY, float,
+                  D3DCOLOR dwColour) override
+    {
+        m_strFont = strFont;
+        m_strText = strText;
+        m_vAt = D3DXVECTOR2(fX, fY);
+        m_Colours.push_back(dwColour);
+    }
+    std::string m_strFont, m_strText;
+    D3DXVECTOR2 m_vAt = D3DXVECTOR2(0.0f, 0.0f);
+    std::vector<D3DCOLOR> m_Colours;
+};
+
+// Three colour changes a second, so it blinks one and a half times.
+TEST(ContinuePromptTest, BlinksBetweenItsTwoColoursThreeTimesASecond)
+{
+    CXMLLocale locale("<root><item id=\"30\" value=\"Click to continue\"/></root>");
+    CLinePainter painter;
+    SetTextPainter(&painter);
+    for (double t : {0.1, 0.4, 0.7, 1.05})
+        CGameGui::drawContinuePrompt(t);
+    SetTextPainter(nullptr);
+    EXPECT_EQ(painter.m_Colours, std::vector<D3DCOLOR>({0xFFD84D0C, 0xFF8E191E, 0xFFD84D0C, 0xFF8E191E}));
+    EXPECT_EQ(painter.m_strFont, "Stylo");
+    EXPECT_EQ(painter.m_strText, "Click to continue");
+    EXPECT_EQ(painter.m_vAt, D3DXVECTOR2(400.0f, 545.0f));
 }
 
 }  // namespace

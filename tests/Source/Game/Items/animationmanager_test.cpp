@@ -101,6 +101,13 @@ TEST_F(AnimationManagerTest, LayersKeepTheirOrderPerTypeAndState)
     ASSERT_EQ(2u, list.size());
     EXPECT_EQ("normal", list[0].strName);
     EXPECT_EQ("glow:normal", list[1].strName);
+    // Names become ids once, here: the animator compares only those.
+    EXPECT_EQ(list[0].nNameId, layerNameId("normal"));
+    EXPECT_EQ(list[0].nReplacesId, 0);
+    EXPECT_EQ(list[1].nNameId, layerNameId("glow:normal"));
+    EXPECT_EQ(list[1].nReplacesId, list[0].nNameId);
+    EXPECT_NE(list[0].nNameId, list[1].nNameId);
+    EXPECT_EQ(SLayerNames::ids().nNormal, list[0].nNameId);
     EXPECT_TRUE(manager().getAniData(1, eMoving).empty());
     EXPECT_TRUE(manager().getAniData(2, eNormal).empty());
 }

@@ -1,4 +1,4 @@
-#include "gui_test_scene.h"
+#include "support/gui_scene.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -277,7 +277,8 @@ void GuiScene::TearDown()
 {
     m_pDriver.reset();
     // The texture cache outlives the test's device.
-    Vantile::CTextureManager::Instance().RemoveTexture("fixture.png");
+    for (const std::string& strName : m_ImageFiles)
+        Vantile::CTextureManager::Instance().RemoveTexture(strName);
     for (int i = 1; i <= CCEGUITexture::memoryTextureCount(); ++i)
         Vantile::CTextureManager::Instance().RemoveTexture("tex_" + std::to_string(i));
     Vantile::CD3D9RenderSystem::Instance().SetDevice(nullptr);
@@ -295,7 +296,12 @@ void GuiScene::removeFile(const std::string& strName) const
 
 void GuiScene::start(bool bLoadData)
 {
-    Vantile::CResourceManager::Instance().Init(m_Temp.path() + "/game", true);
+    startOn(m_Temp.path() + "/game", bLoadData);
+}
+
+void GuiScene::startOn(const std::string& strFolder, bool bLoadData)
+{
+    Vantile::CResourceManager::Instance().Init(strFolder, true);
     m_pDriver = std::make_unique<CGuiDriver>();
     if (bLoadData)
         m_pDriver->handler().loadData();
@@ -312,7 +318,11 @@ void GuiScene::frame()
         const int nA = int((dwActual >> nShift) & 0xFF);
         const int nE = int((dwExpected >> nShift) & 0xFF);
         if (std::abs(nA - nE) > nTolerance)
-            return ::testing::AssertionFailure() << std::hex << "colour 0x" << dwActual << ", expected 0x" << dwExpected;
+        {
+            char szText[64];
+            snprintf(szText, sizeof(szText), "colour %08X, expected %08X", dwActual, dwExpected);
+            return ::testing::AssertionFailure() << szText;
+        }
     }
     return ::testing::AssertionSuccess();
 }

@@ -1,5 +1,5 @@
-// A headless 800 x 600 device running the GUI through its driver, on a data
-// folder of small GUI files written here: the game's GUI effect, a font
+// A headless 800 x 600 device running the GUI through its driver, on the
+// game's data or on a data folder of small GUI files written here: the game's GUI effect, a font
 // face from the system, four fonts on it and a scheme whose looks draw flat
 // colour blocks, so tests can tell states apart by their pixels.
 #pragma once
@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "support/offscreen_device.h"
 #include "support/temp_folder.h"
@@ -38,14 +39,19 @@ protected:
     // Writes or replaces a data file before start().
     void writeFile(const std::string& strName, const std::string& strBytes) const;
     void removeFile(const std::string& strName) const;
-    // Opens the file system and the GUI; loads fonts and scheme when asked.
+    // Opens the file system on the fixture and the GUI; loads fonts and
+    // scheme when asked.
     void start(bool bLoadData = true);
+    // The same on another data folder, such as the game's own.
+    void startOn(const std::string& strFolder, bool bLoadData);
     void frame();
     uint32_t pixel(int x, int y) const { return m_Device.Pixel(UINT(x), UINT(y)); }
 
     COffscreenDevice m_Device;
     CTempFolder m_Temp;
     std::unique_ptr<CGuiDriver> m_pDriver;
+    // Image files the GUI loads, dropped from the texture cache afterwards.
+    std::vector<std::string> m_ImageFiles = {"fixture.png"};
 };
 
 // Whether two colours differ by at most nTolerance in every channel.
