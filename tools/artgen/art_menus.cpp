@@ -22,7 +22,8 @@ const SColour FOAM = ParseColour("CFF4FF");
 
 struct SWell {
     double x, y, w, h;  // in the picture's pixels
-    const char* pszCaption;  // written above the well, or none
+    const char* pszCaption = nullptr;  // written above the well, or none
+    bool bCaptionLeft = false;  // written before it instead
 };
 
 // Light falling from the surface: a few soft shafts fanning downwards.
@@ -53,13 +54,15 @@ void PaintSeabed(cairo_t* c, int w, int h)
         cairo_line_to(c, x, h - 70 - 22 * std::sin(x * 0.011) - 12 * std::sin(x * 0.037 + 1.0));
     cairo_line_to(c, w, h);
     cairo_close_path(c);
-    FillVertical(c, h - 110, h, ParseColour("C8A870"), ParseColour("5A4326"));
+    FillVertical(c, h - 110, h, ParseColour("D8BC84"), ParseColour("6A5030"));
+    cairo_new_path(c);
     CRandom random(17);
     for (int i = 0; i < 9; ++i) {
         const double x = random.Range(0, w), r = random.Range(18, 46);
         cairo_arc(c, x, h - 55 + random.Range(-8, 12), r, kPi, 2 * kPi);
         cairo_close_path(c);
-        FillVertical(c, h - 55 - r, h - 40, ParseColour("4E5C6A"), ParseColour("1C2630"));
+        FillVertical(c, h - 55 - r, h - 40, ParseColour("5E7080"), ParseColour("24303C"));
+        cairo_new_path(c);
         PaintBarnacles(c, x, h - 60, r * 0.7, unsigned(30 + i));
     }
     for (int i = 0; i < 14; ++i)
@@ -82,6 +85,7 @@ void PaintTitle(cairo_t* c, double cx, double cy, double fSize)
     cairo_set_line_width(c, fSize * 0.14);
     cairo_stroke_preserve(c);
     FillVertical(c, cy - fSize * 0.6, cy + fSize * 0.4, ParseColour("FFF6C8"), ParseColour("E0A020"));
+    cairo_new_path(c);
     cairo_restore(c);
     for (int i = 0; i < 5; ++i)
         DrawSparkle(c, cx - extents.width * 0.45 + i * extents.width * 0.23, cy - fSize * 0.42 + (i % 2) * fSize * 0.7,
@@ -92,6 +96,7 @@ void PaintMainMenuScene(cairo_t* c, const SSpriteContext&, int w, int h, double)
 {
     cairo_rectangle(c, 0, 0, w, h);
     FillVertical(c, 0, h, SEA_TOP, SEA_DEEP);
+    cairo_new_path(c);
     PaintLightShafts(c, w, h, 5);
     CRandom random(9);
     for (int i = 0; i < 40; ++i)
@@ -115,16 +120,15 @@ void PaintPane(cairo_t* c, double x, double y, double w, double h)
         cairo_new_path(d);
         RoundedRect(d, x + 8, y + 8, w - 16, h - 16, 12);
         FillVertical(d, y, y + h, GLASS, GLASS_DEEP);
-        RoundedRect(d, x + 8, y + 8, w - 16, h - 16, 12);
         SetColour(d, ParseColour("5E3E14"));
         cairo_set_line_width(d, 2);
         cairo_stroke(d);
     }, 5.0, 5, 0.55);
+    // Light from the surface on the upper glass.
     cairo_save(c);
-    RoundedRect(c, x + 10, y + 10, w - 20, h * 0.3, 10);
+    RoundedRect(c, x + 9, y + 9, w - 18, h - 18, 11);
     cairo_clip(c);
-    cairo_rectangle(c, x, y, w, h * 0.3);
-    FillVertical(c, y, y + h * 0.3, ParseColour("40FFFFFF"), ParseColour("00FFFFFF"));
+    PaintGlow(c, x + w * 0.5, y + 10, w * 0.6, ParseColour("5FB8E8"), 0.35);
     cairo_restore(c);
     for (double cx : {x + 9, x + w - 9})
         for (double cy : {y + 9, y + h - 9})
@@ -140,7 +144,9 @@ void PaintWells(cairo_t* c, const std::vector<SWell>& wells)
         SetColour(c, ParseColour("7FB8D8"), 0.6);
         cairo_set_line_width(c, 1.2);
         cairo_stroke(c);
-        if (well.pszCaption)
+        if (well.pszCaption && well.bCaptionLeft)
+            PaintLabel(c, well.pszCaption, well.x - 62, well.y + well.h / 2, 15, FOAM, ParseColour("031A3C"));
+        else if (well.pszCaption)
             PaintLabel(c, well.pszCaption, well.x + well.w / 2, well.y - 13, 14, FOAM, ParseColour("031A3C"));
     }
 }
@@ -201,11 +207,11 @@ void AddMenuPainters(std::map<std::string, HudPainter>& painters)
     // Wells in pixels of each picture: the window's widget minus the
     // picture's top-left corner on screen.
     painters["options_bg"] = Dialog("Options", {{22, 65, 209, 30, "Music"}, {22, 121, 209, 30, "Sound"},
-                                                   {171, 172, 41, 40, "Full screen"}});
+                                                   {171, 172, 41, 40, "Full screen", true}});
     painters["high_scores_bg"] = Dialog("High scores", {{20, 55, 221, 139, nullptr}});
     painters["who_are_you_bg"] = Dialog("Who are you?", {{31, 51, 202, 66, nullptr}});
-    painters["new_user_bg"] = Dialog("New player", {{26, 56, 202, 44, "Type your name"}});
-    painters["rename_user_bg"] = Dialog("Rename player", {{26, 58, 202, 41, "Type the new name"}});
+    painters["new_user_bg"] = Dialog("New player", {{26, 56, 202, 44}});
+    painters["rename_user_bg"] = Dialog("Rename player", {{26, 58, 202, 41}});
     painters["mb_background"] = Dialog(nullptr, {});
     painters["mb_background1"] = Dialog(nullptr, {});
     painters["Rules"] = Page("How to play", {

@@ -124,8 +124,9 @@ int CMenuShots::run()
     m_Driver.runDeferredCalls();
     m_Driver.typeText("Marina");
     shot("first_start_name");
+    m_Gui.nameDialog()->getTextBox()->setText("");
     click(m_Gui.nameDialog()->getOkButton());
-    shot("name_taken_or_empty");
+    shot("name_empty");
 
     addPlayers();
     m_Gui.setup();
