@@ -4,6 +4,7 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
+#include "Resources/vantile_resourcemanager.h"
 #include "Game/Context/gamecontext.h"
 #include "main/clientapplication.h"
 #include "system/crash_report.h"
@@ -30,6 +31,8 @@ int RunGame(HINSTANCE hInstance)
     CrashReportInstall(strDataFolder.c_str());
     CLog::Instance().Open(strDataFolder + "/kovalog.txt");
     CLog::Instance().Write(LOG_INFO, "WinMain enter");
+    CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    CLog::Instance().Write(LOG_INFO, "WinMain ResourceManager initted");
     {
         CClientApplication application(hInstance);
         CLog::Instance().Write(LOG_INFO, "WinMain ClientApp created");

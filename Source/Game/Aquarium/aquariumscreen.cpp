@@ -1,8 +1,8 @@
 #include "Game/Aquarium/aquariumscreen.h"
 
 #include "Game/Aquarium/aquariumscene.h"
-#include "Game/Board/boarddriver.h"
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boarddriver.h"
+#include "Game/Rules/boardscreen.h"
 #include "Renderstages/vantile_renderstages.h"
 #include "Scene/vantile_camera.h"
 #include "Scene/vantile_device.h"
