@@ -1,5 +1,5 @@
 # The board and its tests built again with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Only the board's own folders and the item
+# UndefinedBehaviorSanitizer. Only the board's own folders, its rules and the item
 # code it drives are instrumented; everything else links from the normal
 # libraries, whose copies of these files the linker then never needs. The
 # target is left out of the normal build: the test builds it and runs it.
@@ -8,6 +8,7 @@ set(BOARD_ASAN_DIRS
   ${CMAKE_SOURCE_DIR}/Source/Game/Destructors
   ${CMAKE_SOURCE_DIR}/Source/Game/Items
   ${CMAKE_SOURCE_DIR}/Source/Game/Paths
+  ${CMAKE_SOURCE_DIR}/Source/Game/Rules
   ${CMAKE_CURRENT_SOURCE_DIR}/Source/Game/Board
   ${CMAKE_CURRENT_SOURCE_DIR}/Source/Game/Destructors)
 quellon_glob_sources(BOARD_ASAN_SOURCES ${BOARD_ASAN_DIRS})
