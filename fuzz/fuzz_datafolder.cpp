@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -54,6 +55,17 @@ bool StaysInside(const std::string& strPath, int nFrom, bool bAllowDots)
     return true;
 }
 
+// Where a folder of that name cannot be made (a file took its place) the
+// line builds nothing, as any other line that does not fit.
+void WriteFile(const std::string& strPath, const std::string& strBytes)
+{
+    FILE* pFile = fopen(strPath.c_str(), "wb");
+    if (!pFile)
+        return;
+    fwrite(strBytes.data(), 1, strBytes.size(), pFile);
+    fclose(pFile);
+}
+
 int DepthOfFolder(const std::string& strPath)
 {
     return int(std::count(strPath.begin(), strPath.end(), '/'));
@@ -75,7 +87,7 @@ void Build(const std::string& strLine)
     if (strOp == "d")
         mkdir(strFull.c_str(), 0755);
     else if (strOp == "f")
-        Folder().write("game/" + strPath, strArg);
+        WriteFile(strFull, strArg);
     else if (strOp == "l" && StaysInside(strArg, DepthOfFolder(strPath), true))
         symlink(strArg.c_str(), strFull.c_str());
     else if (strOp == "p")

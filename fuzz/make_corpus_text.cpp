@@ -5,25 +5,10 @@
 #include <vector>
 
 #include "make_corpus.h"
+#include "support/xml_shapes.h"
 #include "synth_encoder.h"
 
 namespace {
-
-std::string Repeat(const std::string& strPart, int nTimes)
-{
-    std::string strText;
-    for (int i = 0; i < nTimes; ++i)
-        strText += strPart;
-    return strText;
-}
-
-std::string Attributes(int nCount)
-{
-    std::string strText;
-    for (int i = 0; i < nCount; ++i)
-        strText += " a" + std::to_string(i) + "=\"1\"";
-    return strText;
-}
 
 const char* const kProfiles =
     "<root><profiles>"
@@ -39,10 +24,10 @@ const char* const kProfiles =
 
 void WriteHostileXmlSeeds(const std::string& strTarget)
 {
-    WriteSeed(strTarget, "deep.xml", "<root>" + Repeat("<a>", 40000));
-    WriteSeed(strTarget, "deep_at_limit.xml", Repeat("<a>", 256) + Repeat("</a>", 256));
-    WriteSeed(strTarget, "wide.xml", "<root><item" + Attributes(20000) + "/></root>");
-    WriteSeed(strTarget, "wide_at_limit.xml", "<root><item" + Attributes(256) + "/></root>");
+    WriteSeed(strTarget, "deep.xml", "<root>" + RepeatText("<a>", 40000));
+    WriteSeed(strTarget, "deep_at_limit.xml", RepeatText("<a>", 256) + RepeatText("</a>", 256));
+    WriteSeed(strTarget, "wide.xml", "<root><item" + ManyAttributes(20000) + "/></root>");
+    WriteSeed(strTarget, "wide_at_limit.xml", "<root><item" + ManyAttributes(256) + "/></root>");
     WriteSeed(strTarget, "quoted.xml", "<root x=\"<a><b>\" y='/>'><!-- <c> --><![CDATA[<d>]]></root>");
 }
 
@@ -56,8 +41,8 @@ void WriteProfilesSeeds()
               "<root><profiles><profile name=\"\" /><profile name=\"C\" score=\"2147483648\" level=\"1e9\" pet=\"x\">"
               "<medal/></profile><friends/><lastProfile name=\"C\"/></profiles><extra/></root><root/>");
     WriteSeed("profiles", "long_name.xml",
-              "<root><profiles><profile name=\"" + Repeat("a", 62) + "\xC3\xA4xyz\"/><lastProfile name=\"" +
-                  Repeat("a", 62) + "\xC3\xA4xyz\"/></profiles></root>");
+              "<root><profiles><profile name=\"" + RepeatText("a", 62) + "\xC3\xA4xyz\"/><lastProfile name=\"" +
+                  RepeatText("a", 62) + "\xC3\xA4xyz\"/></profiles></root>");
     WriteHostileXmlSeeds("profiles");
 }
 

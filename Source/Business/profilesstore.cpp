@@ -1,5 +1,9 @@
 #include "Business/profilesstore.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -48,6 +52,11 @@ std::string CProfilesStore::filePath() const
     return m_strFolder + "/profiles.xml";
 }
 
+std::string CProfilesStore::markPath() const
+{
+    return filePath() + ".reading";
+}
+
 void CProfilesStore::load()
 {
     m_pProfiles = std::make_unique<CProfileList>(m_strLegacyFolder);
@@ -80,7 +89,37 @@ void CProfilesStore::load()
         save();
 }
 
+// A file whose reading crashed the game would crash every start after it;
+// the mark left while reading tells the next start to move it aside.
+// Returns whether the file itself (not its backup) was moved.
+bool CProfilesStore::setAsideAfterCrash() const
+{
+    struct stat info;
+    if (stat(markPath().c_str(), &info) != 0)
+        return false;
+    // The backup is read after the file; if the file is already gone, it
+    // was the backup that crashed.
+    const bool bFile = stat(filePath().c_str(), &info) == 0;
+    CUserFile file(bFile ? filePath() : CUserFile(filePath()).backupPath());
+    const std::string strAside = file.moveAside();
+    CLog::Instance().Write(Vantile::LOG_ERROR,
+        FormatString("[%s] crashed the previous start; kept as [%s]", file.path().c_str(), strAside.c_str()));
+    unlink(markPath().c_str());
+    return bFile && !strAside.empty();
+}
+
 CProfilesStore::ReadResult CProfilesStore::readDocument(TiXmlDocument& doc) const
+{
+    const bool bFileSetAside = setAsideAfterCrash();
+    const int fdMark = open(markPath().c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fdMark >= 0)
+        close(fdMark);
+    const ReadResult result = bFileSetAside ? readBackup(doc) : readFileOrBackup(doc);
+    unlink(markPath().c_str());
+    return result;
+}
+
+CProfilesStore::ReadResult CProfilesStore::readFileOrBackup(TiXmlDocument& doc) const
 {
     std::string strBytes;
     int nError = CUserFile::Read(filePath(), strBytes);

@@ -55,6 +55,9 @@ private:
     enum class ReadResult { Loaded, Restored, Missing, Unreadable, Damaged };
 
     ReadResult readDocument(TiXmlDocument& doc) const;
+    ReadResult readFileOrBackup(TiXmlDocument& doc) const;
+    bool setAsideAfterCrash() const;
+    std::string markPath() const;
     // "" or why the bytes are no store.
     static std::string ParseStore(const std::string& strBytes, TiXmlDocument& doc);
     ReadResult readBackup(TiXmlDocument& doc) const;

@@ -166,6 +166,27 @@ bool CUserFile::commit()
     return true;
 }
 
+int CUserFile::ProbeFolder(const std::string& strFolder)
+{
+    struct stat info;
+    if (stat(strFolder.c_str(), &info) != 0)
+        return errno;
+    if (!S_ISDIR(info.st_mode))
+        return ENOTDIR;
+    const std::string strPath = strFolder + "/.write-test.tmp";
+    int fd = CreateFresh(strPath);
+    if (fd < 0)
+        return errno;
+    const std::string strBytes(4096, 'x');
+    int nError = 0;
+    if (write(fd, strBytes.data(), strBytes.size()) != ssize_t(strBytes.size()) || fsync(fd) != 0)
+        nError = errno ? errno : ENOSPC;
+    if (close(fd) != 0 && nError == 0)
+        nError = errno;
+    unlink(strPath.c_str());
+    return nError;
+}
+
 std::string CUserFile::moveAside()
 {
     std::string strAside = m_strPath + ".bad";

@@ -30,6 +30,12 @@ public:
     bool keepBackup();                            // the current file copied to ".bak"
     bool commit();                                // the temporary renamed over the file
 
+    // Creates, writes, flushes and removes a small file in the folder: 0 or
+    // the errno of the step that failed. A plain file under the folder's
+    // name, a read-only or a full disk all fail here, before any progress
+    // is played.
+    static int ProbeFolder(const std::string& strFolder);
+
     // Renames a damaged file to "<name>.bad" (".bad1", ".bad2", … when that
     // is taken) so the player still has it; returns the new path or "".
     std::string moveAside();

@@ -1,10 +1,18 @@
-// The program's entry: the crash reporter, the per-user folder and the log,
-// then the application until the window closes.
+// The program's entry: the per-user folder, the crash reporter and the log,
+// the game data, then the application until the window closes. Whatever
+// stops the start is said in one line on stderr and, where a display
+// exists, in a message box, and the exit status is 1.
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
 #include <string>
+
+#include "Business/userfile.h"
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Resources/vantile_resourcemanager.h"
+#include "Vfs/vantile_vfs.h"
 #include "Game/Context/gamecontext.h"
 #include "main/clientapplication.h"
 #include "system/crash_report.h"
@@ -21,6 +29,45 @@ bool CreateDataFolder(const std::string& strFolder)
     return CreateDirectoryA(strFolder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+// A crash report written after the last run's log: that run ended in the
+// crash. "" when there is none.
+std::string ReportOfLastRun(const std::string& strFolder, const std::string& strLog)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_time_type logTime = fs::last_write_time(strLog, error);
+    if (error)
+        return std::string();
+    std::string strReport;
+    for (const fs::directory_entry& entry : fs::directory_iterator(strFolder, error)) {
+        const std::string strName = entry.path().filename().string();
+        if (strName.rfind("crash-", 0) == 0 && entry.last_write_time(error) >= logTime && !error)
+            strReport = std::max(strReport, entry.path().string());
+    }
+    return strReport;
+}
+
+// The data lies beside the program as the folder "game" or its archive
+// "game.dat"; a damaged archive throws with its fault.
+bool HasGameData(std::string& strFault)
+{
+    const std::string strRoot = CGameContext::programFolder() + "/game";
+    CVFS vfs;
+    vfs.Open(strRoot, true, true);
+    CVFSFile file;
+    if (vfs.GetFile(0, "init.lua", file) > 0)
+        return true;
+    strFault = "No game data: neither [" + strRoot + "] nor [" + strRoot + ".dat] holds \"init.lua\"";
+    return false;
+}
+
+int Refuse(const std::string& strReason)
+{
+    CLog::Instance().Write(LOG_ERROR, strReason);
+    MessageBoxA(nullptr, strReason.c_str(), "Quellon", MB_ICONERROR);
+    return 1;
+}
+
 int RunGame(HINSTANCE hInstance)
 {
     const std::string strDataFolder = CGameContext::dataFolder();
@@ -28,9 +75,23 @@ int RunGame(HINSTANCE hInstance)
         MessageBoxA(nullptr, "Failed to load settings file. Please reinstal", "Error", MB_ICONERROR);
         return 1;
     }
+    // Without a folder the game can write, the log and every save would be
+    // lost without a word.
+    if (const int nError = CUserFile::ProbeFolder(strDataFolder))
+        return Refuse("Cannot write the folder [" + strDataFolder + "]: " + strerror(nError));
+    const std::string strLog = strDataFolder + "/kovalog.txt";
+    const std::string strCrash = ReportOfLastRun(strDataFolder, strLog);
     CrashReportInstall(strDataFolder.c_str());
-    CLog::Instance().Open(strDataFolder + "/kovalog.txt");
+    CLog::Instance().Open(strLog);
     CLog::Instance().Write(LOG_INFO, "WinMain enter");
+    if (!strCrash.empty()) {
+        const std::string strText = "Quellon closed unexpectedly last time. A report is in [" + strCrash + "]";
+        CLog::Instance().Write(LOG_ERROR, strText);
+        MessageBoxA(nullptr, strText.c_str(), "Quellon", MB_ICONINFORMATION);
+    }
+    std::string strFault;
+    if (!HasGameData(strFault))
+        return Refuse(strFault);
     CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
     CLog::Instance().Write(LOG_INFO, "WinMain ResourceManager initted");
     {

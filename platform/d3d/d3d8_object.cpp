@@ -1,6 +1,7 @@
 // The Direct3D object: one adapter (SDL display 0), its modes, format
 // checks, capabilities, and device creation.
 #include "d3d/d3d8_local.h"
+#include "system/win32_sdl.h"
 
 #include <SDL.h>
 
@@ -237,6 +238,10 @@ IDirect3D8* Direct3DCreate8(UINT sdkVersion)
         return nullptr;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         PlatformSetLastError(SDL_GetError());
+        return nullptr;
+    }
+    if (!PlatformVideoHasDisplay()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
     return new d3d8::CDirect3D();

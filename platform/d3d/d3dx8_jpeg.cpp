@@ -1,6 +1,5 @@
-// JPEG through libjpeg-turbo. Its errors end in longjmp, so the functions
-// that call setjmp hold no object with a destructor in their own frame
-// beyond what was made before the jump target.
+// JPEG through libjpeg-turbo. Its errors end in longjmp back into the
+// function that called setjmp; only C frames of the library lie between.
 #include "d3d/d3dx8_pngjpeg.h"
 
 #include <csetjmp>
@@ -48,9 +47,9 @@ void Prepare(jpeg_decompress_struct& info, SErrorManager& errors, const void* da
     jpeg_mem_src(&info, static_cast<const unsigned char*>(data), size);
 }
 
-}  // namespace
-
-bool ReadJpegHeader(const void* data, UINT size, UINT& nWidth, UINT& nHeight)
+// The header's size, and with pImage the pixels too: one function, so the
+// jump target and the decoder's state share a frame that outlives them.
+bool ReadJpeg(const void* data, UINT size, UINT& nWidth, UINT& nHeight, SImage* pImage)
 {
     jpeg_decompress_struct info;
     SErrorManager errors;
@@ -62,37 +61,34 @@ bool ReadJpegHeader(const void* data, UINT size, UINT& nWidth, UINT& nHeight)
     jpeg_read_header(&info, TRUE);
     nWidth = info.image_width;
     nHeight = info.image_height;
+    if (pImage) {
+        pImage->m_nWidth = nWidth;
+        pImage->m_nHeight = nHeight;
+        pImage->m_Rgba.assign(size_t(nWidth) * nHeight * 4, 0);
+        info.out_color_space = JCS_EXT_RGBA;
+        jpeg_start_decompress(&info);
+        while (info.output_scanline < info.output_height) {
+            JSAMPROW pRow = pImage->m_Rgba.data() + size_t(info.output_scanline) * nWidth * 4;
+            jpeg_read_scanlines(&info, &pRow, 1);
+        }
+        jpeg_finish_decompress(&info);
+    }
     jpeg_destroy_decompress(&info);
     return true;
 }
 
-// The caller has checked the size against its limit; pImage's rows are
-// sized before the jump target is set.
+}  // namespace
+
+bool ReadJpegHeader(const void* data, UINT size, UINT& nWidth, UINT& nHeight)
+{
+    return ReadJpeg(data, size, nWidth, nHeight, nullptr);
+}
+
+// The caller has checked the size against its limit.
 bool DecodeJpeg(const void* data, UINT size, SImage* pImage)
 {
     UINT nWidth = 0, nHeight = 0;
-    if (!ReadJpegHeader(data, size, nWidth, nHeight))
-        return false;
-    pImage->m_nWidth = nWidth;
-    pImage->m_nHeight = nHeight;
-    pImage->m_Rgba.assign(size_t(nWidth) * nHeight * 4, 0);
-    jpeg_decompress_struct info;
-    SErrorManager errors;
-    if (setjmp(errors.m_Jump)) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    Prepare(info, errors, data, size);
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_EXT_RGBA;
-    jpeg_start_decompress(&info);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW pRow = pImage->m_Rgba.data() + size_t(info.output_scanline) * nWidth * 4;
-        jpeg_read_scanlines(&info, &pRow, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    return true;
+    return ReadJpeg(data, size, nWidth, nHeight, pImage);
 }
 
 }  // namespace d3dx8

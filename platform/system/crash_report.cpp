@@ -124,9 +124,15 @@ void WriteReport(int number)
     path.Add("/crash-");
     AddStamp(path, now, false);
     path.Add(".txt");
-    const int file = open(path.m_szText, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int file = open(path.m_szText, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (file < 0)
         return;
+    // The player learns where the report is even when no log is read.
+    Text notice;
+    notice.Add("Quellon crashed; a report is in ");
+    notice.Add(path.m_szText);
+    notice.Add("\n");
+    WriteAll(STDERR_FILENO, notice);
     Text header;
     header.Add("Quellon crashed\nsignal: ");
     header.Add(SignalName(number));

@@ -1,6 +1,6 @@
 // A crash reporter for our own use: when the program dies of a fatal
-// signal it leaves a short text report in a folder and then dies as it
-// would have, so the exit status still shows the crash.
+// signal it leaves a short text report in a folder, says on stderr where,
+// and then dies as it would have, so the exit status still shows the crash.
 #pragma once
 
 // Installs the handlers for SIGSEGV, SIGABRT, SIGFPE, SIGILL and SIGBUS.

@@ -13,6 +13,12 @@ struct SDL_Window;
 // attributes, which SDL reads when CreateWindowExA makes the window.
 bool PlatformInitVideo();
 
+// SDL falls back to its offscreen driver when no display answers, and the
+// game would then run with no window and no word. True when video runs on a
+// real display or on a headless driver asked for by name (SDL_VIDEODRIVER);
+// otherwise false with PlatformLastError() set.
+bool PlatformVideoHasDisplay();
+
 // The SDL window behind a window handle; null for a handle that is not a
 // live window.
 SDL_Window* PlatformSdlWindow(HWND window);

@@ -4,6 +4,8 @@
 #include "system/win32_private.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <vector>
@@ -79,7 +81,23 @@ bool PlatformInitVideo()
         PlatformSetLastError(SDL_GetError());
         return false;
     }
+    if (!PlatformVideoHasDisplay()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
     return true;
+}
+
+bool PlatformVideoHasDisplay()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool headless = driver && (strcmp(driver, "offscreen") == 0 || strcmp(driver, "dummy") == 0);
+    const char* asked = getenv("SDL_VIDEODRIVER");
+    if (!headless || (asked && strstr(asked, driver)))
+        return true;
+    PlatformSetLastError("no display found: the game needs a screen to show its window "
+                         "(SDL_VIDEODRIVER=offscreen runs it without one)");
+    return false;
 }
 
 PlatformWindow* PlatformFindSdlWindow(Uint32 sdlId)

@@ -1,7 +1,6 @@
 #include "Resources/vantile_ifl.h"
 
-#include <cmath>
-#include <cstdlib>
+#include "Core/vantile_number.h"
 
 namespace Vantile {
 
@@ -27,11 +26,11 @@ size_t ParseHeader(const std::string& strText, size_t nPos, float& fFPS)
     size_t nEnd = nPos;
     while (nEnd < strText.size() && !IsSpace(strText[nEnd]))
         ++nEnd;
-    const std::string strNumber = strText.substr(nPos, nEnd - nPos);
-    char* pszRest = nullptr;
-    const double dValue = strtod(strNumber.c_str(), &pszRest);
-    if (!strNumber.empty() && *pszRest == '\0' && std::isfinite(dValue) && dValue > 0.0 && dValue <= 1.0e6)
-        fFPS = float(dValue);
+    // A rate of zero would stop every clock; "1E-64" is positive only as
+    // a double, so the test is made on the float the clocks use.
+    float fRead = 0.0f;
+    if (ParseFloat(strText.substr(nPos, nEnd - nPos).c_str(), 0.0f, 1.0e6f, fRead) && fRead > 0.0f)
+        fFPS = fRead;
     return nEnd;
 }
 

@@ -31,9 +31,11 @@ public:
     // Exception with Lua's message; the state stays usable.
     void ExecuteCommand(const std::string& strCommand) override;
 
-    // Far above what the game's scripts use.
+    // Far above what the game's scripts use (the start-up script runs a few
+    // thousand instructions), and low enough that a runaway chunk stops
+    // within a fraction of a second.
     static const size_t kMostBytes = 64u << 20;
-    static const long kMostInstructions = 20000000;
+    static const long kMostInstructions = 2000000;
 
 private:
     CScriptingManager();

@@ -415,4 +415,26 @@ TEST_F(ProfilesStoreTest, PlantedLinksAndFifosAreNeitherFollowedNorWaitedOn)
     EXPECT_FALSE(load().save());
 }
 
+// A read that crashed the game leaves its mark; the next start moves the
+// file aside (or the backup, when the file is already gone) instead of
+// crashing again.
+TEST_F(ProfilesStoreTest, AFileThatCrashedThePreviousStartIsMovedAside)
+{
+    writeFile(kTwoPlayers);
+    m_folder.write("profiles.xml.bak", kTwoPlayers);
+    m_folder.write("profiles.xml.reading", "");
+    CProfilesStore& store = load();
+    EXPECT_EQ(std::string(kTwoPlayers), ReadBytes(path() + ".bad"));
+    EXPECT_EQ((std::vector<std::string>{"Ann", "Bob"}), names()) << "restored from the backup";
+    EXPECT_FALSE(Exists(path() + ".reading"));
+    EXPECT_TRUE(store.save());
+
+    std::filesystem::remove(path());
+    m_folder.write("profiles.xml.reading", "");
+    load();
+    EXPECT_NE(std::string::npos, ReadBytes(path() + ".bak.bad").find("name=\"Bob\""));
+    EXPECT_TRUE(names().empty());
+    EXPECT_FALSE(Exists(path() + ".reading"));
+}
+
 }  // namespace

@@ -73,6 +73,10 @@ protected:
     {
         ASSERT_TRUE(m_pDriver->runUntilState(CGame::ePlay, 3000)) << "in state " << m_pGame->getState();
     }
+    static bool belowIn(const CGameCell* pCell, int nRow, int nColumn)
+    {
+        return pCell->column() == nColumn && pCell->row() > nRow;
+    }
     // Moves that take an uncovered background, or bring the trunk down.
     bool usefulMove(const CGameCell* pFirst, const CGameCell* pSecond) const
     {
@@ -81,7 +85,7 @@ protected:
             for (int nColumn = 0; nColumn < CGameField::SIZE; ++nColumn) {
                 const CGameCell* pCell = field.cell(nRow, nColumn);
                 if (pCell->item() && pCell->item()->getType() == eTrunk)
-                    return pFirst->column() == nColumn || pSecond->column() == nColumn;
+                    return belowIn(pFirst, nRow, nColumn) || belowIn(pSecond, nRow, nColumn);
             }
         for (const CGameCell* pCell : {pFirst, pSecond})
             for (int nRow = 0; nRow < CGameField::SIZE; ++nRow)

@@ -6,24 +6,9 @@
 #include <climits>
 
 #include "Core/vantile_number.h"
+#include "support/xml_shapes.h"
 
 namespace {
-
-std::string Repeat(const std::string& strPart, int nTimes)
-{
-    std::string strText;
-    for (int i = 0; i < nTimes; ++i)
-        strText += strPart;
-    return strText;
-}
-
-std::string Attributes(int nCount)
-{
-    std::string strText;
-    for (int i = 0; i < nCount; ++i)
-        strText += " a" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
-    return strText;
-}
 
 // The shapes that cost the parser its stack or quadratic time are refused
 // before it runs, and the reason says which limit.
@@ -31,10 +16,10 @@ TEST(XmlLimits, DeepOrWideOrLargeTextsAreRefusedWithTheReason)
 {
     const Vantile::XmlLimits limits;
     const std::pair<std::string, const char*> cases[] = {
-        {Repeat("<a>", 40000), "elements nest deeper than 256 levels"},
-        {Repeat("<a>", 257) + Repeat("</a>", 257), "elements nest deeper than 256 levels"},
-        {"<a" + Attributes(100000) + "/>", "an element has more than 256 attributes"},
-        {"<a" + Attributes(257) + "/>", "an element has more than 256 attributes"},
+        {RepeatText("<a>", 40000), "elements nest deeper than 256 levels"},
+        {RepeatText("<a>", 257) + RepeatText("</a>", 257), "elements nest deeper than 256 levels"},
+        {"<a" + ManyAttributes(100000) + "/>", "an element has more than 256 attributes"},
+        {"<a" + ManyAttributes(257) + "/>", "an element has more than 256 attributes"},
         {"<a>" + std::string(limits.nMaxBytes, ' ') + "</a>", "larger than 8388608 bytes"},
     };
     for (const auto& c : cases) {
@@ -48,12 +33,12 @@ TEST(XmlLimits, DeepOrWideOrLargeTextsAreRefusedWithTheReason)
 TEST(XmlLimits, TextsAtTheLimitsAndMarkupInsideQuotesOrCommentsParse)
 {
     const std::string texts[] = {
-        Repeat("<a>", 256) + Repeat("</a>", 256),
-        "<a" + Attributes(256) + "/>",
+        RepeatText("<a>", 256) + RepeatText("</a>", 256),
+        "<a" + ManyAttributes(256) + "/>",
         // Siblings and closed elements do not add depth.
-        "<r>" + Repeat("<a/><b></b>", 5000) + "</r>",
+        "<r>" + RepeatText("<a/><b></b>", 5000) + "</r>",
         // Quoted ">" and "/" and markup in comments or CDATA are no tags.
-        "<r x=\">/<a>\" y='<b>'>" + Repeat("<!-- <a> -->", 300) + "<![CDATA[" + Repeat("<a>", 300) + "]]></r>",
+        "<r x=\">/<a>\" y='<b>'>" + RepeatText("<!-- <a> -->", 300) + "<![CDATA[" + RepeatText("<a>", 300) + "]]></r>",
         "\xEF\xBB\xBF<?xml version=\"1.0\"?><r/>",
     };
     for (const std::string& strText : texts) {

@@ -28,6 +28,8 @@ TEST(IflTest, ReadsRateAndFramesInOrder)
         {"#nan a.dds", 10.0f, {"a.dds"}},
         {"#fast a.dds", 10.0f, {"a.dds"}},
         {"#\na.dds", 10.0f, {"a.dds"}},
+        {"#1E-64 a.dds", 10.0f, {"a.dds"}},
+        {"#1e7 a.dds", 10.0f, {"a.dds"}},
     };
     for (const IflCase& test : cases) {
         const IflList list = ParseIfl(test.pszText, strlen(test.pszText));

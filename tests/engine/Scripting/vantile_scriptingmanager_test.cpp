@@ -71,8 +71,10 @@ TEST_F(ScriptingManagerTest, NoFunctionLoadsOtherChunks)
 TEST_F(ScriptingManagerTest, EndlessLoopsAndAllocationsStopAtTheirLine)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"x = 1\nwhile true do end", "]:2: the script ran past 20000000 instructions"},
-        {"t = {}\nlocal n = 0\nwhile true do n = n + 1; t[n] = {n} end", "]:3: the script holds more than"},
+        {"x = 1\nwhile true do end", "]:2: the script ran past 2000000 instructions"},
+        {"local s = 'x'\nfor i = 1, 12 do s = s .. s end\nt = {}\nlocal n = 0\n"
+         "while true do n = n + 1; t[n] = s .. n end",
+         "]:5: the script holds more than"},
         {"local s = 'x'\nwhile true do s = s .. s end", "]:2: not enough memory"},
     };
     for (const auto& c : cases) {

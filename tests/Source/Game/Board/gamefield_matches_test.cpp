@@ -137,11 +137,12 @@ TEST_F(MatchTest, ASwapThatMatchesNothingGoesBackAndLeavesNoMarks)
     EXPECT_EQ(0, m_pDriver->eventCount(eEventItemCleared));
 }
 
-// The head-shake is drawn only: the items sway while going back, stay in
-// their own cells, and it dies away.
+// The head-shake is drawn only: the items sway while going back, land in
+// their own cells again, and it dies away.
 TEST_F(MatchTest, ARefusedSwapShakesBothItemsOnlyAsTheyAreDrawn)
 {
-    load(with({{3, "12"}}));
+    const Layout start = with({{3, "12"}});
+    load(start);
     CGameItem* pFirst = at(3, 0)->item();
     CGameItem* pSecond = at(3, 1)->item();
     m_pDriver->playMove(at(3, 0), at(3, 1));
@@ -156,8 +157,8 @@ TEST_F(MatchTest, ARefusedSwapShakesBothItemsOnlyAsTheyAreDrawn)
     EXPECT_GT(fSecond, 1.0f);
     EXPECT_LE(std::max(fFirst, fSecond), 4.0f);
     EXPECT_EQ(0.0f, pFirst->shakeOffset());
-    // A headless board draws nothing, so the items' drawn places cannot be
-    // read here; each item must be back in its own cell.
+    EXPECT_EQ(0.0f, pSecond->shakeOffset());
+    EXPECT_EQ(start, board());
     EXPECT_EQ(pFirst, at(3, 0)->item());
     EXPECT_EQ(pSecond, at(3, 1)->item());
 }
