@@ -21,6 +21,7 @@
 #include "gui/Framework/windowstack.h"
 #include "gui/Menus/mainmenuwindow.h"
 #include "gui/Menus/messagebox.h"
+#include "gui/Menus/ruleswindow.h"
 #include "gui/Menus/settingswindow.h"
 #include "gui/Menus/topscoreswindow.h"
 #include "gui/Menus/userwindows.h"
@@ -141,6 +142,10 @@ int CMenuShots::run()
     shot("settings");
     open(m_Gui.topScores());
     shot("high_scores");
+    open(m_Gui.rules());
+    shot("rules");
+    openAbove(m_Gui.rules()->getCreditsPage());
+    shot("credits");
     open(m_Gui.profileChooser());
     CWhoAreYouWindow* pChooser = m_Gui.profileChooser();
     pChooser->getList()->setItemSelectState(size_t(2), true);

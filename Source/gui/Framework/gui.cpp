@@ -13,6 +13,7 @@
 #include "gui/Menus/mainmenuwindow.h"
 #include "gui/Menus/menunames.h"
 #include "gui/Menus/messagebox.h"
+#include "gui/Menus/ruleswindow.h"
 #include "gui/Menus/settingswindow.h"
 #include "gui/Menus/topscoreswindow.h"
 #include "gui/Menus/userwindows.h"
@@ -68,6 +69,8 @@ void CGui::setup()
     m_pNameDialog->setStore(m_pStore);
     subscribe(m_pNameDialog.get(), GuiEvent::OnOk, &CGui::onNameOk);
     m_pNameDialog->getCancelButton()->setEnabled(false);
+    m_pRules.reset(new CRulesWindow);
+    m_pRules->create();
     m_pSelectGame.reset(new CSelectGameWindow);
     m_pSelectGame->create();
     subscribe(m_pSelectGame.get(), GuiEvent::NewGame, &CGui::onNewGame);

@@ -12,6 +12,7 @@
 class CMainMenuWindow;
 class CMessageBox;
 class CProfilesStore;
+class CRulesWindow;
 class CCreateUserWindow;
 class CSelectGameWindow;
 class CSettingsWindow;
@@ -55,6 +56,7 @@ public:
     CMessageBox* newGameQuestion() const { return m_pQuestion.get(); }
     CCreateUserWindow* nameDialog() const { return m_pNameDialog.get(); }
     CSelectGameWindow* gameChoice() const { return m_pSelectGame.get(); }
+    CRulesWindow* rules() const { return m_pRules.get(); }
 
 private:
     void setupMainMenu();
@@ -80,6 +82,7 @@ private:
     std::unique_ptr<CTopScoresWindow> m_pTopScores;
     std::unique_ptr<CMessageBox> m_pQuestion;
     std::unique_ptr<CCreateUserWindow> m_pNameDialog;
+    std::unique_ptr<CRulesWindow> m_pRules;
     std::unique_ptr<CSelectGameWindow> m_pSelectGame;
 
     CSprite* m_pMenuBackground = nullptr;

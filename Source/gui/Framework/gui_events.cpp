@@ -7,6 +7,7 @@
 #include "Game/Context/gameevents.h"
 #include "gui/Menus/mainmenuwindow.h"
 #include "gui/Menus/messagebox.h"
+#include "gui/Menus/ruleswindow.h"
 #include "gui/Menus/settingswindow.h"
 #include "gui/Menus/topscoreswindow.h"
 #include "gui/Menus/userwindows.h"
@@ -37,6 +38,7 @@ bool CGui::onOptions(const CEGUI::EventArgs&)
 
 bool CGui::onRules(const CEGUI::EventArgs&)
 {
+    m_pRules->show();
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "gui/Menus/mainmenuwindow.h"
 #include "gui/Menus/menunames.h"
 #include "gui/Menus/messagebox.h"
+#include "gui/Menus/ruleswindow.h"
 #include "gui/Menus/settingswindow.h"
 #include "gui/Menus/topscoreswindow.h"
 #include "gui/Menus/userwindows.h"
@@ -39,7 +40,8 @@ protected:
         m_ImageFiles = {"MenuTexts.png", "Velmora.png"};
         for (const char* pszImage : {MenuImage::MAIN_MENU_BUTTONS, MenuImage::SELECT_GAME_BUTTONS, MenuImage::OPTIONS_BG,
                                      MenuImage::HIGH_SCORES_BG, MenuImage::WHO_ARE_YOU_BG, MenuImage::NEW_USER_BG,
-                                     MenuImage::RENAME_USER_BG, MenuImage::MESSAGE_BG, MenuImage::MESSAGE_OK_BG})
+                                     MenuImage::RENAME_USER_BG, MenuImage::MESSAGE_BG, MenuImage::MESSAGE_OK_BG,
+                                     MenuImage::RULES_BG, MenuImage::CREDITS_BG})
             m_ImageFiles.push_back(pszImage);
         startOn("game", true);
         Vantile::CResource locale("locale.xml");
@@ -131,6 +133,7 @@ protected:
     // The main menu's buttons are 237 x 52 at x 272.
     static const int OPTIONS_Y = 267;
     static const int HIGH_SCORES_Y = 341;
+    static const int RULES_Y = 420;
     void clickMenuButton(int nTop)
     {
         m_pDriver->click(272 + 118, nTop + 26);
@@ -403,6 +406,22 @@ TEST_F(ShippedMenus, ADoubleClickOnAMenuButtonOpensItsWindowOnce)
     m_pDriver->doubleClick(353 + 49, 448 + 23);
     settle();
     EXPECT_EQ(top(), m_pGui->mainMenu()) << "one close, the main menu stays";
+}
+
+TEST_F(ShippedMenus, TheRulesOpenTheCreditsAndEachPageClosesBackToWhereItCameFrom)
+{
+    startGui({"Ann"});
+    clickMenuButton(RULES_Y);
+    CRulesWindow* pRules = m_pGui->rules();
+    ASSERT_EQ(top(), pRules);
+    EXPECT_EQ(pRules->getCreditsButton()->getText(), text(MenuText::CREDITS));
+    EXPECT_FALSE(pRules->getOkButton()->isVisible());
+    clickAt(pRules->getCreditsButton());
+    ASSERT_EQ(top(), pRules->getCreditsPage());
+    clickAt(pRules->getCreditsPage()->getCloseButton());
+    ASSERT_EQ(top(), pRules);
+    clickAt(pRules->getCloseButton());
+    EXPECT_EQ(top(), m_pGui->mainMenu());
 }
 
 }  // namespace
