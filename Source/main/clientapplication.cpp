@@ -6,7 +6,9 @@
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Core/vantile_root.h"
+#include "Game/Aquarium/aquarium.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hud/hudguiwindows.h"
 #include "Game/Rules/boardscreen.h"
 #include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
@@ -19,7 +21,11 @@
 #include "RenderSystem/vantile_rendersystem.h"
 #include "RenderSystem/vantile_renderwindow.h"
 #include "Renderstages/vantile_renderqueue.h"
+#include "Renderstages/vantile_renderstages.h"
 #include "Resources/vantile_resource.h"
+#include "Scene/vantile_camera.h"
+#include "Scene/vantile_node.h"
+#include "Steering/vantile_steerframehandler.h"
 #include "gui/Renderer/guirenderstage.h"
 #include "gui/System/guiframehandler.h"
 
@@ -29,6 +35,9 @@ namespace {
 
 const int TITLE_TEXT = 60;
 const char* const VERSION = "0.76.6";
+// The aquarium's own camera comes first; the screen camera after it.
+const size_t AQUARIUM_CAMERA = 0;
+const size_t SCREEN_CAMERA = 1;
 
 void logStep(const char* szText)
 {
@@ -69,6 +78,7 @@ int CClientApplication::createScene()
     createGui();
     RunStartupScript("init.lua");
     createRenderQueue();
+    createAquarium();
     createGame();
     registerSounds();
     CGameContext::Instance().m_bPowerupArmed = false;
@@ -99,12 +109,39 @@ void CClientApplication::createRenderQueue()
     m_pQueue->MakeCurrent();
 }
 
+// The fish swim by the steering handler; the scene, animals and the
+// aquarium's camera (camera 0) hang under the scene root, and the screen
+// camera (camera 1) is the one the board's pass draws the fish with.
+void CClientApplication::createAquarium()
+{
+    logStep("Create AQUARIUM start");
+    m_pSceneRoot = std::make_unique<CNode>();
+    m_pSteering = std::make_unique<CSteerFrameHandler>();
+    CRoot::Instance().addFrameHandler(m_pSteering.get());
+    CAquarium::buildScene(*m_pSceneRoot, *m_pQueue, *m_pSteering);
+    CCamera* pScreenCamera = CAquarium::makeScreenCamera();
+    m_pSceneRoot->AddChild(pScreenCamera);
+    m_pQueue->AddCamera(pScreenCamera);
+    m_pAquarium = std::make_unique<CAquarium>();
+    logStep("Create AQUARIUM end");
+}
+
+void CClientApplication::addAquariumStages()
+{
+    CAquarium::addStagesBehindBoard(*m_pQueue, *m_pSceneRoot, AQUARIUM_CAMERA, SCREEN_CAMERA);
+    m_pQueue->AddStage(new CRSSetCamera(SCREEN_CAMERA), true);
+    m_pQueue->AddStage(new CRSSetCameraMatrices(), true);
+}
+
 void CClientApplication::createGame()
 {
     logStep("Create GAME start");
     CBoardScreen::attachItemVisuals();
-    m_pGame = std::make_unique<CGame>(std::make_unique<CProfilesStore>(), std::make_unique<CGuiMenus>());
-    AddSessionStages(*m_pQueue, *m_pGame, new CGUIRenderStage(m_pGuiHandler->getRenderer()));
+    m_pGame = std::make_unique<CGame>(std::make_unique<CProfilesStore>(), std::make_unique<CGuiMenus>(),
+                                      std::make_unique<CHudGuiWindows>());
+    m_pGame->setAquarium(m_pAquarium.get());
+    AddSessionStages(*m_pQueue, *m_pGame, new CGUIRenderStage(m_pGuiHandler->getRenderer()),
+                     [this] { addAquariumStages(); });
     logStep("Create GAME end");
 }
 
@@ -120,8 +157,16 @@ void CClientApplication::registerSounds()
 void CClientApplication::destroyScene()
 {
     m_pGame.reset();
+    if (m_pAquarium) {
+        m_pAquarium->setVisible(false);
+        CAquarium::releaseScene();
+        CRoot::Instance().removeFrameHandler(m_pSteering.get());
+        m_pAquarium.reset();
+    }
     CRoot::Instance().setRenderQueue(0, nullptr);
     m_pQueue.reset();
+    m_pSteering.reset();
+    m_pSceneRoot.reset();
     CBoardScreen::closeDrawing();
     m_pGuiHandler.reset();
     m_pLocale.reset();

@@ -10,13 +10,16 @@
 #include "Core/vantile_input.h"
 #include "Game/Session/loadingprogress.h"
 
+class CAquarium;
 class CGame;
 class CXMLLocale;
 
 namespace Vantile {
 
 class CGUIFrameHandler;
+class CNode;
 class CRenderQueue;
+class CSteerFrameHandler;
 
 class CClientApplication : public CApplication, public CFrameHandler, public CAppInputHandler {
 public:
@@ -36,12 +39,17 @@ private:
     void createLocale();
     void createGui();
     void createRenderQueue();
+    void createAquarium();
+    void addAquariumStages();
     void createGame();
     void registerSounds();
 
     std::unique_ptr<CXMLLocale> m_pLocale;
     std::unique_ptr<CGUIFrameHandler> m_pGuiHandler;
     std::shared_ptr<CRenderQueue> m_pQueue;
+    std::unique_ptr<CNode> m_pSceneRoot;
+    std::unique_ptr<CSteerFrameHandler> m_pSteering;
+    std::unique_ptr<CAquarium> m_pAquarium;
     std::unique_ptr<CGame> m_pGame;
     CLoadingProgress m_Loading;
 };

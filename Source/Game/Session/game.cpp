@@ -2,6 +2,7 @@
 #include "Game/Session/game.h"
 
 #include "Business/profilesstore.h"
+#include "Game/Aquarium/aquarium.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
 #include "Game/Hud/loadingscreen.h"
@@ -100,4 +101,10 @@ void CGame::showProfileScore()
 void CGame::saveProfiles()
 {
     m_pStore->save();
+}
+
+void CGame::setAquarium(CAquarium* pAquarium)
+{
+    m_pAquarium = pAquarium;
+    m_pField->setAquarium(pAquarium);
 }

@@ -25,6 +25,7 @@
 #include "Game/Session/screenfader.h"
 #include "d3d/d3dx8.h"
 
+class CAquarium;
 class CGameField;
 class CLoadingScreen;
 class CProfile;
@@ -81,6 +82,9 @@ public:
     int level() const { return m_nLevel; }
     const CScoring& scoring() const { return m_Scoring; }
     const CBubbleEmitter& bubbles() const { return m_Bubbles; }
+    // The aquarium behind the board, when the program built one (tests
+    // and tools play without it); it shows during level play only.
+    void setAquarium(CAquarium* pAquarium);
     // The folder the diagnostic screenshot goes to.
     void setScreenshotFolder(const std::string& strFolder) { m_strScreenshotFolder = strFolder; }
     // Levels that carry story pages, counted from 0.
@@ -133,6 +137,7 @@ private:
     CGameGui m_Hud;
     std::unique_ptr<CLoadingScreen> m_pLoading;
     std::unique_ptr<CGameField> m_pField;
+    CAquarium* m_pAquarium = nullptr;
     LevelList m_Levels;
     int m_nLevel = 0;
     int m_nState = eLogo;

@@ -5,6 +5,7 @@
 #include "Business/profilesstore.h"
 #include "Core/vantile_frametimer.h"
 #include "Core/vantile_random.h"
+#include "Game/Aquarium/aquarium.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gameevents.h"
 #include "Game/Hints/hintmanager.h"
@@ -145,6 +146,8 @@ void CGame::enterLevelStart()
     pProfile->m_bInLevel = true;
     const CLevelInfo& level = currentLevel();
     m_pField->Load(level.m_strFile);
+    if (m_pAquarium)
+        m_pAquarium->startLevel(AquariumLevelOf(level));
     const int nPowerups = m_pField->level().m_nPowerups;
     m_Hud.reset();
     m_Hud.setScore(0);

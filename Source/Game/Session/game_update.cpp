@@ -3,6 +3,7 @@
 #include "Game/Session/game.h"
 
 #include "Core/vantile_frametimer.h"
+#include "Game/Aquarium/aquarium.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gameevents.h"
@@ -28,6 +29,8 @@ void CGame::update(float fSeconds)
         timer.pause(false);
         chooseMusic();
     }
+    if (m_pAquarium)
+        m_pAquarium->setVisible(m_nState == ePlay);
     CGameContext& context = CGameContext::Instance();
     if (m_nState == ePlay)
         context.m_bMouseOffBoard = !CGameContext::isInRect(m_vMouse, CGameField::cellCentre(0, 0),
@@ -72,6 +75,8 @@ void CGame::runState(float fSeconds)
 void CGame::playLevel(float fSeconds)
 {
     m_fIdle += fSeconds;
+    if (m_pAquarium)
+        m_pAquarium->update(fSeconds);
     m_pField->update();
     m_pField->render();
     m_Hud.setBoardSettled(m_pField->isSettled());

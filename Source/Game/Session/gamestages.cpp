@@ -58,9 +58,12 @@ void CFadeRenderStage::Render()
     m_pCursor->placeAt(m_Game.mouse());
 }
 
-void AddSessionStages(Vantile::CRenderQueue& queue, CGame& game, Vantile::IRenderStage* pGuiStage)
+void AddSessionStages(Vantile::CRenderQueue& queue, CGame& game, Vantile::IRenderStage* pGuiStage,
+                      const std::function<void()>& addStagesBehindBoard)
 {
     queue.AddStage(new Vantile::CRSClear(0xFF000000, true, 1.0f, true), true);
+    if (addStagesBehindBoard)
+        addStagesBehindBoard();
     queue.AddStage(new CGAMERenderStage(game, 0), true);
     if (pGuiStage)
         queue.AddStage(pGuiStage, true);

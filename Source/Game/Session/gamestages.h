@@ -4,6 +4,8 @@
 // the game's own mouse cursor over everything.
 #pragma once
 
+#include <functional>
+
 #include <memory>
 
 #include "Renderstages/vantile_renderstage.h"
@@ -48,4 +50,7 @@ private:
 // (whose sprites the GUI's geometry follows, when there is a GUI stage),
 // drawing and emptying the queue, the fade stage, drawing and emptying
 // again. The queue owns the stages.
-void AddSessionStages(Vantile::CRenderQueue& queue, CGame& game, Vantile::IRenderStage* pGuiStage);
+// addStagesBehindBoard, when given, appends what draws behind the game's
+// pass (the aquarium) right after the clear.
+void AddSessionStages(Vantile::CRenderQueue& queue, CGame& game, Vantile::IRenderStage* pGuiStage,
+                      const std::function<void()>& addStagesBehindBoard = {});
