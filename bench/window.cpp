@@ -26,8 +26,8 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_random.h"
-#include "Game/Board/boarddriver.h"
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boarddriver.h"
+#include "Game/Rules/boardscreen.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Script/gamescript.h"
 #include "Game/Sprites/sprite.h"

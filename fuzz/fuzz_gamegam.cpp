@@ -6,7 +6,7 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boardscreen.h"
 #include "Resources/vantile_resourcemanager.h"
 #include "levelcheck/datachecker.h"
 #include "support/temp_folder.h"

@@ -1,15 +1,41 @@
 #include "main/clientapplication.h"
 
 #include "Business/profilesstore.h"
+#include "Business/xmllocale.h"
 #include "Core/vantile_eventmanager.h"
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Core/vantile_root.h"
+#include "Game/Context/gamecontext.h"
+#include "Game/Rules/boardscreen.h"
+#include "Game/Script/gamescript.h"
+#include "Game/Session/game.h"
+#include "Game/Session/gamestages.h"
+#include "Game/Session/guimenus.h"
+#include "Game/Sound/gamesounds.h"
+#include "Game/Sound/soundmanager.h"
+#include "Game/Sprites/spriteloader.h"
+#include "Game/Sprites/spritevbarray.h"
 #include "RenderSystem/vantile_rendersystem.h"
 #include "RenderSystem/vantile_renderwindow.h"
-#include "main/startupscene.h"
+#include "Renderstages/vantile_renderqueue.h"
+#include "Resources/vantile_resource.h"
+#include "gui/Renderer/guirenderstage.h"
+#include "gui/System/guiframehandler.h"
 
 namespace Vantile {
+
+namespace {
+
+const int TITLE_TEXT = 60;
+const char* const VERSION = "0.76.6";
+
+void logStep(const char* szText)
+{
+    CLog::Instance().Write(LOG_INFO, szText);
+}
+
+}  // namespace
 
 CClientApplication::CClientApplication(HINSTANCE hInstance) : CApplication(hInstance)
 {
@@ -34,24 +60,86 @@ CClientApplication::CClientApplication(HINSTANCE hInstance) : CApplication(hInst
 
 CClientApplication::~CClientApplication() = default;
 
+// Each step needs the ones before it; destroyScene takes them down in
+// reverse.
 int CClientApplication::createScene()
 {
-    m_pWindow->SetTitle("Quellon");
-    m_pScene = std::make_shared<CStartupScene>(CD3D9RenderSystem::Instance().GetDevice());
-    CRoot::Instance().setRenderQueue(0, m_pScene);
+    createLocale();
+    m_pWindow->SetTitle(m_pLocale->getText(TITLE_TEXT) + VERSION);
+    createGui();
+    RunStartupScript("init.lua");
+    createRenderQueue();
+    createGame();
+    registerSounds();
+    CGameContext::Instance().m_bPowerupArmed = false;
+    m_Loading.setTotal(static_cast<int>(CSpriteLoader::Instance().count()));
+    // The game draws its own cursor.
+    m_pWindow->SetShowCursor(false);
     return 0;
+}
+
+void CClientApplication::createLocale()
+{
+    CResource resource("locale.xml");
+    resource.Load();
+    m_pLocale = std::make_unique<CXMLLocale>(
+        std::string(reinterpret_cast<const char*>(resource.GetData()), resource.GetSize()));
+}
+
+void CClientApplication::createGui()
+{
+    m_pGuiHandler = std::make_unique<CGUIFrameHandler>();
+    m_pGuiHandler->loadData();
+}
+
+void CClientApplication::createRenderQueue()
+{
+    m_pQueue = std::make_shared<CRenderQueue>();
+    CRoot::Instance().setRenderQueue(0, m_pQueue);
+    m_pQueue->MakeCurrent();
+}
+
+void CClientApplication::createGame()
+{
+    logStep("Create GAME start");
+    CBoardScreen::attachItemVisuals();
+    m_pGame = std::make_unique<CGame>(std::make_unique<CProfilesStore>(), std::make_unique<CGuiMenus>());
+    AddSessionStages(*m_pQueue, *m_pGame, new CGUIRenderStage(m_pGuiHandler->getRenderer()));
+    logStep("Create GAME end");
+}
+
+void CClientApplication::registerSounds()
+{
+    logStep("Load SOUND start");
+    m_pGame->profiles().pushGains();
+    CSoundManager& sounds = CSoundManager::instance();
+    RegisterGameSounds(sounds, false);
+    RegisterGameSounds(sounds, true);
 }
 
 void CClientApplication::destroyScene()
 {
+    m_pGame.reset();
     CRoot::Instance().setRenderQueue(0, nullptr);
-    m_pScene.reset();
+    m_pQueue.reset();
+    CBoardScreen::closeDrawing();
+    m_pGuiHandler.reset();
+    m_pLocale.reset();
+}
+
+bool CClientApplication::frameStarted(const FrameEvent&)
+{
+    if (m_pGame)
+        m_Loading.frame(*m_pGame);
+    return true;
 }
 
 bool CClientApplication::handleInput(const InputEvent& evt)
 {
-    if (evt.type == INPUT_KEY && evt.key.down && evt.key.vk == VK_ESCAPE)
-        CRoot::Instance().queueEndRendering();
+    if (m_pGame)
+        m_pGame->handleInput(evt);
+    if (m_pGuiHandler)
+        m_pGuiHandler->handleInput(evt);
     return true;
 }
 

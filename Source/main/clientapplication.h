@@ -1,5 +1,6 @@
 // The game's application object: finds the video mode, opens the window
-// and builds the scene.
+// and builds the scene: the locale, the GUI, the start-up script, the
+// render queue with the game's stages, the game session and its sounds.
 #pragma once
 
 #include <memory>
@@ -7,10 +8,15 @@
 #include "Core/vantile_application.h"
 #include "Core/vantile_framehandler.h"
 #include "Core/vantile_input.h"
+#include "Game/Session/loadingprogress.h"
+
+class CGame;
+class CXMLLocale;
 
 namespace Vantile {
 
-class CStartupScene;
+class CGUIFrameHandler;
+class CRenderQueue;
 
 class CClientApplication : public CApplication, public CFrameHandler, public CAppInputHandler {
 public:
@@ -21,10 +27,23 @@ public:
     int createScene() override;
     void destroyScene() override;
 
+    // The loading screen's progress.
+    bool frameStarted(const FrameEvent& evt) override;
+    // The game sees every event first, then the GUI.
     bool handleInput(const InputEvent& evt) override;
 
 private:
-    std::shared_ptr<CStartupScene> m_pScene;
+    void createLocale();
+    void createGui();
+    void createRenderQueue();
+    void createGame();
+    void registerSounds();
+
+    std::unique_ptr<CXMLLocale> m_pLocale;
+    std::unique_ptr<CGUIFrameHandler> m_pGuiHandler;
+    std::shared_ptr<CRenderQueue> m_pQueue;
+    std::unique_ptr<CGame> m_pGame;
+    CLoadingProgress m_Loading;
 };
 
 }  // namespace Vantile

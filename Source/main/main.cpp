@@ -11,6 +11,7 @@
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
+#include "Resources/vantile_resourcemanager.h"
 #include "Vfs/vantile_vfs.h"
 #include "Game/Context/gamecontext.h"
 #include "main/clientapplication.h"
@@ -91,6 +92,8 @@ int RunGame(HINSTANCE hInstance)
     std::string strFault;
     if (!HasGameData(strFault))
         return Refuse(strFault);
+    CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    CLog::Instance().Write(LOG_INFO, "WinMain ResourceManager initted");
     {
         CClientApplication application(hInstance);
         CLog::Instance().Write(LOG_INFO, "WinMain ClientApp created");

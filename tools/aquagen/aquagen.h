@@ -48,6 +48,11 @@ Vantile::SAnimationRecord SwayTrack(const std::string& strNode, float fAngle, fl
                                     const D3DXVECTOR3& vPosition);
 D3DXMATRIX Translation(float x, float y, float z);
 
+// Drawing. An ellipse path; the water's colour laid over everything drawn
+// so far (distance), keeping its outline.
+void Ellipse(cairo_t* pCairo, double x, double y, double rx, double ry);
+void Veil(Art::CCanvas& canvas, const Art::SColour& water, double fAlpha);
+
 // The groups.
 void MakeFish(const std::string& strSourceDir, SOutput& out);
 void MakeAnimals(SOutput& out);

@@ -17,24 +17,6 @@ const char RIGID[] = "mesh_rigid.fx";
 // Camera01 looks along +z from this far in front of the paths' plane.
 const float CAMERA_DISTANCE = 1200.0f;
 
-void Veil(Art::CCanvas& canvas)
-{
-    cairo_t* c = canvas.Context();
-    cairo_set_operator(c, CAIRO_OPERATOR_ATOP);
-    Art::SetColour(c, FAR_WATER, FAR_VEIL);
-    cairo_paint(c);
-    cairo_set_operator(c, CAIRO_OPERATOR_OVER);
-}
-
-void Ellipse(cairo_t* c, double x, double y, double rx, double ry)
-{
-    cairo_save(c);
-    cairo_translate(c, x, y);
-    cairo_scale(c, rx, ry);
-    cairo_arc(c, 0, 0, 1, 0, 2 * Art::kPi);
-    cairo_restore(c);
-}
-
 void FillOutlined(cairo_t* c, const Art::SColour& top, const Art::SColour& bottom, double y0, double y1)
 {
     Art::FillVertical(c, y0, y1, top, bottom);
@@ -66,7 +48,7 @@ void PaintTurtle(Art::CCanvas& canvas)
     }
     cairo_rectangle(c, 24, 76, 178, 10);
     FillOutlined(c, Art::ParseColour("C8C08A"), Art::ParseColour("A89A62"), 76, 86);
-    Veil(canvas);
+    Veil(canvas, FAR_WATER, FAR_VEIL);
 }
 
 void PaintFlipper(Art::CCanvas& canvas)
@@ -77,7 +59,7 @@ void PaintFlipper(Art::CCanvas& canvas)
     cairo_curve_to(c, 40, 24, 20, 20, 4, 20);
     cairo_close_path(c);
     FillOutlined(c, Art::ParseColour("A8BC7A"), Art::ParseColour("7A8E52"), 2, 26);
-    Veil(canvas);
+    Veil(canvas, FAR_WATER, FAR_VEIL);
 }
 
 void PaintShark(Art::CCanvas& canvas, bool bTail)
@@ -91,7 +73,7 @@ void PaintShark(Art::CCanvas& canvas, bool bTail)
         cairo_curve_to(c, 60, 90, 90, 76, 120, 70);
         cairo_close_path(c);
         FillOutlined(c, back, Art::Darker(back, 0.2), 4, 118);
-        Veil(canvas);
+        Veil(canvas, FAR_WATER, FAR_VEIL);
         return;
     }
     cairo_move_to(c, 500, 84);
@@ -122,7 +104,7 @@ void PaintShark(Art::CCanvas& canvas, bool bTail)
         cairo_line_to(c, 388 - i * 9, 96);
         cairo_stroke(c);
     }
-    Veil(canvas);
+    Veil(canvas, FAR_WATER, FAR_VEIL);
 }
 
 // Seen from above, the wings spread across the picture's height.
@@ -147,7 +129,7 @@ void PaintRay(Art::CCanvas& canvas)
         Ellipse(c, 200, y, 10, 6);
         cairo_fill(c);
     }
-    Veil(canvas);
+    Veil(canvas, FAR_WATER, FAR_VEIL);
 }
 
 Vantile::SNodeRecord Part(const std::string& strName, float x0, float y0, float x1, float y1, uint32_t nMaterial)

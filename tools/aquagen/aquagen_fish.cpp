@@ -48,12 +48,22 @@ void BodyPath(cairo_t* c, const SShape& s)
     cairo_close_path(c);
 }
 
-void TailPath(cairo_t* c, const SShape& s)
+// Tails differ by species: rounded (clownfish), a crescent (tangs), a
+// straight fan (butterfly fish, idols) or forked.
+void TailPath(cairo_t* c, const SShape& s, const std::string& strPattern)
 {
+    const double top = s.cy - s.hb * 0.95, bottom = s.cy + s.hb * 0.95;
     cairo_move_to(c, s.tailBase + 8, s.cy - s.hb * 0.2);
-    cairo_curve_to(c, 50, s.cy - s.hb * 0.5, 24, s.cy - s.hb * 0.95, 10, s.cy - s.hb * 0.98);
-    cairo_curve_to(c, 22, s.cy - s.hb * 0.3, 22, s.cy + s.hb * 0.3, 10, s.cy + s.hb * 0.98);
-    cairo_curve_to(c, 24, s.cy + s.hb * 0.95, 50, s.cy + s.hb * 0.5, s.tailBase + 8, s.cy + s.hb * 0.2);
+    cairo_curve_to(c, 50, s.cy - s.hb * 0.5, 24, top, 10, top);
+    if (strPattern == "clown")
+        cairo_curve_to(c, -6, s.cy - s.hb * 0.4, -6, s.cy + s.hb * 0.4, 10, bottom);
+    else if (strPattern == "swoosh")
+        cairo_curve_to(c, 34, s.cy - s.hb * 0.4, 34, s.cy + s.hb * 0.4, 10, bottom);
+    else if (strPattern == "eyeband" || strPattern == "bands")
+        cairo_curve_to(c, 14, s.cy - s.hb * 0.4, 14, s.cy + s.hb * 0.4, 10, bottom);
+    else
+        cairo_curve_to(c, 22, s.cy - s.hb * 0.3, 22, s.cy + s.hb * 0.3, 10, bottom);
+    cairo_curve_to(c, 24, bottom, 50, s.cy + s.hb * 0.5, s.tailBase + 8, s.cy + s.hb * 0.2);
     cairo_close_path(c);
 }
 
@@ -78,7 +88,7 @@ void PaintFins(cairo_t* c, const SSpecies& species, const SShape& s)
     for (int nPart = 0; nPart < 2; ++nPart) {
         cairo_new_path(c);
         if (nPart == 0)
-            TailPath(c, s);
+            TailPath(c, s, species.strPattern);
         else
             FinPaths(c, s, species.strPattern == "bands");
         cairo_pattern_t* pGradient = cairo_pattern_create_linear(0, s.cy - s.hb, 0, s.cy + s.hb);
@@ -204,10 +214,10 @@ void PaintBody(cairo_t* c, const SSpecies& species, const SShape& s)
     cairo_save(c);
     cairo_translate(c, 186, s.cy + s.hb * 0.2);
     cairo_rotate(c, 0.5);
-    cairo_scale(c, 1.0, 0.45);
-    cairo_arc(c, -12, 0, 14, 0, 2 * Art::kPi);
+    cairo_scale(c, 1.0, 0.4);
+    cairo_arc(c, -10, 0, 11, 0, 2 * Art::kPi);
     cairo_restore(c);
-    Art::SetColour(c, species.fin, 0.75);
+    Art::SetColour(c, Art::Lighter(species.fin, 0.2), 0.5);
     cairo_fill(c);
     Art::PaintEye(c, 224, s.cy - s.hb * 0.28, 5.5);
 }
@@ -220,10 +230,7 @@ void PaintSpecies(Art::CCanvas& canvas, const SSpecies& species)
     PaintFins(c, species, shape);
     PaintBody(c, species, shape);
     // The water between the fish and the player.
-    cairo_set_operator(c, CAIRO_OPERATOR_ATOP);
-    Art::SetColour(c, WATER, WATER_VEIL);
-    cairo_paint(c);
-    cairo_set_operator(c, CAIRO_OPERATOR_OVER);
+    Veil(canvas, WATER, WATER_VEIL);
 }
 
 void AppendVertex(std::vector<uint8_t>& bytes, float x, float z, float w0, float w1, uint8_t b0, uint8_t b1,

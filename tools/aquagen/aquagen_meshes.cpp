@@ -1,4 +1,5 @@
-// Quads, materials and looping tracks the models are made of.
+// Quads, materials and looping tracks the models are made of, and the
+// drawing helpers their pictures share.
 #include <cmath>
 #include <cstring>
 
@@ -63,6 +64,24 @@ Vantile::SAnimationRecord SwayTrack(const std::string& strNode, float fAngle, fl
     track.Positions.push_back({0.0f, {vPosition.x, vPosition.y, vPosition.z}});
     track.Positions.push_back({fPeriod, {vPosition.x, vPosition.y, vPosition.z}});
     return track;
+}
+
+void Ellipse(cairo_t* pCairo, double x, double y, double rx, double ry)
+{
+    cairo_save(pCairo);
+    cairo_translate(pCairo, x, y);
+    cairo_scale(pCairo, rx, ry);
+    cairo_arc(pCairo, 0, 0, 1, 0, 2 * Art::kPi);
+    cairo_restore(pCairo);
+}
+
+void Veil(Art::CCanvas& canvas, const Art::SColour& water, double fAlpha)
+{
+    cairo_t* pCairo = canvas.Context();
+    cairo_set_operator(pCairo, CAIRO_OPERATOR_ATOP);
+    Art::SetColour(pCairo, water, fAlpha);
+    cairo_paint(pCairo);
+    cairo_set_operator(pCairo, CAIRO_OPERATOR_OVER);
 }
 
 }  // namespace Aqua

@@ -12,15 +12,6 @@ namespace {
 
 const char RIGID[] = "mesh_rigid.fx";
 
-void Ellipse(cairo_t* c, double x, double y, double rx, double ry)
-{
-    cairo_save(c);
-    cairo_translate(c, x, y);
-    cairo_scale(c, rx, ry);
-    cairo_arc(c, 0, 0, 1, 0, 2 * Art::kPi);
-    cairo_restore(c);
-}
-
 void Outline(cairo_t* c, const Art::SColour& colour, double fWidth)
 {
     Art::SetColour(c, Art::Darker(colour, 0.55));

@@ -17,6 +17,7 @@ const std::map<std::string, HudPainter>& Painters()
         AddPanelPainters(table);
         AddScreenPainters(table);
         AddCreaturePainters(table);
+        AddMenuPainters(table);
         return table;
     }();
     return painters;

@@ -21,6 +21,7 @@ using HudPainter = std::function<void(cairo_t*, const SSpriteContext&, int nWidt
 void AddPanelPainters(std::map<std::string, HudPainter>& painters);
 void AddScreenPainters(std::map<std::string, HudPainter>& painters);
 void AddCreaturePainters(std::map<std::string, HudPainter>& painters);
+void AddMenuPainters(std::map<std::string, HudPainter>& painters);
 
 // Writes every picture of the table: ".png" and ".jpg" names in their
 // formats, everything else as DDS, lists as frames and their ".ifl".

@@ -74,7 +74,8 @@ void PaintMussel(cairo_t* c, const SSpriteContext& context, double t, double fEn
     const double fOpen = 0.35 + 0.25 * std::sin(2 * kPi * t) * (0.5 + fEnergy);
     const SColour shell = ParseColour("3A3A6A");
     cairo_save(c);
-    cairo_translate(c, 0, 10);
+    cairo_translate(c, 0, 12);
+    cairo_scale(c, 1.25, 1.25);
     for (int half = 0; half < 2; ++half) {
         cairo_save(c);
         cairo_rotate(c, half == 0 ? -fOpen * 0.8 : 0);
@@ -154,9 +155,9 @@ void PaintStayingTurtle(cairo_t* c, const SSpriteContext& context, double t, dou
     cairo_restore(c);
 }
 
-void PaintUrchin(cairo_t* c, const SSpriteContext& context, double t, double fEnergy)
+void PaintUrchin(cairo_t* c, const SSpriteContext& context, double t, double)
 {
-    PaintSeaUrchin(c, context, t, 0.75 + 0.25 * fEnergy);
+    PaintSeaUrchin(c, context, t, 1.0);
 }
 
 }  // namespace

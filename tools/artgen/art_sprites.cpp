@@ -10,6 +10,7 @@
 #include "art_cells.h"
 #include "art_effects.h"
 #include "art_items.h"
+#include "art_session.h"
 
 namespace Art {
 
@@ -52,6 +53,11 @@ const std::map<std::string, SpritePainter>& Painters()
         {"trunk_effect", [](cairo_t* c, C x, double) { PaintTrunkBeam(c, x); }},
         {"clear_burst", PaintClearBurst},
         {"score_digits", PaintScoreGlyph},
+        {"pause", [](cairo_t* c, C x, double) { PaintPauseSign(c, x); }},
+        {"cursor", PaintCursor},
+        {"bubble_00", [](cairo_t* c, C, double t) { PaintRisingBubble(c, t, 0.08); }},
+        {"bubble_01", [](cairo_t* c, C, double t) { PaintRisingBubble(c, t, 0.06); }},
+        {"bubble_02", [](cairo_t* c, C, double t) { PaintRisingBubble(c, t, 0.04); }},
     };
     return kPainters;
 }
@@ -97,7 +103,11 @@ std::vector<std::string> WriteSprites(const std::vector<SSpriteLine>& sprites, c
             CCanvas canvas(sprite.nWidth, sprite.nHeight);
             PaintSprite(canvas.Context(), context, sprite, i);
             frames.push_back(bList ? FrameName(TextureBase(sprite.strName), i) : sprite.strName);
-            canvas.WriteDds(strOutDir + "/" + frames.back());
+            // The pause picture is a PNG by its name; the rest are DDS.
+            if (sprite.strName.size() > 4 && sprite.strName.compare(sprite.strName.size() - 4, 4, ".png") == 0)
+                canvas.WritePng(strOutDir + "/" + frames.back());
+            else
+                canvas.WriteDds(strOutDir + "/" + frames.back());
             written.push_back(frames.back());
         }
         if (bList) {

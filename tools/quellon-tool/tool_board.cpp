@@ -13,15 +13,18 @@
 #include <ctime>
 #include <string>
 
+#include "Business/userfile.h"
 #include "Core/vantile_random.h"
-#include "Game/Board/boarddriver.h"
+#include "Game/Rules/boarddriver.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
+#include "Game/Context/gameevents.h"
+#include "Game/Context/gamecontext.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
 #include "Game/Script/gamescript.h"
 #include "Resources/vantile_resourcemanager.h"
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boardscreen.h"
 #include "tool_board_draw.h"
 #include "tool_commands.h"
 #include "tool_hud_draw.h"
@@ -113,22 +116,21 @@ void printBoard(const CGameField& field)
     }
 }
 
-void splitPath(const std::string& strPath, std::string& strFolder, std::string& strName)
+std::string baseName(const std::string& strPath)
 {
     const size_t nSlash = strPath.find_last_of('/');
-    strFolder = nSlash == std::string::npos ? "." : ToolFolderArgument(strPath.substr(0, nSlash + 1));
-    strName = nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
+    return nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
 }
 
 // The bot's game, printed; the settled final board goes to layout.
-int playBotGame(const BoardOptions& options, const std::string& strName, SBoardLayout& layout)
+int playBotGame(const BoardOptions& options, const std::string& strBytes, SBoardLayout& layout)
 {
     RunStartupScript("init.lua");
     Vantile::SeedRandom(options.nSeed);
     CGameField field;
     field.initCells("");
     CBoardDriver driver(field, true, options.nSeed);
-    field.Load(strName);
+    field.LoadBytes(options.strLevel, strBytes);
     printBoard(field);
     int nMoves = 0;
     for (; nMoves < options.nMoves && !driver.isWon(); ++nMoves) {
@@ -145,8 +147,8 @@ int playBotGame(const BoardOptions& options, const std::string& strName, SBoardL
             return ToolFail(options.strLevel, "the board did not settle");
         printBoard(field);
     }
-    printf("moves=%d cleared=%d specials=%d frames=%d\n", nMoves, driver.eventCount(11), field.specialsMade(),
-           driver.frames());
+    printf("moves=%d cleared=%d specials=%d frames=%d score=%d\n", nMoves, driver.eventCount(eEventItemCleared),
+           field.specialsMade(), driver.frames(), driver.score());
     layout = CaptureLayout(field);
     return fflush(stdout) == 0 ? 0 : ToolFail("stdout", "write failed");
 }
@@ -159,17 +161,21 @@ int ToolRun_board(const ToolArgs& args)
     if (!parseOptions(args, options))
         return ToolFail("board", "usage: quellon-tool board LEVEL --seed N [--moves K] [--shot FILE.png [--hud | --chooser | --aquarium]] | "
                                  "LEVEL --window [--seed N]");
-    std::string strFolder, strName;
-    splitPath(options.strLevel, strFolder, strName);
-    Vantile::CResourceManager::Instance().Init(strFolder, false);
+    // The level may live in any folder; the art, the script and game.gam
+    // are the game's own, beside the program.
+    std::string strBytes;
+    if (CUserFile::Read(options.strLevel, strBytes) != 0)
+        return ToolFail(options.strLevel, "cannot read the level file");
+    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", false);
+    const std::string strName = baseName(options.strLevel);
     if (options.bWindow)
-        return PlayBoardWindow(strName, options.nSeed);
+        return PlayBoardWindow(options.strLevel, strBytes, options.nSeed);
     if (options.bChooser || options.bHud)
         LoadToolLocale();
     if (options.bChooser)
         return DrawChooserShot(options.strShot);
     SBoardLayout layout;
-    const int nStatus = playBotGame(options, strName, layout);
+    const int nStatus = playBotGame(options, strBytes, layout);
     if (nStatus != 0 || options.strShot.empty())
         return nStatus;
     if (options.bAquarium)

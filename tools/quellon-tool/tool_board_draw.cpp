@@ -12,8 +12,8 @@
 #include "Core/vantile_input.h"
 #include "Core/vantile_random.h"
 #include "Game/Aquarium/aquariumscreen.h"
-#include "Game/Board/boarddriver.h"
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boarddriver.h"
+#include "Game/Rules/boardscreen.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Items/gameitem.h"
@@ -188,7 +188,7 @@ int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, un
     return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");
 }
 
-int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
+int PlayBoardWindow(const std::string& strLevel, const std::string& strBytes, unsigned nSeed)
 {
     if (!CBoardScreen::openDevice("Quellon - " + strLevel))
         return ToolFail("board", "no 800 x 600 window");
@@ -196,9 +196,9 @@ int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
     Vantile::SeedRandom(nSeed);
     {
         CGameField field;
-        field.initCells(FieldPictureOf(strLevel));
+        field.initCells(FieldPictureOf(strLevel.substr(strLevel.find_last_of('/') + 1)));
         CBoardDriver driver(field, false, nSeed);
-        field.Load(strLevel);
+        field.LoadBytes(strLevel, strBytes);
         CBoardInput input(field);
         Vantile::CD3D9RenderWindow* pWindow = Vantile::CD3D9RenderSystem::Instance().GetRenderWindow();
         pWindow->SetInputHandler(&input);
@@ -211,7 +211,7 @@ int PlayBoardWindow(const std::string& strLevel, unsigned nSeed)
             // A won level starts again once its trunk has opened.
             if (driver.isWon() && driver.isSettled()) {
                 field.reset();
-                field.Load(strLevel);
+                field.LoadBytes(strLevel, strBytes);
                 driver.clearRecords();
             }
         }

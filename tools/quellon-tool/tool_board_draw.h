@@ -33,4 +33,4 @@ int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, un
 
 // Plays strLevel in a window until Esc or the window is closed. Runs
 // "init.lua" itself, after the art is ready to be drawn.
-int PlayBoardWindow(const std::string& strLevel, unsigned nSeed);
+int PlayBoardWindow(const std::string& strLevel, const std::string& strBytes, unsigned nSeed);

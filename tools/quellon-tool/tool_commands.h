@@ -21,7 +21,9 @@ const size_t TOOL_ANY_COUNT = static_cast<size_t>(-1);
     X(board, TOOL_ANY_COUNT, "LEVEL --seed N [--moves K] [--shot FILE.png [--hud | --chooser | --aquarium]] | LEVEL --window", "let a bot play a seeded board, or play it in a window") \
     X(sprites, 2, "--out FILE.png", "draw the sprite test sheet offscreen: anchors, atlas frames, fading, tint") \
     X(gui, 2, "--out FILE.png", "draw every GUI look in each state offscreen with the game's GUI data") \
-    X(loading, TOOL_ANY_COUNT, "[DIR] --shot FILE.png [--percent N]", "draw the loading screen offscreen (40 % unless told)")
+    X(loading, TOOL_ANY_COUNT, "[DIR] --shot FILE.png [--percent N]", "draw the loading screen offscreen (40 % unless told)") \
+    X(session, TOOL_ANY_COUNT, "--shot FILE.png [--moves K] [--paused | --menu]", "play the game through its session offscreen and draw one frame") \
+    X(menus, 2, "--out DIR", "draw every menu window and dialog offscreen as the game shows them, one PNG each")
 
 using ToolArgs = std::vector<std::string>;
 

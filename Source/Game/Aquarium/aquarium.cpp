@@ -10,6 +10,7 @@
 #include "Game/Level/gamefile.h"
 #include "Objects/vantile_sceneloader.h"
 #include "Renderstages/vantile_renderqueue.h"
+#include "Renderstages/vantile_renderstages.h"
 #include "Scene/vantile_camera.h"
 #include "Scene/vantile_device.h"
 #include "Scene/vantile_splinenode.h"
@@ -27,6 +28,8 @@ struct SAnimal {
 const SAnimal ANIMALS[] = {{"turtle.object", 0.02f}, {"blue_shark.object", 0.032f}, {"ray.object", 0.01f}};
 // Every animal model is turned a quarter round to swim along its path.
 const float ANIMAL_YAW = -1.57f;
+// Far enough in front that sprites (z 1000) and fish (z 0) are in view.
+const float SCREEN_CAMERA_Z = -1500.0f;
 
 Vantile::CNode* LoadSceneFile(const char* pszName)
 {
@@ -127,6 +130,36 @@ void CAquarium::buildScene(Vantile::CNode& sceneRoot, Vantile::CRenderQueue& que
     world.setSteerHandler(&steering);
     world.setRoot(&sceneRoot);
     LoadSeabed();
+}
+
+Vantile::CCamera* CAquarium::makeScreenCamera()
+{
+    D3DXMATRIX mAt;
+    D3DXMatrixTranslation(&mAt, 0, 0, SCREEN_CAMERA_Z);
+    auto* pCamera = new Vantile::CCamera("ScreenCamera", mAt, 45.0f, 1.0f, 5000.0f);
+    pCamera->SetOrthographic(true);
+    return pCamera;
+}
+
+void CAquarium::addStagesBehindBoard(Vantile::CRenderQueue& queue, Vantile::CNode& sceneRoot, size_t nAquariumCamera,
+                                     size_t nScreenCamera)
+{
+    using namespace Vantile;
+    const auto addDraw = [&queue] {
+        queue.AddStage(new CRSRenderTargets(), true);
+        queue.AddStage(new CRSClearTargets(), true);
+    };
+    queue.AddStage(new CRSSetCamera(nScreenCamera), true);
+    queue.AddStage(new CRSSetCameraMatrices(), true);
+    queue.AddStage(new CSceneLoaderRenderStage(), true);
+    addDraw();
+    queue.AddStage(new CRSSetCamera(nAquariumCamera), true);
+    queue.AddStage(new CRSSetCameraMatrices(), true);
+    queue.AddStage(new CAnimalRenderStage(), true);
+    addDraw();
+    queue.AddStage(new CRSClear(0, false, 1.0f, true), true);
+    queue.AddStage(new CRSProcessTree(&sceneRoot, PROCESS_ALL), true);
+    addDraw();
 }
 
 void CAquarium::releaseScene()

@@ -5,6 +5,7 @@
 // (aquariumscene.h).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "d3d/d3d8.h"
 
 namespace Vantile {
+class CCamera;
 class CNode;
 class CRenderQueue;
 class CSteerFrameHandler;
@@ -42,6 +44,17 @@ public:
                            Vantile::CSteerFrameHandler& steering);
     // Fish, scene and animals go; the camera stays with the scene root.
     static void releaseScene();
+    // The camera for the board's pass: one unit a pixel with the origin
+    // at the screen's centre, as the sprites expect, looking from far
+    // enough in front that the fish (z 0) and the sprites (z 1000) are in
+    // view. The fish are meshes and take their projection from the
+    // current camera, so the board's pass must run with this one.
+    static Vantile::CCamera* makeScreenCamera();
+    // Appends the stages that draw what lies behind the board: the
+    // background with the screen camera, the animals with the aquarium
+    // camera, then the scene root's tree (the fish's body chains).
+    static void addStagesBehindBoard(Vantile::CRenderQueue& queue, Vantile::CNode& sceneRoot, size_t nAquariumCamera,
+                                     size_t nScreenCamera);
 
     // The level's scene, the colour of its water and its schools.
     void startLevel(const SAquariumLevel& level);

@@ -1,8 +1,8 @@
 #include "Game/Aquarium/aquariumscreen.h"
 
 #include "Game/Aquarium/aquariumscene.h"
-#include "Game/Board/boarddriver.h"
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boarddriver.h"
+#include "Game/Rules/boardscreen.h"
 #include "Renderstages/vantile_renderstages.h"
 #include "Scene/vantile_camera.h"
 #include "Scene/vantile_device.h"
@@ -12,8 +12,6 @@ namespace {
 // Camera 0 is the aquarium's own; the screen camera comes next.
 const size_t AQUARIUM_CAMERA = 0;
 const size_t SCREEN_CAMERA = 1;
-// Far enough in front that sprites (z 1000) and fish (z 0) are in view.
-const float SCREEN_CAMERA_Z = -1500.0f;
 
 class CCallStage : public Vantile::IRenderStage {
 public:
@@ -24,23 +22,13 @@ private:
     std::function<void()> m_Call;
 };
 
-// One unit a pixel, as the board's sprites expect.
-Vantile::CCamera* MakeScreenCamera()
-{
-    D3DXMATRIX mAt;
-    D3DXMatrixTranslation(&mAt, 0, 0, SCREEN_CAMERA_Z);
-    auto* pCamera = new Vantile::CCamera("ScreenCamera", mAt, 45.0f, 1.0f, 5000.0f);
-    pCamera->SetOrthographic(true);
-    return pCamera;
-}
-
 }  // namespace
 
 CAquariumScreen::CAquariumScreen()
 {
     m_Queue.MakeCurrent();
     CAquarium::buildScene(m_SceneRoot, m_Queue, m_Steering);
-    Vantile::CCamera* pCamera = MakeScreenCamera();
+    Vantile::CCamera* pCamera = CAquarium::makeScreenCamera();
     m_SceneRoot.AddChild(pCamera);
     m_Queue.AddCamera(pCamera);
     addStages();
@@ -58,22 +46,8 @@ CAquariumScreen::~CAquariumScreen()
 void CAquariumScreen::addStages()
 {
     using namespace Vantile;
-    const auto addDraw = [this] {
-        m_Queue.AddStage(new CRSRenderTargets(), true);
-        m_Queue.AddStage(new CRSClearTargets(), true);
-    };
     m_Queue.AddStage(new CRSClear(CBoardScreen::SEA_COLOUR, true, 1.0f, true), true);
-    m_Queue.AddStage(new CRSSetCamera(SCREEN_CAMERA), true);
-    m_Queue.AddStage(new CRSSetCameraMatrices(), true);
-    m_Queue.AddStage(new CSceneLoaderRenderStage(), true);
-    addDraw();
-    m_Queue.AddStage(new CRSSetCamera(AQUARIUM_CAMERA), true);
-    m_Queue.AddStage(new CRSSetCameraMatrices(), true);
-    m_Queue.AddStage(new CAnimalRenderStage(), true);
-    addDraw();
-    m_Queue.AddStage(new CRSClear(0, false, 1.0f, true), true);
-    m_Queue.AddStage(new CRSProcessTree(&m_SceneRoot, PROCESS_ALL), true);
-    addDraw();
+    CAquarium::addStagesBehindBoard(m_Queue, m_SceneRoot, AQUARIUM_CAMERA, SCREEN_CAMERA);
     m_Queue.AddStage(new CRSSetCamera(SCREEN_CAMERA), true);
     m_Queue.AddStage(new CRSSetCameraMatrices(), true);
     // The board's queue is drawn and emptied before the driver handles the

@@ -12,7 +12,6 @@
 #include "Game/Items/animationmanager.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
-#include "Game/Sprites/spritevbarray.h"
 
 namespace {
 
@@ -67,12 +66,25 @@ void CGameField::initCells(const std::string& strPicture)
 
 void CGameField::Load(const std::string& strFileName)
 {
-    // A file without usable cells leaves every cell's existence as it was.
+    CLevel::Cells cells = existingCells();
+    m_Level.loadFile(strFileName, cells);
+    applyLevel(cells);
+}
+
+void CGameField::LoadBytes(const std::string& strFileName, const std::string& strBytes)
+{
+    CLevel::Cells cells = existingCells();
+    m_Level.loadBytes(strFileName, strBytes.data(), strBytes.size(), cells);
+    applyLevel(cells);
+}
+
+// A file without usable cells leaves every cell's existence as it was.
+CLevel::Cells CGameField::existingCells() const
+{
     CLevel::Cells cells;
     for (size_t k = 0; k < m_Cells.size() && k < cells.size(); ++k)
         cells[k].m_bExists = m_Cells[k]->exists();
-    m_Level.loadFile(strFileName, cells);
-    applyLevel(cells);
+    return cells;
 }
 
 // The level's item types are already active; the records say what each
@@ -133,6 +145,7 @@ void CGameField::buildSegments()
 void CGameField::reset()
 {
     m_bBusy = false;
+    m_bEvaluationDue = false;
     m_pSelected = m_pSwapFirst = m_pSwapSecond = m_pLastSwapTarget = nullptr;
     m_nFalling = 0;
     m_bMouseDown = false;
@@ -154,10 +167,14 @@ void CGameField::addBoardEvent(int nCode)
     m_bBusy = true;
 }
 
+// Until the session answers the evaluation request, the board takes no
+// new move: one started now would be evaluated while still moving.
 void CGameField::passHeldEvents()
 {
-    for (int nCode : m_Events)
+    for (int nCode : m_Events) {
         CGameContext::Instance().postEvent(nCode);
+        m_bEvaluationDue = m_bEvaluationDue || nCode == eEventEvaluateBoard;
+    }
     m_Events.clear();
     m_bBusy = false;
 }
@@ -214,7 +231,6 @@ void CGameField::update()
 {
     if (!m_TrunkEffect.isActive())
         CGameContext::Instance().m_vTrunk = TRUNK_HIDDEN;
-    CSpriteVBArray::Instance().resetAll();
     for (CGameCell* pCell : m_Cells)
         if (pCell->exists())
             pCell->update();

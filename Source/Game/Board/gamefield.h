@@ -44,6 +44,8 @@ public:
     // Level entry.
     void initCells(const std::string& strPicture);
     void Load(const std::string& strFileName);
+    // A level file read elsewhere; the name is only for messages.
+    void LoadBytes(const std::string& strFileName, const std::string& strBytes);
     // Applies cell records already read (Load and tests share this).
     void applyLevel(const CLevel::Cells& cells);
     void reset();
@@ -86,7 +88,8 @@ public:
     // A cell a destructor may take: an idle item that is not the trunk.
     bool isDestroyable(const CGameCell* pCell) const;
     CellRef refOf(const CGameCell* pCell) const;
-    bool isBusy() const { return m_bBusy; }
+    // Items still moving, or an evaluation not yet answered.
+    bool isBusy() const { return m_bBusy || m_bEvaluationDue; }
     CGameCell* selected() const { return m_pSelected; }
     const SegmentList& columnSegments() const { return m_ColumnSegments; }
     const SegmentList& rowSegments() const { return m_RowSegments; }
@@ -108,6 +111,7 @@ private:
 
     // gamefield.cpp
     void deleteCells();
+    CLevel::Cells existingCells() const;
     void buildSegments();
     void addBoardEvent(int nCode);
     void passHeldEvents();
@@ -170,6 +174,7 @@ private:
     bool m_bTimeFreezeNext = false;
     std::vector<int> m_Events;
     bool m_bBusy = false;
+    bool m_bEvaluationDue = false;
     DestructorList m_Destructors;
     DestructorList m_DestructorsToDelete;
     std::vector<std::unique_ptr<CBoardAnimation>> m_Animations;

@@ -16,7 +16,7 @@ const D3DXVECTOR3 ORIGIN(0.0f, 0.0f, 0.0f);
 // A cell that may take part in a player's swap right now.
 bool CGameField::acceptsTarget(const CGameCell* pCell) const
 {
-    return isSelectable(pCell) && !m_bBusy && pCell->item()->getHits() < 2;
+    return isSelectable(pCell) && !isBusy() && pCell->item()->getHits() < 2;
 }
 
 void CGameField::startPlayerSwap(CGameCell* pTarget)
@@ -38,7 +38,7 @@ void CGameField::mouseDown(const D3DXVECTOR3& vPoint)
 {
     m_bMouseDown = true;
     CGameCell* pCell = cellAt(vPoint);
-    if (!isSelectable(pCell) || m_bBusy)
+    if (!isSelectable(pCell) || isBusy())
         return;
     CGameContext& context = CGameContext::Instance();
     if (context.m_bPowerupArmed) {

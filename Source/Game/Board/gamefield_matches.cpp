@@ -80,6 +80,7 @@ bool CGameField::hasRuns() const
 
 bool CGameField::processMatches(bool& bBigCombo)
 {
+    m_bEvaluationDue = false;
     // 1. Nothing moves while the trunk leaves the board.
     if (m_TrunkEffect.isActive())
         return false;
@@ -119,8 +120,9 @@ bool CGameField::processMatches(bool& bBigCombo)
     m_pSwapFirst = m_pSwapSecond = nullptr;
     // 7. Runs of four and five leave a special item behind.
     makeSpecials(cleared);
-    // 8. Destructors refill the board when they end.
-    if (!bFired)
+    // 8. Destructors refill the board when they end. A heart or a
+    // snowflake fires without one, so then the board refills at once.
+    if (!bFired || m_Destructors.empty())
         refill();
     // 9.
     const bool bFound = bFired || !vertical.empty() || !horizontal.empty();

@@ -115,13 +115,21 @@ void CFishWorld::buildBody(const std::string& strObject, float fScale, CFish& fi
     ResolveSkins(*pBody, *pBody);
     ScaleMatrix(*pBody->GetLocalMatrix(), fScale);
     static_cast<Vantile::CLocalSpace&>(*pHead) = static_cast<const Vantile::CLocalSpace&>(fish);
+    fish.setBody(pHead, hangSegments(*pBody, *pHead, fish, fScale, strObject));
+}
 
+// Each segment rides the link after the one it sits on in the model, held
+// a link's length ahead of it; the last stays with the model.
+std::vector<Vantile::CChainNode*> CFishWorld::hangSegments(Vantile::CNode& body, Vantile::CChainNode& head,
+                                                           const CFish& fish, float fScale,
+                                                           const std::string& strObject) const
+{
     std::vector<Vantile::CChainNode*> links;
     Vantile::CNode* pPrevious = nullptr;
-    Vantile::CChainNode* pLeader = pHead;
+    Vantile::CChainNode* pLeader = &head;
     float fLink = FIRST_LINK;
     for (const char* pszSegment : SEGMENTS) {
-        Vantile::CNode* pSegment = pBody->FindChild(pszSegment);
+        Vantile::CNode* pSegment = body.FindChild(pszSegment);
         if (!pSegment) {
             Vantile::CLog::Instance().Write(Vantile::LOG_ERROR, Vantile::FormatString(
                 "Fish \"%s\" has no segment \"%s\"", strObject.c_str(), pszSegment));
@@ -145,7 +153,7 @@ void CFishWorld::buildBody(const std::string& strObject, float fScale, CFish& fi
         pPrevious = pSegment;
         pSegment->SetAnimationApply(false);
     }
-    fish.setBody(pHead, std::move(links));
+    return links;
 }
 
 void CFishWorld::processHeads(const std::vector<CFish*>& fish)

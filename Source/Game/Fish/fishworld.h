@@ -29,7 +29,7 @@ public:
 
     void setSteerHandler(Vantile::CSteerFrameHandler* pHandler) { m_pSteerHandler = pHandler; }
     // The node the body chains hang under; it must be processed every
-    // frame before the fish are drawn.
+    // frame before the fish are drawn, and outlive them (ClearFish first).
     void setRoot(Vantile::CNode* pRoot) { m_pRoot = pRoot; }
     Vantile::CNode* root() const { return m_pRoot; }
 
@@ -63,6 +63,8 @@ private:
     CFishWorld& operator=(const CFishWorld&) = delete;
 
     void buildBody(const std::string& strObject, float fScale, CFish& fish);
+    std::vector<Vantile::CChainNode*> hangSegments(Vantile::CNode& body, Vantile::CChainNode& head, const CFish& fish,
+                                                   float fScale, const std::string& strObject) const;
     static void processHeads(const std::vector<CFish*>& fish);
 
     Vantile::CSteerFrameHandler* m_pSteerHandler = nullptr;

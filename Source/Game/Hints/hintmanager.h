@@ -61,10 +61,8 @@ public:
         bool isActive() const;
         bool isChecked() const { return m_pEnableTest && m_pEnableTest->isChecked(); }
         float alpha() const { return m_fAlpha; }
-        float hoverTime() const { return m_fHoverTime; }
         bool isTextAttached() const { return m_bAttached; }
         const D3DXVECTOR3& centre() const { return m_vCentre; }
-        const D3DXVECTOR3& bubbleAnchor() const { return m_vBubbleAnchor; }
         void setBubbleAnchor(const D3DXVECTOR3& vAnchor) { m_vBubbleAnchor = vAnchor; }
         const std::string& text() const { return m_strText; }
         int group() const { return m_nGroup; }

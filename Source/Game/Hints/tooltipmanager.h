@@ -87,7 +87,6 @@ public:
     bool isEnabled() const { return m_bEnabled; }
     void setEnabled(bool bEnabled) { m_bEnabled = bEnabled; }
     const SEntry* current() const { return m_pCurrent; }
-    size_t entryCount() const { return m_Entries.size(); }
     size_t fadingCount() const { return m_Fading.size(); }
 
 private:

@@ -87,7 +87,6 @@ public:
     void slideIn();
     void slideOut();
     float panelOffset() const { return m_fOffset; }
-    bool isSlidingIn() const { return m_bSlideIn; }
     bool isSlidingOut() const { return m_bSlideOut; }
     const CChain& leftChain() const { return m_LeftChain; }
     const CChain& rightChain() const { return m_RightChain; }
@@ -103,8 +102,6 @@ public:
     bool isTimeoutVisible() const;
     // The locale text of the time-out message shown last.
     int timeoutTextId() const;
-    const CRollingCounter& scoreCounter() const { return m_Score; }
-    const CRollingCounter& livesCounter() const { return m_Lives; }
 
     // Sounds go to the game context unless someone else listens.
     void setSounds(IBoardSounds* pSounds) { m_pSounds = pSounds; }

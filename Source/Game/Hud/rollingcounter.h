@@ -69,7 +69,6 @@ public:
 
     int value() const { return m_nValue; }
     int pending() const { return m_nPending; }
-    int digitWidth() const { return m_nDigitWidth; }
     const std::vector<CDigit>& digits() const { return m_Digits; }
 
 private:

@@ -43,7 +43,8 @@ struct ANIDATA {
     bool bBlocking = false;
     // One repeat lasts as long as the state's motion.
     bool bFitToDuration = false;
-    // Made when the record is added, so the texture stays loaded.
+    // Made when the record is added; a drawing visual fetches its texture
+    // only when first used, so start-up decodes nothing it does not show.
     std::shared_ptr<ILayerVisual> pPreloaded;
     // The name, and the layer it replaces (0: none), as layerNameId gives
     // them: the animator compares these every frame instead of strings.

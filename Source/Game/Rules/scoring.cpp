@@ -26,12 +26,11 @@ CScoring::Evaluation CScoring::evaluated(bool bFound, bool bBigCombo)
     return result;
 }
 
-bool CScoring::itemsCleared(int nCount, float fBonusSeconds, CProfile& profile, CLevelTimer& timer) const
+bool CScoring::itemsCleared(int nCount, CProfile& profile) const
 {
     if (nCount == 0)
         return false;
     profile.m_nLevelScore += nCount * POINTS_PER_ITEM;
-    timer.giveBack(fBonusSeconds);
     if (m_bBonusMatch)
         profile.m_nComboBonus += BONUS_MATCH_POINTS;
     return m_bBonusMatch;
@@ -60,7 +59,8 @@ CScoring::LevelEnd CScoring::levelOver(bool bMiniGame, const CLevelTimer& timer,
 
 void CScoring::addTimeBonus(const CLevelTimer& timer, CProfile& profile)
 {
-    profile.m_nTimeBonus += timer.secondsLeft() * POINTS_PER_SECOND_LEFT;
+    const int nSecondsLeft = static_cast<int>((1.0f - timer.used()) * timer.period());
+    profile.m_nTimeBonus += nSecondsLeft * POINTS_PER_SECOND_LEFT;
 }
 
 void CScoring::bankLevel(CProfile& profile)

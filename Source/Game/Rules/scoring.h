@@ -12,13 +12,13 @@ class CProfile;
 
 class CScoring {
 public:
-    static const int MAX_COMBO = 7;
-    static const int MAX_LIVES = 9;
-    static const int POINTS_PER_ITEM = 10;
-    static const int BONUS_MATCH_POINTS = 100;
-    static const int POINTS_PER_SECOND_LEFT = 10;
+    static constexpr int MAX_COMBO = 7;
+    static constexpr int MAX_LIVES = 9;
+    static constexpr int POINTS_PER_ITEM = 10;
+    static constexpr int BONUS_MATCH_POINTS = 100;
+    static constexpr int POINTS_PER_SECOND_LEFT = 10;
     // The combo count that makes the next cleared group leave a snowflake.
-    static const int TIME_FREEZE_COMBO = 4;
+    static constexpr int TIME_FREEZE_COMBO = 4;
 
     // What one evaluation of the board means.
     struct Evaluation {
@@ -29,10 +29,10 @@ public:
     };
     Evaluation evaluated(bool bFound, bool bBigCombo);
 
-    // Event 11: n items (or mini-game cells) cleared, with the seconds
-    // each event gives back. True when it was a bonus match, which also
-    // feeds the aquarium fish.
-    bool itemsCleared(int nCount, float fBonusSeconds, CProfile& profile, CLevelTimer& timer) const;
+    // Event 11: n items (or mini-game cells) cleared. True when it was a
+    // bonus match, which also feeds the aquarium fish. The event gives
+    // time back once, whatever n is, unless n is 0.
+    bool itemsCleared(int nCount, CProfile& profile) const;
     // Event 12: one more life, up to nine.
     static void extraLife(CProfile& profile);
 

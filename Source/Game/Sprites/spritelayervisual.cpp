@@ -9,32 +9,40 @@
 
 namespace {
 
+// The texture is fetched (and decoded, the first time any visual asks for
+// it) when the visual is first used, not when it is made: visuals made
+// ahead for every registered layer cost nothing until a layer shows one.
 class CTextureLayerVisual : public ILayerVisual {
 public:
-    explicit CTextureLayerVisual(const std::string& strTexture)
-        : m_Sprite(strTexture, CSprite::WHITE, false, true)
-    {
-    }
+    explicit CTextureLayerVisual(const std::string& strTexture) : m_strTexture(strTexture) {}
 
-    int frameCount() const override { return m_Sprite.getFrameCount(); }
-    float length() const override { return m_Sprite.getLength(); }
+    int frameCount() const override { return sprite().getFrameCount(); }
+    float length() const override { return sprite().getLength(); }
 
     void draw(const D3DXVECTOR3& vPosition, int nFrame, float fRotation, uint32_t dwTint) override
     {
-        if (dwTint != m_Sprite.getColor())
-            m_Sprite.setRect(dwTint, STextureRect(), m_Sprite.getTextureWidth(),
-                             m_Sprite.getTextureHeight(), false);
+        CSprite& quad = sprite();
+        if (dwTint != quad.getColor())
+            quad.setRect(dwTint, STextureRect(), quad.getTextureWidth(), quad.getTextureHeight(), false);
         const int nFrames = frameCount();
         // The middle of the frame, so float rounding never shows its
         // neighbour.
         if (nFrames > 0)
-            m_Sprite.setTime((nFrame % nFrames + 0.5f) * length() / nFrames);
-        m_Sprite.setRotation(fRotation);
-        m_Sprite.placeAt(vPosition);
+            quad.setTime((nFrame % nFrames + 0.5f) * length() / nFrames);
+        quad.setRotation(fRotation);
+        quad.placeAt(vPosition);
     }
 
 private:
-    CSprite m_Sprite;
+    CSprite& sprite() const
+    {
+        if (!m_pSprite)
+            m_pSprite = std::make_unique<CSprite>(m_strTexture, CSprite::WHITE, false, true);
+        return *m_pSprite;
+    }
+
+    std::string m_strTexture;
+    mutable std::unique_ptr<CSprite> m_pSprite;
 };
 
 class CAtlasLayerVisual : public ILayerVisual {

@@ -3,7 +3,6 @@
 #include <cctype>
 #include <vector>
 
-#include "Core/vantile_frametimer.h"
 #include "Game/Context/gameevents.h"
 #include "Scene/vantile_device.h"
 #include "gui/Renderer/ceguirenderer.h"
@@ -23,9 +22,9 @@ CGuiDriver::~CGuiDriver()
     m_Queue.ClearContainers();
 }
 
-void CGuiDriver::frame(D3DCOLOR dwClear, const std::function<void()>& drawBehind)
+void CGuiDriver::frame(D3DCOLOR dwClear, const std::function<void()>& drawBehind, float fSeconds)
 {
-    m_pHandler->frameStarted({0.0, 0.0});
+    m_pHandler->frameStarted({fSeconds * 1000.0, 0.0});
     IDirect3DDevice8* pDevice = Vantile::SceneDevice();
     pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, dwClear, 1.0f, 0);
     pDevice->BeginScene();

@@ -27,9 +27,10 @@ public:
     CCEGUIRenderer& renderer() { return *m_pHandler->getRenderer(); }
     Vantile::CRenderQueue& queue() { return m_Queue; }
 
-    // One frame: CEGUI draws what changed, the screen is cleared, drawBehind
-    // (the windows' painted backgrounds) and the GUI are drawn.
-    void frame(D3DCOLOR dwClear, const std::function<void()>& drawBehind = {});
+    // One frame of fSeconds: CEGUI draws what changed, the screen is
+    // cleared, drawBehind (the windows' painted backgrounds) and the GUI are
+    // drawn.
+    void frame(D3DCOLOR dwClear, const std::function<void()>& drawBehind = {}, float fSeconds = 0.0f);
 
     void moveMouse(int x, int y);
     // Moves there, presses and releases the left button.

@@ -7,6 +7,14 @@
 #include <set>
 
 #include "Game/Aquarium/aquariumscene.h"
+#include "Game/Aquarium/aquariumscreen.h"
+#include "Game/Rules/boarddriver.h"
+#include "Game/Rules/boardscreen.h"
+#include "Game/Board/gamefield.h"
+#include "Game/Items/animationmanager.h"
+#include "Game/Script/gamescript.h"
+#include "Game/Sprites/spritelayervisual.h"
+#include "Game/Sprites/spritevbarray.h"
 #include "Game/Fish/fishworld.h"
 #include "Game/Level/gamefile.h"
 #include "Game/Sprites/sprite.h"
@@ -25,13 +33,27 @@ using namespace Vantile;
 
 namespace {
 
+// One device and one render queue for the whole suite: loaded objects stay
+// cached for the process, with materials that use the queue's effects.
 class ShippedAquariumTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite()
+    {
+        s_pDevice = new COffscreenDevice();
+        s_pQueue = new CRenderQueue();
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_pQueue;
+        delete s_pDevice;
+        s_pQueue = nullptr;
+        s_pDevice = nullptr;
+    }
     void SetUp() override
     {
-        ASSERT_TRUE(m_Device.IsReady()) << m_Device.Error();
-        CD3D9RenderSystem::Instance().SetDevice(m_Device.Device());
-        m_Queue.MakeCurrent();
+        ASSERT_TRUE(s_pDevice->IsReady()) << s_pDevice->Error();
+        CD3D9RenderSystem::Instance().SetDevice(s_pDevice->Device());
+        s_pQueue->MakeCurrent();
         CResourceManager::Instance().Init("game", false);
         m_bLoaderWasFinished = CSpriteLoader::Instance().isFinished();
         CSpriteLoader::Instance().setFinished(false);
@@ -50,10 +72,14 @@ protected:
         EXPECT_GT(texture.GetTexture()->GetWidth(), 0u) << strName;
     }
 
-    COffscreenDevice m_Device;
-    CRenderQueue m_Queue;
+    static COffscreenDevice* s_pDevice;
+    static CRenderQueue* s_pQueue;
+    CSpriteLayerVisualSource m_VisualSource;
     bool m_bLoaderWasFinished = false;
 };
+
+COffscreenDevice* ShippedAquariumTest::s_pDevice = nullptr;
+CRenderQueue* ShippedAquariumTest::s_pQueue = nullptr;
 
 TEST_F(ShippedAquariumTest, EveryLevelSceneLoadsWithItsPicturesAndPlants)
 {
@@ -148,6 +174,53 @@ TEST_F(ShippedAquariumTest, SeabedLineSpansTheScreenAndFoodHasSevenKinds)
     }
     for (int i = 1; i <= 7; ++i)
         expectPicture("food-0" + std::to_string(i) + ".dds");
+}
+
+}  // namespace
+
+namespace {
+
+// The sea colour the screen clears to: wherever it still shows, nothing
+// of the aquarium was drawn.
+bool IsBareSea(D3DCOLOR dwPixel)
+{
+    return (dwPixel & 0xFFFFFF) == (CBoardScreen::SEA_COLOUR & 0xFFFFFF);
+}
+
+TEST_F(ShippedAquariumTest, BoardPlaysInFrontOfItsAquariumFromEverySide)
+{
+    RunStartupScript("init.lua");
+    CAnimationManager::Instance().setVisualSource(&m_VisualSource);
+    CSpriteLoader::Instance().setFinished(true);
+    {
+        CAquariumScreen screen;
+        const std::string strLevel = "level37.xml";
+        screen.startLevel(AquariumLevelOf(strLevel));
+        EXPECT_FALSE(CFishWorld::Instance().frontFish().empty());
+        EXPECT_FALSE(CFishWorld::Instance().backFish().empty());
+        CGameField field;
+        field.setAquarium(&screen.aquarium());
+        field.initCells(FieldPictureOf(strLevel));
+        CBoardDriver driver(field, true, 3);
+        field.Load(strLevel);
+        // Moves clear cells while the fish swim and the food falls: items
+        // deleted in a frame must not be drawn after it.
+        for (int nFrame = 0; nFrame < 90; ++nFrame) {
+            std::pair<CGameCell*, CGameCell*> move;
+            if (nFrame % 30 == 0 && driver.isSettled() && driver.chooseMove(move))
+                driver.playMove(move.first, move.second);
+            screen.frame(driver);
+        }
+        EXPECT_FALSE(CFishWorld::Instance().food().pellets().empty()) << "cleared cells fed the fish";
+        // The background above, the seabed below, both beside the board.
+        for (const auto& point : {std::make_pair(20u, 20u), std::make_pair(780u, 20u), std::make_pair(20u, 590u),
+                                  std::make_pair(780u, 590u)})
+            EXPECT_FALSE(IsBareSea(s_pDevice->Pixel(point.first, point.second))) << point.first << "," << point.second;
+        field.setAquarium(nullptr);
+    }
+    CSpriteVBArray::Instance().clear();
+    CAnimationManager::Instance().setVisualSource(nullptr);
+    CAnimationManager::Instance().clear();
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // 800 x 600 picture in which every state sample differs from the normal
 // look beside it.
 #include <gtest/gtest.h>
-#include <stb/stb_image.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -10,6 +9,7 @@
 #include <iterator>
 #include <memory>
 
+#include "png_pixels.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -21,13 +21,12 @@ TEST(ToolGuiTest, DrawsEveryStateOfTheButtonsDifferently)
     const std::string strCommand = "./quellon-tool gui --out " + strOut + " 2>" + temp.path() + "/err";
     const int nRaw = system(strCommand.c_str());
     ASSERT_TRUE(WIFEXITED(nRaw) && WEXITSTATUS(nRaw) == 0) << "the game's GUI data is built with the program";
-    int nWidth = 0, nHeight = 0, nChannels = 0;
+    int nWidth = 0, nHeight = 0;
     std::ifstream file(strOut, std::ios::binary);
     const std::string strPng((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::unique_ptr<stbi_uc, void (*)(void*)> pPixels(
-        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(strPng.data()), int(strPng.size()), &nWidth, &nHeight,
-                              &nChannels, 3),
-        stbi_image_free);
+    std::unique_ptr<unsigned char, void (*)(void*)> pPixels(
+        DecodePng(strPng, &nWidth, &nHeight, 3),
+        free);
     ASSERT_TRUE(pPixels);
     ASSERT_EQ(nWidth, 800);
     ASSERT_EQ(nHeight, 600);
@@ -36,8 +35,8 @@ TEST(ToolGuiTest, DrawsEveryStateOfTheButtonsDifferently)
         int nChanged = 0;
         for (int y = 0; y < nH; ++y)
             for (int x = 0; x < nW; ++x) {
-                const stbi_uc* a = pPixels.get() + (size_t(yA + y) * 800 + size_t(xA + x)) * 3;
-                const stbi_uc* b = pPixels.get() + (size_t(yB + y) * 800 + size_t(xB + x)) * 3;
+                const unsigned char* a = pPixels.get() + (size_t(yA + y) * 800 + size_t(xA + x)) * 3;
+                const unsigned char* b = pPixels.get() + (size_t(yB + y) * 800 + size_t(xB + x)) * 3;
                 nChanged += std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > 24;
             }
         return double(nChanged) / (nW * nH);

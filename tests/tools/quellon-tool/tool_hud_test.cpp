@@ -2,7 +2,6 @@
 // with the HUD and a tooltip, and the power-up chooser, each an 800 x 600
 // picture drawn with the game's data beside the programs.
 #include <gtest/gtest.h>
-#include <stb/stb_image.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "png_pixels.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -27,10 +27,10 @@ protected:
 
     // The picture's pixel as 0xRRGGBB; the picture must be 800 x 600.
     struct SPicture {
-        std::unique_ptr<stbi_uc, void (*)(void*)> pPixels{nullptr, stbi_image_free};
+        std::unique_ptr<unsigned char, void (*)(void*)> pPixels{nullptr, free};
         uint32_t rgb(int x, int y) const
         {
-            const stbi_uc* p = pPixels.get() + (size_t(y) * 800 + size_t(x)) * 4;
+            const unsigned char* p = pPixels.get() + (size_t(y) * 800 + size_t(x)) * 4;
             return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
         }
     };
@@ -38,10 +38,9 @@ protected:
     {
         std::ifstream file(strPath, std::ios::binary);
         const std::string strPng((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        int nWidth = 0, nHeight = 0, nChannels = 0;
+        int nWidth = 0, nHeight = 0;
         SPicture picture;
-        picture.pPixels.reset(stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(strPng.data()),
-                                                    int(strPng.size()), &nWidth, &nHeight, &nChannels, 4));
+        picture.pPixels.reset(DecodePng(strPng, &nWidth, &nHeight, 4));
         EXPECT_TRUE(picture.pPixels && nWidth == 800 && nHeight == 600) << strPath;
         return picture;
     }

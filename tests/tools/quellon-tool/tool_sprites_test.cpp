@@ -1,7 +1,6 @@
 // quellon-tool sprites: the sheet is an 800 x 600 picture with the sprites
 // where the sheet puts them.
 #include <gtest/gtest.h>
-#include <stb/stb_image.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -9,6 +8,7 @@
 #include <iterator>
 #include <memory>
 
+#include "png_pixels.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -30,18 +30,17 @@ TEST_F(ToolSpritesTest, WritesTheSheetAsAn800By600Picture)
 {
     const std::string strOut = m_Temp.path() + "/sheet.png";
     ASSERT_EQ(sprites("--out " + strOut), 0);
-    int nWidth = 0, nHeight = 0, nChannels = 0;
+    int nWidth = 0, nHeight = 0;
     std::ifstream file(strOut, std::ios::binary);
     const std::string strPng((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::unique_ptr<stbi_uc, void (*)(void*)> pPixels(
-        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(strPng.data()), int(strPng.size()), &nWidth, &nHeight,
-                              &nChannels, 4),
-        stbi_image_free);
+    std::unique_ptr<unsigned char, void (*)(void*)> pPixels(
+        DecodePng(strPng, &nWidth, &nHeight, 4),
+        free);
     ASSERT_TRUE(pPixels);
     ASSERT_EQ(nWidth, 800);
     ASSERT_EQ(nHeight, 600);
     auto rgb = [&](int x, int y) {
-        const stbi_uc* p = pPixels.get() + (size_t(y) * 800 + size_t(x)) * 4;
+        const unsigned char* p = pPixels.get() + (size_t(y) * 800 + size_t(x)) * 4;
         return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
     };
     EXPECT_EQ(rgb(5, 5), 0x101820u) << "background";

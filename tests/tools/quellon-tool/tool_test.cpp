@@ -102,3 +102,25 @@ TEST_F(ToolTest, ErrorsAreOneLineAndStatusOne)
 }
 
 }  // namespace
+
+namespace {
+
+// The shipped first level, copied to a folder of its own: the tool takes
+// the art, the script and game.gam from beside itself.
+TEST_F(ToolTest, BoardPlaysALevelFromAnyFolderAndScoresByTheSessionsRules)
+{
+    const std::string strLevel = m_Temp.write("elsewhere/mine.xml", ReadAll("game/level01.xml"));
+    const ToolResult first = Run("board " + strLevel + " --seed 3 --moves 6");
+    ASSERT_EQ(0, first.nStatus) << first.strErr;
+    const size_t nAt = first.strOut.rfind("moves=");
+    ASSERT_NE(std::string::npos, nAt) << first.strOut;
+    int nMoves = 0, nCleared = 0, nSpecials = 0, nFrames = 0, nScore = 0;
+    ASSERT_EQ(5, sscanf(first.strOut.c_str() + nAt, "moves=%d cleared=%d specials=%d frames=%d score=%d", &nMoves,
+                        &nCleared, &nSpecials, &nFrames, &nScore))
+        << first.strOut.substr(nAt);
+    EXPECT_EQ(6, nMoves);
+    EXPECT_GE(nScore, nCleared * 10) << "ten points an item, and combo bonuses on top";
+    EXPECT_EQ(first.strOut, Run("board " + strLevel + " --seed 3 --moves 6").strOut) << "a seed replays the game";
+}
+
+}  // namespace

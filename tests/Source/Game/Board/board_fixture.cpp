@@ -21,7 +21,9 @@ ANIDATA layer(const char* szName, int nRepeat, bool bLimited, bool bBlocking, bo
     return data;
 }
 
-void addItemLayers(int nType)
+}  // namespace
+
+void AddTestItemLayers(int nType)
 {
     CAnimationManager& manager = CAnimationManager::Instance();
     manager.setTypeColorInfo(nType, COLOR_INFO());
@@ -37,6 +39,8 @@ void addItemLayers(int nType)
     manager.addAniData(nType, eDeleting, layer("delete", 1, true, true));
     manager.addAniData(nType, eDeleting2, layer("delete2", 1, true, true));
 }
+
+namespace {
 
 int typeOfChar(char c, int& nLives)
 {
@@ -72,7 +76,7 @@ void BoardTest::SetUp()
 {
     CAnimationManager::Instance().clear();
     for (int nType = 1; nType <= eTimeFreeze; ++nType)
-        addItemLayers(nType);
+        AddTestItemLayers(nType);
     CGameContext::Instance().m_bPowerupArmed = false;
     clearQueue();
     Vantile::SeedRandom(7);

@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Game/Board/boarddriver.h"
+#include "Game/Rules/boarddriver.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Items/gameitem.h"
@@ -45,3 +45,5 @@ protected:
 };
 
 char LayoutChar(const CGameItem* pItem);
+// Item layers shaped like the shipped ones for one item type.
+void AddTestItemLayers(int nType);

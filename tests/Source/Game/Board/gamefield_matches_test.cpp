@@ -137,11 +137,12 @@ TEST_F(MatchTest, ASwapThatMatchesNothingGoesBackAndLeavesNoMarks)
     EXPECT_EQ(0, m_pDriver->eventCount(eEventItemCleared));
 }
 
-// The head-shake is drawn only: the items sway while going back, their
-// positions stay the cells' own, and it dies away.
+// The head-shake is drawn only: the items sway while going back, land in
+// their own cells again, and it dies away.
 TEST_F(MatchTest, ARefusedSwapShakesBothItemsOnlyAsTheyAreDrawn)
 {
-    load(with({{3, "12"}}));
+    const Layout start = with({{3, "12"}});
+    load(start);
     CGameItem* pFirst = at(3, 0)->item();
     CGameItem* pSecond = at(3, 1)->item();
     m_pDriver->playMove(at(3, 0), at(3, 1));
@@ -156,8 +157,10 @@ TEST_F(MatchTest, ARefusedSwapShakesBothItemsOnlyAsTheyAreDrawn)
     EXPECT_GT(fSecond, 1.0f);
     EXPECT_LE(std::max(fFirst, fSecond), 4.0f);
     EXPECT_EQ(0.0f, pFirst->shakeOffset());
-    EXPECT_EQ(at(3, 0)->position(), pFirst->position());
-    EXPECT_EQ(at(3, 1)->position(), pSecond->position());
+    EXPECT_EQ(0.0f, pSecond->shakeOffset());
+    EXPECT_EQ(start, board());
+    EXPECT_EQ(pFirst, at(3, 0)->item());
+    EXPECT_EQ(pSecond, at(3, 1)->item());
 }
 
 TEST_F(MatchTest, ASwapThatMakesTwoGroupsIsABigCombo)
@@ -167,8 +170,8 @@ TEST_F(MatchTest, ASwapThatMakesTwoGroupsIsABigCombo)
     m_pDriver->playMove(at(2, 1), at(3, 1));
     evaluateOnce();
     evaluateOnce();
-    EXPECT_EQ(1, m_pDriver->bigCombos());
     EXPECT_EQ(5, m_pDriver->eventCount(eEventItemCleared));
+    EXPECT_EQ(5 * 10 + 5 * 100, m_pDriver->score()) << "a big combo's items earn the combo bonus";
 }
 
 TEST_F(MatchTest, ASwappedSpecialItemFiresWithoutARun)
@@ -178,11 +181,42 @@ TEST_F(MatchTest, ASwappedSpecialItemFiresWithoutARun)
     for (int i = 0; i < 100 && m_Field.destructorCount() == 0; ++i)
         m_pDriver->frame();
     ASSERT_EQ(2u, m_Field.destructorCount()) << "a crab in mid-row runs both ways";
-    while (m_Field.destructorCount() > 0)
-        m_pDriver->frame();
+    settle();
     EXPECT_EQ(8, m_pDriver->eventCount(eEventItemCleared)) << "the crab and the seven others of its row";
     EXPECT_EQ(1, std::count(m_pDriver->sounds().begin(), m_pDriver->sounds().end(), "use_crab.ogg"));
+}
+
+TEST_F(MatchTest, ASwappedHeartOrSnowflakeFiresAndTheBoardRefills)
+{
+    for (const char* szShape : {"   e", "   f"}) {
+        SCOPED_TRACE(szShape);
+        load(with({{3, szShape}}));
+        clearQueue();
+        m_pDriver->clearRecords();
+        m_pDriver->playMove(at(3, 3), at(3, 4));
+        settle();
+        EXPECT_EQ(1, m_pDriver->eventCount(szShape[3] == 'e' ? eEventExtraLife : eEventTimeFreeze));
+        for (const std::string& row : board())
+            EXPECT_EQ(std::string::npos, row.find('.')) << "no cell stays empty";
+    }
+}
+
+TEST_F(MatchTest, NoMoveStartsWhileAnEvaluationWaitsInTheQueue)
+{
+    load(with({{3, "121"}}));
+    m_pDriver->playMove(at(3, 1), at(2, 1));
+    for (int i = 0; i < 200 && queued(eEventEvaluateBoard) == 0; ++i)
+        m_pDriver->frame();
+    ASSERT_EQ(1, queued(eEventEvaluateBoard));
+    EXPECT_TRUE(m_Field.isBusy());
+    m_Field.mouseDown(at(6, 6)->position());
+    m_Field.mouseUp(at(6, 6)->position());
+    EXPECT_EQ(nullptr, m_Field.selected()) << "a move now would be evaluated while it still moves";
+    m_pDriver->frame();
+    EXPECT_FALSE(m_Field.isBusy() && m_Field.isSettled());
     settle();
+    m_Field.mouseDown(at(6, 6)->position());
+    EXPECT_EQ(at(6, 6), m_Field.selected());
 }
 
 TEST_F(MatchTest, ClicksSelectDeselectAndIgnoreDoubleItems)

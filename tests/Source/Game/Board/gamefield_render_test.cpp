@@ -3,7 +3,7 @@
 // look, cleared backgrounds and the hint highlight, read back as pixels.
 #include "board_fixture.h"
 
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boardscreen.h"
 #include "Game/Board/scorepopups.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Sprites/spritelayervisual.h"

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "Business/profilelist.h"
+#include "Game/Board/gamecell.h"
+#include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
 #include "Game/Hints/hintcell.h"
 #include "Game/Hints/idlehint.h"
@@ -199,6 +201,32 @@ TEST_F(TooltipManagerTest, NumberedAndMoveHintsFollowTheSwitch)
     EXPECT_TRUE(tooltips().isShowing());
     tooltips().showNumbered(42);
     EXPECT_EQ(tooltips().current(), nullptr);
+}
+
+// Every level makes the board's cells anew; the tooltips follow them and
+// keep what the player has seen.
+TEST_F(TooltipManagerTest, BoardCellsCarryTheTooltipsAndKeepTheirStates)
+{
+    tooltips().showForType(eTrunk, &m_Cells[0]);
+    tooltips().close();
+    const std::string strSeen = tooltips().save();
+    {
+        CGameField field;
+        field.initCells("");
+        EXPECT_EQ(tooltips().save(), strSeen);
+        field.initCells("");
+        EXPECT_EQ(tooltips().save(), strSeen);
+        // The move tutorial points at two cells of the third row.
+        tooltips().showNumbered(CTooltipManager::HINT_MOVE);
+        ASSERT_TRUE(tooltips().isShowing());
+        EXPECT_TRUE(field.cell(2, 5)->background().isHighlighted());
+        EXPECT_TRUE(field.cell(2, 6)->background().isHighlighted());
+        tooltips().close();
+    }
+    // The board is gone: fading the closed tooltip touches no cell.
+    for (int i = 0; i < 60; ++i)
+        tooltips().update(1.0f / 60.0f);
+    EXPECT_EQ(tooltips().fadingCount(), 0u);
 }
 
 TEST(IdleHintTest, DueAfterTwentyIdleSecondsOnlyOnASettledBoardWithoutTooltip)

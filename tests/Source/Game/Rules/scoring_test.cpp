@@ -66,23 +66,20 @@ TEST(ScoringTest, BonusMatchesAreCascadesAndBigCombosAndOnlyMovesThatMatchAreGoo
     EXPECT_EQ(2, scoring.goodMoves());
 }
 
-TEST(ScoringTest, ClearedItemsScoreAndGiveTimeBackOncePerEvent)
+TEST(ScoringTest, ClearedItemsScoreTenPointsEachAndBonusMatchesAHundredAnEvent)
 {
     struct Case {
         const char* szName;
         int nCount;
         bool bBonus;
-        float fFrozen;
         int nLevelScore;
         int nComboBonus;
-        float fBank;
     };
     const Case cases[] = {
-        {"one board item", 1, false, 0.0f, 10, 0, -2.0f},
-        {"a mini-game fish cell", 5, false, 0.0f, 50, 0, -2.0f},
-        {"an item of a cascade", 1, true, 0.0f, 10, 100, -2.0f},
-        {"while time is frozen", 1, false, 20.0f, 10, 0, 0.0f},
-        {"an empty record", 0, true, 0.0f, 0, 0, 0.0f},
+        {"one board item", 1, false, 10, 0},
+        {"a mini-game fish cell", 5, false, 50, 0},
+        {"an item of a cascade", 1, true, 10, 100},
+        {"an empty record", 0, true, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -90,13 +87,9 @@ TEST(ScoringTest, ClearedItemsScoreAndGiveTimeBackOncePerEvent)
         if (c.bBonus)
             scoring.evaluated(true, true);
         CProfile profile;
-        CLevelTimer timer;
-        timer.start(300.0f);
-        timer.addFrozenTime(c.fFrozen);
-        EXPECT_EQ(c.bBonus && c.nCount > 0, scoring.itemsCleared(c.nCount, 2.0f, profile, timer));
+        EXPECT_EQ(c.bBonus && c.nCount > 0, scoring.itemsCleared(c.nCount, profile));
         EXPECT_EQ(c.nLevelScore, profile.m_nLevelScore);
         EXPECT_EQ(c.nComboBonus, profile.m_nComboBonus);
-        EXPECT_FLOAT_EQ(c.fBank, timer.bank());
     }
 }
 
@@ -163,52 +156,6 @@ TEST(ScoringTest, EverySecondLeftIsWorthTenPointsAndTheLevelGoesIntoTheScore)
     CScoring::bankLevel(profile);
     EXPECT_EQ(2800, profile.m_nScore);
     EXPECT_EQ(0, profile.m_nLevelScore + profile.m_nComboBonus + profile.m_nTimeBonus);
-}
-
-TEST(LevelTimerTest, TheBankFlowsIntoTheClockAndTimeGivenBackRewindsItFiveTimesAsFast)
-{
-    CLevelTimer timer;
-    timer.start(100.0f);
-    timer.run(10.0f);
-    EXPECT_FLOAT_EQ(10.0f, timer.bank());
-    timer.charge(4.0f);
-    EXPECT_FLOAT_EQ(0.04f, timer.used());
-    timer.charge(20.0f);
-    EXPECT_FLOAT_EQ(0.10f, timer.used()) << "a step never charges more than the bank";
-    EXPECT_FLOAT_EQ(0.0f, timer.bank());
-    timer.charge(1.0f);
-    EXPECT_FLOAT_EQ(0.10f, timer.used()) << "an empty bank stands still";
-
-    timer.giveBack(6.0f);
-    timer.run(1.0f);
-    EXPECT_FLOAT_EQ(-6.0f, timer.bank()) << "no new time while time is given back";
-    timer.charge(1.0f);
-    EXPECT_FLOAT_EQ(0.05f, timer.used());
-    timer.charge(1.0f);
-    EXPECT_FLOAT_EQ(0.04f, timer.used()) << "the last step takes only what was left";
-    EXPECT_FLOAT_EQ(0.0f, timer.bank());
-}
-
-TEST(LevelTimerTest, FrozenTimeStopsTheClockAndTheClockStopsFull)
-{
-    CLevelTimer timer;
-    timer.start(10.0f);
-    timer.addFrozenTime(20.0f);
-    timer.run(15.0f);
-    EXPECT_FLOAT_EQ(0.0f, timer.bank());
-    EXPECT_FLOAT_EQ(5.0f, timer.frozen());
-    timer.run(6.0f);
-    EXPECT_FLOAT_EQ(0.0f, timer.frozen());
-    timer.run(30.0f);
-    timer.charge(30.0f);
-    EXPECT_TRUE(timer.isOut());
-    EXPECT_FLOAT_EQ(1.0f, timer.used());
-    EXPECT_EQ(0, timer.secondsLeft());
-
-    timer.start(0.0f);
-    timer.run(1.0f);
-    timer.charge(1.0f);
-    EXPECT_TRUE(timer.isOut()) << "a zero period cannot divide by zero";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "Game/Sprites/spritelayervisual.h"
 
 #include "Game/Sprites/spritevbarray.h"
+#include "Resources/vantile_texturemanager.h"
 #include "sprite_test_scene.h"
 
 namespace {
@@ -18,6 +19,18 @@ TEST_F(SpriteLayerVisualTest, AnimatedTextureKnowsItsFramesAndDrawsTheOneAsked)
     pVisual->draw(D3DXVECTOR3(0, 0, 0), 7, 0.0f, WHITE_ARGB);
     renderFrame();
     EXPECT_EQ(pixel(400, 300), FrameColour(7));
+}
+
+// Visuals are made for every registered layer at start-up; only those a
+// layer shows may decode their texture.
+TEST_F(SpriteLayerVisualTest, MakingAVisualDecodesNothingUntilItIsUsed)
+{
+    std::shared_ptr<ILayerVisual> pUnused = m_Source.create("ten.ifl");
+    EXPECT_EQ(Vantile::CTextureManager::Instance().FindTexture("ten.ifl"), nullptr);
+    std::shared_ptr<ILayerVisual> pUsed = m_Source.create("ten.ifl");
+    EXPECT_EQ(pUsed->frameCount(), 10);
+    EXPECT_NE(Vantile::CTextureManager::Instance().FindTexture("ten.ifl"), nullptr);
+    EXPECT_EQ(pUnused->frameCount(), 10) << "the texture is shared, not decoded again";
 }
 
 // Two items of one kind share their layer records; each must still be

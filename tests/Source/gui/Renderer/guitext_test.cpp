@@ -20,10 +20,13 @@ protected:
     void frameWith(const std::function<void()>& draw) { m_pDriver->frame(GuiFixture::BACKGROUND, draw); }
     int brightPixels()
     {
+        const std::vector<uint8_t> rgba = m_Device.ReadRgba();
         int nBright = 0;
         for (int y = 95; y < 140; ++y)
-            for (int x = 95; x < 220; ++x)
-                nBright += ColourNear(pixel(x, y), GuiFixture::YELLOW, 40) ? 1 : 0;
+            for (int x = 95; x < 220; ++x) {
+                const uint8_t* p = &rgba[(size_t(y) * 800 + x) * 4];
+                nBright += p[0] > 200 && p[1] > 200 && p[2] < 100 ? 1 : 0;
+            }
         return nBright;
     }
 };

@@ -5,6 +5,7 @@
 #include "Core/vantile_exception.h"
 #include "gui/Framework/basedialogwindow.h"
 #include "gui/Framework/guifactory.h"
+#include "gui/Framework/guinames.h"
 #include "gui/System/guidriver.h"
 #include "support/log_capture.h"
 #include "support/gui_scene.h"
@@ -70,6 +71,33 @@ TEST_F(GuiData, TheFirstFontIsTheDefaultAndCeguiDrawsNoCursor)
     ASSERT_NE(context.getDefaultFont(), nullptr);
     EXPECT_EQ(context.getDefaultFont()->getName(), "MainMenu");
     EXPECT_EQ(context.getMouseCursor().getDefaultImage(), nullptr);
+}
+
+TEST_F(GuiData, AHeldScrollArrowRepeatsAsFramesPass)
+{
+    start();
+    CBaseDialogWindow dialog;
+    dialog.create();
+    dialog.show();
+    auto* pList = static_cast<CEGUI::Listbox*>(createGuiWindow(GuiWidget::Listbox));
+    placeInPixels(pList, 100, 300, 202, 66);
+    pList->setFont(DOMCASL_FONT);
+    dialog.getRoot()->addChild(pList);
+    for (int i = 0; i < 40; ++i)
+        pList->addItem(new CEGUI::ListboxTextItem("Player"));
+    m_pDriver->frame(GuiFixture::BACKGROUND);
+    CEGUI::Scrollbar* pBar = pList->getVertScrollbar();
+    CEGUI::PushButton* pArrow = pBar->getIncreaseButton();
+    pArrow->setMouseAutoRepeatEnabled(true);
+    const CEGUI::Rectf arrow = pArrow->getUnclippedOuterRect().get();
+    m_pDriver->moveMouse(int(arrow.left() + arrow.getWidth() / 2), int(arrow.top() + arrow.getHeight() / 2));
+    m_pDriver->pressLeft();
+    const float fOneStep = pBar->getScrollPosition();
+    EXPECT_GT(fOneStep, 0.0f);
+    for (int i = 0; i < 30; ++i)
+        m_pDriver->frame(GuiFixture::BACKGROUND, {}, 0.05f);
+    m_pDriver->releaseLeft();
+    EXPECT_GT(pBar->getScrollPosition(), 3.0f * fOneStep);
 }
 
 class GuiInput : public GuiScene {

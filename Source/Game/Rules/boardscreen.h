@@ -23,6 +23,8 @@ public:
     // Opens the 800 x 600 device and lets items, cells and effects draw
     // through sprites from then on; false when there is no device.
     static bool openDevice(const std::string& strTitle);
+    // Items draw their layers through sprites from then on.
+    static void attachItemVisuals();
     // Sprites and batches hold textures of the device, so they go first.
     static void closeDrawing();
 

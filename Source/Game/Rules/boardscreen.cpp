@@ -1,8 +1,8 @@
-#include "Game/Board/boardscreen.h"
+#include "Game/Rules/boardscreen.h"
 
 #include <strings.h>
 
-#include "Game/Board/boarddriver.h"
+#include "Game/Rules/boarddriver.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Level/gamefile.h"
 #include "Game/Sprites/spritelayervisual.h"
@@ -24,8 +24,13 @@ bool CBoardScreen::openDevice(const std::string& strTitle)
     if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, strTitle, false))
         return false;
     CSpriteLoader::Instance().setFinished(true);
-    CAnimationManager::Instance().setVisualSource(&g_VisualSource);
+    attachItemVisuals();
     return true;
+}
+
+void CBoardScreen::attachItemVisuals()
+{
+    CAnimationManager::Instance().setVisualSource(&g_VisualSource);
 }
 
 void CBoardScreen::closeDrawing()

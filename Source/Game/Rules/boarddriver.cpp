@@ -1,14 +1,20 @@
-#include "Game/Board/boarddriver.h"
+#include "Game/Rules/boarddriver.h"
 
 #include "Core/vantile_frametimer.h"
 #include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Sprites/spritevbarray.h"
 
 CBoardDriver::CBoardDriver(CGameField& field, bool bSimulatedClock, unsigned nBotSeed)
-    : m_Field(field), m_bSimulatedClock(bSimulatedClock), m_Clock{0, 1000, 0}, m_Bot(nBotSeed)
+    : m_Field(field),
+      m_bSimulatedClock(bSimulatedClock),
+      m_Clock{0, 1000, 0},
+      m_Bot(nBotSeed),
+      m_Events(field, m_Hud, m_Scoring, this)
 {
     m_Field.setSounds(this);
+    m_Hud.setSounds(this);
     if (m_bSimulatedClock)
         PlatformSetClockOverride(&m_Clock);
     Vantile::CFrameTimer::Instance().reset();
@@ -32,11 +38,12 @@ void CBoardDriver::frame(const std::function<void()>& drawQueued)
         PlatformSetClockOverride(&m_Clock);
     }
     Vantile::CFrameTimer::Instance().update();
+    CSpriteVBArray::Instance().resetAll();
+    drainEvents();
     m_Field.update();
     m_Field.render();
     if (drawQueued)
         drawQueued();
-    drainEvents();
     ++m_nFrames;
 }
 
@@ -47,11 +54,7 @@ void CBoardDriver::drainEvents()
     while (context.peekEvent(event)) {
         context.popEvent();
         ++m_EventCounts[event.nCode];
-        if (event.nCode == eEventEvaluateBoard) {
-            bool bBigCombo = false;
-            m_Field.processMatches(bBigCombo);
-            m_nBigCombos += bBigCombo;
-        }
+        m_Events.handle(event, m_Profile, true, float(m_Field.level().m_nBonusTime));
     }
 }
 

@@ -1,7 +1,7 @@
-// Plays the board without the game session: it runs frames, answers the
-// board's evaluation requests the way the session will (event 1 runs
-// processMatches; every other event is counted and dropped) and offers a
-// simple player that picks among the possible moves. Tools, tests and the
+// Plays the board without the game session: it runs frames, handles the
+// board's events through the session's own play rules (scores, combos,
+// lives; the level clock stays still) and counts them, and offers a simple
+// player that picks among the possible moves. Tools, tests and the
 // benchmark use it.
 #pragma once
 
@@ -12,8 +12,12 @@
 #include <utility>
 #include <vector>
 
+#include "Business/profile.h"
 #include "Game/Board/boardsounds.h"
 #include "Game/Board/gamefield.h"
+#include "Game/Hud/gamegui.h"
+#include "Game/Rules/playevents.h"
+#include "Game/Rules/scoring.h"
 #include "system/win32.h"
 
 class CBoardDriver : public IBoardSounds {
@@ -25,10 +29,9 @@ public:
 
     static const int FRAME_MS = 16;
 
-    // One frame: timer, board update and drawing, then the event queue.
-    // drawQueued, when given, draws what the board queued before the
-    // events are handled: handling them can delete item layers whose
-    // sprites are still queued.
+    // One frame as the session runs it: timer, the event queue, then the
+    // board's update and drawing. drawQueued, when given, draws what the
+    // board queued; nothing deletes an item between its queuing and then.
     void frame(const std::function<void()>& drawQueued = nullptr);
     // Frames until the board rests or the level is won, or -1 when
     // nMaxFrames did not do.
@@ -43,7 +46,9 @@ public:
     int eventCount(int nCode) const;
     bool isWon() const { return eventCount(4) > 0; }
     int frames() const { return m_nFrames; }
-    int bigCombos() const { return m_nBigCombos; }
+    // Level points and combo bonuses so far, by the session's rules.
+    int score() const { return m_Profile.m_nLevelScore + m_Profile.m_nComboBonus; }
+    const CScoring& scoring() const { return m_Scoring; }
     const std::vector<std::string>& sounds() const { return m_Sounds; }
     // Forgets the counts and sounds (a new level).
     void clearRecords();
@@ -61,5 +66,8 @@ private:
     std::map<int, int> m_EventCounts;
     std::vector<std::string> m_Sounds;
     int m_nFrames = 0;
-    int m_nBigCombos = 0;
+    CProfile m_Profile;
+    CScoring m_Scoring;
+    CGameGui m_Hud;
+    CPlayEvents m_Events;
 };

@@ -1,0 +1,100 @@
+// session --shot FILE.png [--moves K] [--paused | --menu]: plays the shipped
+// game through the game session offscreen, as the program would draw it,
+// and writes one frame: level play after K bot moves (by mouse clicks), the
+// same with the window's focus lost (the pause picture), or the main menu
+// with its bubbles. The player's store lives in a fresh folder.
+#include <cstdlib>
+#include <string>
+
+#include "Business/profilesstore.h"
+#include "Game/Context/gamecontext.h"
+#include "Game/Rules/boardscreen.h"
+#include "Game/Script/gamescript.h"
+#include "Game/Session/game.h"
+#include "Game/Session/sessiondriver.h"
+#include "Resources/vantile_resourcemanager.h"
+#include "tool_board_draw.h"
+#include "tool_commands.h"
+
+namespace {
+
+const int MAX_FRAMES = 20000;
+const int MENU_FRAMES = 600;
+
+struct SessionOptions {
+    std::string strShot;
+    int nMoves = 5;
+    bool bPaused = false;
+    bool bMenu = false;
+};
+
+bool parseOptions(const ToolArgs& args, SessionOptions& options)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--shot" && i + 1 < args.size())
+            options.strShot = args[++i];
+        else if (args[i] == "--moves" && i + 1 < args.size())
+            options.nMoves = atoi(args[++i].c_str());
+        else if (args[i] == "--paused")
+            options.bPaused = true;
+        else if (args[i] == "--menu")
+            options.bMenu = true;
+        else
+            return false;
+    }
+    return !options.strShot.empty() && options.nMoves >= 0 && !(options.bPaused && options.bMenu);
+}
+
+// A main menu that is on screen, so the game stays in it.
+class CShownMenus : public CNoMenus {
+public:
+    bool showMainMenu() override { return true; }
+};
+
+bool playTo(CGame& game, CSessionDriver& driver, const SessionOptions& options)
+{
+    if (options.bMenu) {
+        driver.runUntilState(CGame::eMainMenu, MAX_FRAMES);
+        driver.frames(MENU_FRAMES);
+        return game.getState() == CGame::eMainMenu;
+    }
+    if (!driver.runUntilState(CGame::ePlay, MAX_FRAMES))
+        return false;
+    driver.runUntil([&] { return driver.movesPlayed() >= options.nMoves || (driver.playMove(), false); }, MAX_FRAMES);
+    driver.mouseMove(430, 250);
+    if (options.bPaused)
+        driver.activate(false);
+    driver.frames(60);
+    return game.getState() == CGame::ePlay;
+}
+
+}  // namespace
+
+int ToolRun_session(const ToolArgs& args)
+{
+    SessionOptions options;
+    if (!parseOptions(args, options))
+        return ToolFail("session", "usage: quellon-tool session --shot FILE.png [--moves K] [--paused | --menu]");
+    char szHome[] = "/tmp/quellon-session-XXXXXX";
+    if (!mkdtemp(szHome))
+        return ToolFail("session", "cannot make a folder for the player's store");
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (!CBoardScreen::openDevice("quellon-tool session"))
+        return ToolFail("session", "no 800 x 600 device");
+    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    RunStartupScript("init.lua");
+    bool bShown = false, bSaved = false;
+    {
+        std::unique_ptr<IGameMenus> pMenus;
+        if (options.bMenu)
+            pMenus = std::make_unique<CShownMenus>();
+        CGame game(std::make_unique<CProfilesStore>(szHome, szHome), std::move(pMenus));
+        CSessionDriver driver(game, true);
+        bShown = playTo(game, driver, options);
+        bSaved = bShown && SaveBackBuffer(options.strShot);
+    }
+    CBoardScreen::closeDrawing();
+    if (!bShown)
+        return ToolFail("session", "the game did not reach the screen to show");
+    return bSaved ? 0 : ToolFail(options.strShot, "cannot write the picture");
+}
