@@ -8,6 +8,9 @@
 #include <cstring>
 
 #define STB_IMAGE_IMPLEMENTATION
+// PNG stays compiled for the tools and tests that read back pictures they
+// wrote; the loader itself hands PNG to libpng.
+#define STBI_ONLY_PNG
 #define STBI_ONLY_BMP
 #define STBI_ONLY_TGA
 #define STBI_NO_STDIO
