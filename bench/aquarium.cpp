@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_frame.h"
 #include "Core/vantile_exception.h"
 #include "Core/vantile_random.h"
 #include "Game/Aquarium/aquariumscreen.h"
@@ -96,19 +97,6 @@ double fishWorldSeconds()
     world.food().clear();
     world.setSteerHandler(nullptr);
     return fTotal / kUpdateFrames;
-}
-
-// Waits for the device to finish the frame by reading one pixel back.
-void finishFrame()
-{
-    IDirect3DSurface8* pTarget = nullptr;
-    if (FAILED(Vantile::CD3D9RenderSystem::Instance().GetDevice()->GetRenderTarget(&pTarget)))
-        return;
-    const RECT pixel = {0, 0, 1, 1};
-    D3DLOCKED_RECT locked;
-    if (SUCCEEDED(pTarget->LockRect(&locked, &pixel, D3DLOCK_READONLY)))
-        pTarget->UnlockRect();
-    pTarget->Release();
 }
 
 // Mean seconds of a finished frame, with or without the aquarium.

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench_frame.h"
 #include "Core/vantile_exception.h"
 #include "Core/vantile_random.h"
 #include "Game/Rules/boarddriver.h"
@@ -61,19 +62,6 @@ int playMoves(CGameField& field, CBoardDriver& driver, const std::string& strLev
         }
     }
     return nPlayed;
-}
-
-// Waits for the device to finish the frame by reading one pixel back.
-void finishFrame()
-{
-    IDirect3DSurface8* pTarget = nullptr;
-    if (FAILED(Vantile::CD3D9RenderSystem::Instance().GetDevice()->GetRenderTarget(&pTarget)))
-        return;
-    const RECT pixel = {0, 0, 1, 1};
-    D3DLOCKED_RECT locked;
-    if (SUCCEEDED(pTarget->LockRect(&locked, &pixel, D3DLOCK_READONLY)))
-        pTarget->UnlockRect();
-    pTarget->Release();
 }
 
 struct SDrawnFigures {

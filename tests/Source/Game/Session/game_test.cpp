@@ -141,7 +141,7 @@ TEST_F(SessionTest, EscapeInPlayGoesToTheMainMenuButNotWhileTheLevelEnds)
 
 TEST_F(SessionTest, ThePowerUpChooserOfValueOneComesOnceAPlayer)
 {
-    writeLevels({LevelSpec{1, 2}});
+    writeLevels({LevelDesign{1, 2}});
     start();
     auto seen = [](const std::vector<int>& states, int nState) {
         return std::find(states.begin(), states.end(), nState) != states.end();
@@ -164,7 +164,7 @@ TEST_F(SessionTest, MapLevelsWithStoryPagesShowTheStoryFirstButNeverTheFirstLeve
         EXPECT_TRUE(CGame::hasStory(nLevel)) << nLevel;
     for (int nLevel : {1, 13, 15, 48, 50})
         EXPECT_FALSE(CGame::hasStory(nLevel)) << nLevel;
-    writeLevels(std::vector<LevelSpec>(16));
+    writeLevels(std::vector<LevelDesign>(16));
     start();
     reachPlay();
     player().m_nLevel = 13;
@@ -201,7 +201,7 @@ TEST_F(SessionTest, DeferredCallsRunOnceEachInPostingOrderAtTheDarkMidpoint)
 
 TEST_F(SessionTest, ATimeOutCostsALifeAndWithNoneLeftTheGameIsOver)
 {
-    writeLevels({LevelSpec{0, 2}});
+    writeLevels({LevelDesign{0, 2}});
     start("Ann", true);
     reach(CGame::eMainMenu);
     CGameContext::Instance().postEvent(eEventNewGame);
@@ -228,7 +228,7 @@ TEST_F(SessionTest, ATimeOutCostsALifeAndWithNoneLeftTheGameIsOver)
 
 TEST_F(SessionTest, WinningTheLastLevelBanksItsPointsSavesAndLeadsToTheFinalStory)
 {
-    writeLevels({LevelSpec(), LevelSpec{0, 100}});
+    writeLevels({LevelDesign(), LevelDesign{0, 100}});
     start();
     reachPlay();
     // A won first level leads to the map after the click.

@@ -24,13 +24,13 @@ public:
     bool showMainMenu() override { return true; }
 };
 
-std::string levelFile(const SessionTest::LevelSpec& spec)
+std::string levelFile(const SessionTest::LevelDesign& design)
 {
     std::string strCells;
     for (int k = 0; k < 64; ++k)
         strCells += "80";
-    return "<root><game types=\"0102030405\" period=\"" + std::to_string(spec.nPeriod) + "\" powerups=\"" +
-           std::to_string(spec.nPowerups) + "\" bonustime=\"1\"/><cells value=\"" + strCells + "\"/></root>";
+    return "<root><game types=\"0102030405\" period=\"" + std::to_string(design.nPeriod) + "\" powerups=\"" +
+           std::to_string(design.nPowerups) + "\" bonustime=\"1\"/><cells value=\"" + strCells + "\"/></root>";
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ void SessionTest::SetUp()
         AddTestItemLayers(nType);
     clearQueue();
     Vantile::SeedRandom(7);
-    writeLevels({LevelSpec(), LevelSpec(), LevelSpec()});
+    writeLevels({LevelDesign(), LevelDesign(), LevelDesign()});
 }
 
 void SessionTest::TearDown()
@@ -55,7 +55,7 @@ void SessionTest::TearDown()
     CGameContext::Instance().m_bPowerupArmed = false;
 }
 
-void SessionTest::writeLevels(const std::vector<LevelSpec>& levels)
+void SessionTest::writeLevels(const std::vector<LevelDesign>& levels)
 {
     std::string strGame = "<root>";
     for (size_t i = 0; i < levels.size(); ++i) {

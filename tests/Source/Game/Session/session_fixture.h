@@ -16,7 +16,7 @@
 
 class SessionTest : public ::testing::Test {
 public:
-    struct LevelSpec {
+    struct LevelDesign {
         int nPowerups = 0;
         int nPeriod = 60;
     };
@@ -26,7 +26,7 @@ protected:
     void TearDown() override;
 
     // Writes "game.gam" and one file per level.
-    void writeLevels(const std::vector<LevelSpec>& levels);
+    void writeLevels(const std::vector<LevelDesign>& levels);
     // The game on that data, with a player profile when given a name.
     // Without bMenus the main menu has no window and the game plays on.
     void start(const std::string& strPlayer = "Ann", bool bMenus = false);
