@@ -1,7 +1,8 @@
 // The program's entry: the per-user folder, the crash reporter and the log,
 // the game data, then the application until the window closes. Whatever
 // stops the start is said in one line on stderr and, where a display
-// exists, in a message box, and the exit status is 1.
+// exists, in a message box, and the exit status is 1. The only options
+// start the headless player (autoplay/autoplayoptions.h).
 #include <algorithm>
 #include <cstdio>
 #include <cstring>

@@ -10,6 +10,7 @@
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Hints/tooltipmanager.h"
+#include "Game/Hud/chargebutton.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
 #include "Game/Session/game.h"
@@ -19,6 +20,9 @@ namespace {
 
 // Between a move's two clicks and the next look at the board.
 const float MOVE_PAUSE = 0.3f;
+// The shuffle button's click area, from its top-left corner.
+const int SHUFFLE_WIDTH = 125;
+const int SHUFFLE_HEIGHT = 36;
 
 // The pixel of a board point: board units are the screen's, centred, y up.
 int pixelX(const D3DXVECTOR3& v)
@@ -119,8 +123,19 @@ void CAutoPlayer::actOnPlay(CGame& game)
         m_fWait = 2.0f;
         return;
     }
-    if (closeTooltip() || playBoardMove(game))
+    if (closeTooltip() || playBoardMove(game) || shuffle(game))
         m_fIdle = 0.0f;
+}
+
+// A board without a move waits for the shuffle button to fill.
+bool CAutoPlayer::shuffle(CGame& game)
+{
+    const CChargeButton& button = game.hud().shuffleButton();
+    if (!button.isClickable())
+        return false;
+    click(pixelX(button.position()) + SHUFFLE_WIDTH / 2, pixelY(button.position()) + SHUFFLE_HEIGHT / 2);
+    m_fWait = MOVE_PAUSE;
+    return true;
 }
 
 // A tooltip takes the first click; one outside it closes it. Each one is

@@ -1,5 +1,6 @@
 #include "main/autoplay/autoplayer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
@@ -94,8 +95,10 @@ bool CAutoPlayer::frameStarted(const Vantile::FrameEvent&)
     m_fIdle += fSeconds;
     if (screen == Screen::Play || screen == Screen::TimeOut)
         m_fLevelTime += fSeconds;
-    if (screen == Screen::Play)
-        m_nLevelPoints = pGame->profile() ? pGame->profile()->m_nLevelScore + pGame->profile()->m_nComboBonus : 0;
+    // The level's points only grow until the level ends and clears them.
+    if ((screen == Screen::Play || screen == Screen::TimeOut) && pGame->profile())
+        m_nLevelPoints =
+            std::max(m_nLevelPoints, pGame->profile()->m_nLevelScore + pGame->profile()->m_nComboBonus);
     if (m_fIdle > STUCK_SECONDS) {
         giveUp(std::string("nothing happened for a long time on the screen \"") + screenName(screen) + "\"");
         return false;
@@ -161,6 +164,7 @@ void CAutoPlayer::onNewScreen(CGame& game, Screen screen)
     const bool bWasPlaying = previous == Screen::Play || previous == Screen::TimeOut;
     if (screen == Screen::Play && !bWasPlaying) {
         m_fLevelTime = 0.0f;
+        m_nLevelPoints = 0;
         m_nLevel = game.level();
         m_nScoreBefore = game.profile() ? game.profile()->m_nScore : 0;
     }

@@ -87,6 +87,7 @@ private:
     void actOnPlay(CGame& game);
     bool closeTooltip();
     bool playBoardMove(CGame& game);
+    bool shuffle(CGame& game);
 
     Vantile::CClientApplication& m_Application;
     SAutoplayOptions m_Options;
