@@ -29,16 +29,6 @@ const float ACTION_DELAY = 0.4f;
 // Between two clicks on a screen that pages or waits for a prompt.
 const float CLICK_PAUSE = 1.2f;
 
-float secondsSinceLastCall()
-{
-    typedef std::chrono::steady_clock Clock;
-    static Clock::time_point last = Clock::now();
-    const Clock::time_point now = Clock::now();
-    const float fSeconds = std::chrono::duration<float>(now - last).count();
-    last = now;
-    return fSeconds;
-}
-
 }  // namespace
 
 CAutoPlayer::CAutoPlayer(Vantile::CClientApplication& application, const SAutoplayOptions& options)
@@ -46,7 +36,6 @@ CAutoPlayer::CAutoPlayer(Vantile::CClientApplication& application, const SAutopl
 {
     Vantile::CRoot::Instance().setRenderQueue(SHOT_QUEUE, m_pShots);
     Vantile::CRoot::Instance().addFrameHandler(this);
-    secondsSinceLastCall();
 }
 
 CAutoPlayer::~CAutoPlayer()
@@ -83,7 +72,11 @@ const char* CAutoPlayer::screenName(Screen screen)
 
 bool CAutoPlayer::frameStarted(const Vantile::FrameEvent&)
 {
-    const float fSeconds = secondsSinceLastCall();
+    // Real time: the game's clock stands still while it is paused.
+    const Clock::time_point now = Clock::now();
+    const float fSeconds = m_nFrames++ == 0 ? 0.0f : std::chrono::duration<float>(now - m_LastFrame).count();
+    m_LastFrame = now;
+    m_fSeconds += fSeconds;
     CGame* pGame = m_Application.game();
     if (!m_strFault.empty())
         return false;

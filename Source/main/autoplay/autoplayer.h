@@ -11,6 +11,7 @@
 // autoplay_menus.cpp (menus and dialogs), autoplay_board.cpp (the board).
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -61,6 +62,9 @@ public:
     bool frameStarted(const Vantile::FrameEvent& evt) override;
 
     int levelsPlayed() const { return m_nLevelsPlayed; }
+    // Frames drawn and real seconds since the first frame.
+    int frames() const { return m_nFrames; }
+    float seconds() const { return m_fSeconds; }
     // "" when the run went as planned.
     const std::string& fault() const { return m_strFault; }
     static const char* screenName(Screen screen);
@@ -106,6 +110,10 @@ private:
     int m_nScoreBefore = 0;
     int m_nLevelPoints = 0;
     int m_nLevelsPlayed = 0;
+    typedef std::chrono::steady_clock Clock;
+    Clock::time_point m_LastFrame;
+    int m_nFrames = 0;
+    float m_fSeconds = 0.0f;
     unsigned m_nRandom = 1;
     const void* m_pClosedTip = nullptr;
     std::string m_strFault;

@@ -85,6 +85,8 @@ int ReportAutoplay(const CAutoPlayer& player, const SAutoplayOptions& options)
                 options.nLevels, options.strShots.c_str());
         return 1;
     }
-    printf("autoplay: %d levels played; pictures in %s\n", player.levelsPlayed(), options.strShots.c_str());
+    printf("autoplay: %d levels played in %.1f s, %d frames (%.1f a second); pictures in %s\n",
+           player.levelsPlayed(), player.seconds(), player.frames(),
+           player.seconds() > 0.0f ? player.frames() / player.seconds() : 0.0f, options.strShots.c_str());
     return 0;
 }
