@@ -100,7 +100,8 @@ bool CAutoPlayer::frameStarted(const Vantile::FrameEvent&)
         return true;
     m_fOnScreen += fSeconds;
     if (!m_bShotTaken) {
-        if (m_fOnScreen >= SHOT_DELAY) {
+        // The loading screen shows only while it loads.
+        if (m_fOnScreen >= SHOT_DELAY || screen == Screen::Loading) {
             takeShot(screenName(screen));
             m_bShotTaken = true;
             m_fWait = ACTION_DELAY;
@@ -191,13 +192,17 @@ void CAutoPlayer::act(CGame& game)
     switch (m_Screen) {
     case Screen::Play: actOnPlay(game); break;
     case Screen::TimeOut: click(TIMEOUT_OK_X, TIMEOUT_OK_Y); break;
+    // The power-up chooser: OK takes the power-up that is checked.
+    case Screen::LevelStart:
+        click(CHOOSER_OK_X, CHOOSER_OK_Y);
+        m_fWait = CLICK_PAUSE;
+        break;
     case Screen::Story:
     case Screen::FinalStory:
     case Screen::Map:
     case Screen::Won:
     case Screen::GameOver:
     case Screen::MiniGame:
-    case Screen::LevelStart:
         click(400, 300);
         m_fWait = CLICK_PAUSE;
         break;

@@ -55,6 +55,9 @@ public:
     // The OK button of the HUD's time-out message.
     static constexpr int TIMEOUT_OK_X = 397;
     static constexpr int TIMEOUT_OK_Y = 355;
+    // The OK button of the power-up chooser.
+    static constexpr int CHOOSER_OK_X = 397;
+    static constexpr int CHOOSER_OK_Y = 437;
 
     CAutoPlayer(Vantile::CClientApplication& application, const SAutoplayOptions& options);
     ~CAutoPlayer() override;
