@@ -11,6 +11,8 @@
 // prelude, so the GPU does the very arithmetic of separate draws and the
 // pixels stay the same. Only programs that do not read u_World take part;
 // the fixed-function program lights with it and always draws alone.
+// Merging ends where the draws' states differ, so the order of drawing
+// (and of blending) is the callers' own.
 #include "d3d/d3d8_local.h"
 
 #include <cstring>
@@ -50,8 +52,11 @@ bool CDevice::Mergeable(D3DPRIMITIVETYPE type, const SDrawSource& source) const
     if (type != D3DPT_TRIANGLELIST || source.m_nVertexCount > kMaxMergedVertices ||
         (position != D3DFVF_XYZ && position != D3DFVF_XYZRHW))
         return false;
+    // The vertex prelude reads u_WorldViewProj from the per-draw array; a
+    // fragment stage reading it would see one draw's only.
     auto bound = m_Programs.find(m_nBoundProgram);
-    return bound != m_Programs.end() && bound->second.m_World < 0 && IndicesInRange(source);
+    return bound != m_Programs.end() && bound->second.m_World < 0 && bound->second.m_WorldViewProj < 0 &&
+           IndicesInRange(source);
 }
 
 bool CDevice::MergeDraw(D3DPRIMITIVETYPE type, const SDrawSource& source)

@@ -242,7 +242,7 @@ HRESULT CDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, UINT minIndex, UINT
         return D3DERR_INVALIDCALL;
     // A range the vertex buffer does not hold only draws alone.
     const CBufferData& vertices = stream.m_pBuffer->Data();
-    if ((uint64_t)(m_nBaseVertex + minIndex + numVertices) * stream.m_nStride <= vertices.Size()) {
+    if (((uint64_t)m_nBaseVertex + minIndex + numVertices) * stream.m_nStride <= vertices.Size()) {
         SDrawSource source;
         source.m_pVertices = vertices.Data() + (size_t)m_nBaseVertex * stream.m_nStride;
         source.m_nStride = stream.m_nStride;
