@@ -19,6 +19,7 @@ const float UNDER_TRUNK = 25.0f;
 const float DOUBLE_UNDER_TRUNK = 12.0f;
 const float DOUBLE_HIT = 3.0f;
 const float POWER_ITEM = 2.0f;
+const float CHURN = 3.0f;
 const float CRAB_MADE = 8.0f;
 const float STAR_MADE = 15.0f;
 // A snowflake stops the clock for 20 seconds; a heart is one more life.
@@ -62,6 +63,39 @@ void CLabBot::read(const CGameField& field)
                 m_nTrunkColumn = c;
             }
         }
+    findTrunkGoals();
+    findChurn();
+}
+
+void CLabBot::findChurn()
+{
+    for (int c = 0; c < N; ++c) {
+        bool bGoalAbove = false;
+        for (int r = 0; r < N; ++r) {
+            if (!m_Grid[r][c].bExists)
+                bGoalAbove = false;
+            m_Churn[r][c] = bGoalAbove && !isGoal(r, c);
+            bGoalAbove = bGoalAbove || isGoal(r, c);
+        }
+    }
+}
+
+// The trunk drops as cells of its own run of cells clear below it; at the
+// bottom of its run it crosses the holes once a cell of the next run down
+// clears.
+void CLabBot::findTrunkGoals()
+{
+    m_nTrunkGoalFirst = m_nTrunkGoalLast = -1;
+    if (m_nTrunkRow < 0)
+        return;
+    const auto exists = [&](int r) { return r < N && m_Grid[r][m_nTrunkColumn].bExists; };
+    int r = m_nTrunkRow + 1;
+    while (r < N && !exists(r))
+        ++r;
+    m_nTrunkGoalFirst = r;
+    while (exists(r))
+        ++r;
+    m_nTrunkGoalLast = r - 1;
 }
 
 bool CLabBot::isMovable(int r, int c) const
@@ -83,7 +117,9 @@ float CLabBot::cellValue(int r, int c) const
         fValue += DOUBLE_HIT;
     if (cell.nType == 4 && m_bPowerItems)
         fValue += POWER_ITEM;
-    if (bTrunk && c == m_nTrunkColumn && r > m_nTrunkRow)
+    if (m_Churn[r][c])
+        fValue += CHURN;
+    if (bTrunk && c == m_nTrunkColumn && r >= m_nTrunkGoalFirst && r <= m_nTrunkGoalLast)
         fValue += cell.nHits > 1 ? DOUBLE_UNDER_TRUNK : UNDER_TRUNK;
     return fValue;
 }
@@ -224,10 +260,38 @@ void CLabBot::markLightning(int r, int c, Mask& mask) const
         }
 }
 
-float CLabBot::powerupValue(int r, int c, int nPowerup) const
+bool CLabBot::isGoal(int r, int c) const
+{
+    const Cell& cell = m_Grid[r][c];
+    if (!cell.bExists || cell.nType == eNoItem || cell.nType == eTrunk)
+        return false;
+    if (m_nTrunkRow < 0)
+        return !cell.bCleared;
+    return c == m_nTrunkColumn && r >= m_nTrunkGoalFirst && r <= m_nTrunkGoalLast;
+}
+
+int CLabBot::maskGoals(const Mask& mask) const
+{
+    int nGoals = 0;
+    for (int r = 0; r < N; ++r)
+        for (int c = 0; c < N; ++c)
+            nGoals += mask[r][c] && isGoal(r, c) ? 1 : 0;
+    return nGoals;
+}
+
+int CLabBot::goalsLeft() const
+{
+    Mask all;
+    for (auto& row : all)
+        row.fill(true);
+    return maskGoals(all);
+}
+
+float CLabBot::powerupValue(int r, int c, int nPowerup, int& nGoals) const
 {
     Mask mask{};
     mask[r][c] = true;
+    nGoals = isGoal(r, c) ? 1 : 0;
     switch (nPowerup) {
     case ePowerupSeaUrchin: return splinterValue(r, c);
     case ePowerupMussel:
@@ -250,6 +314,7 @@ float CLabBot::powerupValue(int r, int c, int nPowerup) const
         break;
     default: return 0.0f;
     }
+    nGoals = maskGoals(mask);
     return maskValue(mask);
 }
 
@@ -261,9 +326,10 @@ CLabBot::Action CLabBot::bestPowerupCell(CGameField& field, int nPowerup)
             const Cell& cell = m_Grid[r][c];
             if (!cell.bExists || cell.nType == eNoItem || cell.nType == eTrunk)
                 continue;
-            const float fValue = powerupValue(r, c, nPowerup);
+            int nGoals = 0;
+            const float fValue = powerupValue(r, c, nPowerup, nGoals);
             if (fValue > best.fValue)
-                best = {field.cell(r, c), nullptr, fValue};
+                best = {field.cell(r, c), nullptr, fValue, nGoals};
         }
     return best;
 }

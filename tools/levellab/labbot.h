@@ -17,6 +17,7 @@ public:
         CGameCell* pFirst = nullptr;
         CGameCell* pSecond = nullptr;  // none for a power-up
         float fValue = 0.0f;
+        int nGoals = 0;  // goal cells it takes (power-ups only)
         bool isValid() const { return pFirst != nullptr; }
     };
 
@@ -31,6 +32,9 @@ public:
     Action bestSwap(CGameField& field);
     // The best cell to spend power-up nPowerup on.
     Action bestPowerupCell(CGameField& field, int nPowerup);
+    // Goal cells: backgrounds still to clear, or the cells under the
+    // trunk once it is on the board.
+    int goalsLeft() const;
 
 private:
     enum { N = 8 };
@@ -49,13 +53,24 @@ private:
     float runsThrough(int r, int c, Mask& mask) const;
     void markLine(int r, int c, bool bRow, Mask& mask) const;
     void markSpecial(int r, int c, int nType, Mask& mask, float& fExtra) const;
-    float powerupValue(int r, int c, int nPowerup) const;
+    bool isGoal(int r, int c) const;
+    int maskGoals(const Mask& mask) const;
+    float powerupValue(int r, int c, int nPowerup, int& nGoals) const;
     float splinterValue(int r, int c) const;
     void markLightning(int r, int c, Mask& mask) const;
+
+    void findTrunkGoals();
+    void findChurn();
 
     std::array<std::array<Cell, N>, N> m_Grid;
     int m_nTrunkRow = -1;
     int m_nTrunkColumn = -1;
+    // The rows of the trunk's column whose clearing brings it down now.
+    int m_nTrunkGoalFirst = -1;
+    int m_nTrunkGoalLast = -1;
+    // Cells under a goal cell of their column: clearing them brings the
+    // goal cell a new fish.
+    Mask m_Churn{};
     bool m_bPowerItems;
     std::minstd_rand m_Random;
 };

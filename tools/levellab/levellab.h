@@ -23,6 +23,7 @@ struct SLabOptions {
 
 // One game of one level.
 struct SLabRun {
+    unsigned nSeed = 0;
     bool bWon = false;
     float fUsed = 1.0f;  // fraction of the clock used; 1 when lost
     int nMoves = 0;

@@ -19,9 +19,9 @@
 
 namespace {
 
-// A power-up is spent once it takes this much (about three backgrounds),
-// or when the board has no move.
-const float POWERUP_WORTH = 30.0f;
+// A charged power-up is spent once it takes this many goal cells (or all
+// that are left), or when no swap does anything.
+const int POWERUP_GOALS = 3;
 // The wait for the shuffle bar, in steps the frame timer allows.
 const float WAIT_STEP = 0.1f;
 // Guards against a level that never ends.
@@ -98,7 +98,8 @@ void CLabGame::decide()
     const CLabBot::Action swap = m_pBot->bestSwap(m_Field);
     if (m_Driver.hud().isPowerupFull()) {
         const CLabBot::Action cell = m_pBot->bestPowerupCell(m_Field, CGameContext::Instance().m_nPowerup);
-        if (cell.isValid() && (cell.fValue >= std::max(POWERUP_WORTH, swap.fValue) || !swap.isValid())) {
+        const int nWanted = std::min(POWERUP_GOALS, m_pBot->goalsLeft());
+        if (cell.isValid() && ((nWanted > 0 && cell.nGoals >= nWanted) || !swap.isValid())) {
             usePowerup(cell);
             return;
         }
@@ -146,7 +147,8 @@ void CLabGame::shuffleWhenCharged()
 SLabRun PlayLabLevel(const std::string& strLevelFile, unsigned nSeed, float fThinkSeconds)
 {
     CLabGame game(strLevelFile, nSeed, fThinkSeconds);
-    const SLabRun run = game.play();
+    SLabRun run = game.play();
+    run.nSeed = nSeed;
     ClearEventQueue();
     return run;
 }

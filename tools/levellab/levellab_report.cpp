@@ -24,9 +24,10 @@ std::string Row(const SLevelFigures& level)
         strKinds += (strKinds.empty() ? "" : " ") + std::to_string(nKind);
     char szRow[512];
     snprintf(szRow, sizeof(szRow),
-             "| %d | %s | %s | %d | %d | %d/%zu | %.0f %% | %.0f %% | %.0f | %.0f | %.1f | %.2f | %.2f |\n",
+             "| %d | %s | %s | %d | %d | %d/%zu | %.0f s (%.0f %%) | %.0f %% | %.0f | %.0f | %.1f | %.2f | %.2f |\n",
              level.nLevel, level.strName.c_str(), strKinds.c_str(), level.nPeriod, level.nBonusTime, level.wins(),
-             level.runs.size(), level.medianUsed() * 100.0f, level.margin() * 100.0f, level.medianMoves(),
+             level.runs.size(), level.medianUsed() * float(level.nPeriod), level.medianUsed() * 100.0f,
+             level.margin() * 100.0f, level.medianMoves(),
              level.medianScore(), level.deadPer100Moves(), level.meanShuffles(), level.meanPowerups());
     return szRow;
 }
@@ -38,7 +39,7 @@ void Text(cairo_t* pCairo, double x, double y, const std::string& strText, doubl
     cairo_show_text(pCairo, strText.c_str());
 }
 
-// The frame of a panel with horizontal guides at each step of fTop / nSteps.
+// The frame of a panel with nSteps horizontal guides up to fMax.
 void Panel(cairo_t* pCairo, double fTop, double fHeight, int nSteps, double fMax, const char* szUnit)
 {
     cairo_set_line_width(pCairo, 1.0);

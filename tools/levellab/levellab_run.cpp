@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <sstream>
 
@@ -35,7 +36,11 @@ struct Worker {
 
 std::vector<SLevelFigures> ReadLevels(const SLabOptions& options, std::vector<std::string>& files)
 {
+    // The lab plays without sound, whatever the machine has.
+    setenv("ALSOFT_DRIVERS", "null", 0);
     Vantile::CResourceManager::Instance().Init(options.strDataFolder, false);
+    // The folder's own item data, whatever the process read before.
+    CAnimationManager::Instance().clear();
     RunStartupScript("init.lua");
     const LevelList list = CGameFile::load();
     const int nLast = options.nLast ? options.nLast : int(list.size());
@@ -65,7 +70,7 @@ std::vector<SLevelFigures> ReadLevels(const SLabOptions& options, std::vector<st
 std::string RunLine(size_t nJob, const SLabRun& run)
 {
     std::ostringstream line;
-    line << nJob << ' ' << run.bWon << ' ' << run.fUsed << ' ' << run.nMoves << ' ' << run.nScore << ' '
+    line << nJob << ' ' << run.nSeed << ' ' << run.bWon << ' ' << run.fUsed << ' ' << run.nMoves << ' ' << run.nScore << ' '
          << run.nDeadBoards << ' ' << run.nShuffles << ' ' << run.nPowerups << ' ' << run.nSpecials << '\n';
     return line.str();
 }
@@ -73,7 +78,7 @@ std::string RunLine(size_t nJob, const SLabRun& run)
 bool ParseRunLine(const std::string& strLine, size_t& nJob, SLabRun& run)
 {
     std::istringstream line(strLine);
-    return static_cast<bool>(line >> nJob >> run.bWon >> run.fUsed >> run.nMoves >> run.nScore >> run.nDeadBoards >>
+    return static_cast<bool>(line >> nJob >> run.nSeed >> run.bWon >> run.fUsed >> run.nMoves >> run.nScore >> run.nDeadBoards >>
                              run.nShuffles >> run.nPowerups >> run.nSpecials);
 }
 

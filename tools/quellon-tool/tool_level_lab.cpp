@@ -1,12 +1,14 @@
-// level-lab [--levels A-B] [--seeds N] [--out DIR] [--think S] [--data DIR]:
+// level-lab [--levels A-B] [--seeds N] [--out DIR] [--think S] [--data DIR]
+// [--runs]:
 // a skilled bot plays every chosen level once per seed under the game's
 // play rules and level clock, thinking S seconds (1.5 unless told) before
 // each move as a player does. Prints a line per level as its runs come
 // in, writes "level-lab.md" (the table) and "level-lab.png" (the curve)
 // into DIR ("level-lab" unless told) and lists the rules of a fair curve
-// that the figures break.
+// that the figures break. --runs also prints every single run.
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -33,8 +35,12 @@ bool ReadRange(const std::string& strText, SLabOptions& options)
     return ReadCount(strText.substr(0, nDash), options.nFirst) && ReadCount(strText.substr(nDash + 1), options.nLast);
 }
 
-bool ParseOptions(const ToolArgs& args, SLabOptions& options, std::string& strOut)
+bool ParseOptions(ToolArgs args, SLabOptions& options, std::string& strOut, bool& bRuns)
 {
+    const auto runs = std::find(args.begin(), args.end(), "--runs");
+    bRuns = runs != args.end();
+    if (bRuns)
+        args.erase(runs);
     for (size_t i = 0; i + 1 < args.size(); i += 2) {
         const std::string& strValue = args[i + 1];
         bool bGood = true;
@@ -65,6 +71,14 @@ bool WriteText(const std::string& strPath, const std::string& strText)
     return fclose(pFile) == 0 && bWritten;
 }
 
+void PrintRun(const SLevelFigures& level, const SLabRun& run)
+{
+    printf("        level %2d %s, seed %u: %s, %.0f s of %d used, %d moves, %d without a move, %d shuffles, "
+           "%d power-ups\n",
+           level.nLevel, level.strName.c_str(), run.nSeed, run.bWon ? "won" : "lost", run.fUsed * float(level.nPeriod),
+           level.nPeriod, run.nMoves, run.nDeadBoards, run.nShuffles, run.nPowerups);
+}
+
 // A line per level once all its runs are in.
 void PrintProgress(int nDone, int nTotal, const SLevelFigures& level, int nSeeds)
 {
@@ -83,13 +97,16 @@ int ToolRun_level_lab(const ToolArgs& args)
     SLabOptions options;
     options.strDataFolder = CGameContext::programFolder() + "/game";
     std::string strOut = "level-lab";
-    if (!ParseOptions(args, options, strOut))
+    bool bRuns = false;
+    if (!ParseOptions(args, options, strOut, bRuns))
         return ToolFail("level-lab", "usage: quellon-tool level-lab [--levels A-B] [--seeds N] [--out DIR] "
-                                     "[--think SECONDS] [--data DIR]");
+                                     "[--think SECONDS] [--data DIR] [--runs]");
     if (mkdir(strOut.c_str(), 0755) != 0 && errno != EEXIST)
         return ToolFail(strOut, "cannot make the folder");
     const std::vector<SLevelFigures> levels = RunLevelLab(
-        options, [&](int nDone, int nTotal, const SLevelFigures& level, const SLabRun&) {
+        options, [&](int nDone, int nTotal, const SLevelFigures& level, const SLabRun& run) {
+            if (bRuns)
+                PrintRun(level, run);
             PrintProgress(nDone, nTotal, level, options.nSeeds);
         });
     if (!WriteText(strOut + "/level-lab.md", LabTable(levels)))
