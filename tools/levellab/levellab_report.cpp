@@ -97,6 +97,13 @@ void DrawDeadBoards(cairo_t* pCairo, const std::vector<SLevelFigures>& levels)
                         fColumn * 0.7, fBar);
     }
     cairo_fill(pCairo);
+    // Bars past the top carry their value.
+    for (size_t i = 0; i < levels.size(); ++i)
+        if (levels[i].deadPer100Moves() > DEAD_SCALE) {
+            char szValue[16];
+            snprintf(szValue, sizeof(szValue), "%.0f", levels[i].deadPer100Moves());
+            Text(pCairo, ColumnX(i, levels.size()) - 7.0, DEAD_TOP - 2.0, szValue, 9.0);
+        }
     // The most boards without a move a level may have.
     const double y = DEAD_TOP + DEAD_HEIGHT * (1.0 - 3.0 / DEAD_SCALE);
     cairo_set_source_rgb(pCairo, 0.85, 0.1, 0.1);
