@@ -19,8 +19,8 @@
 
 namespace {
 
-// A charged power-up is spent once it takes this many goal cells (or all
-// that are left), or when no swap does anything.
+// A charged power-up is spent once it takes this many goal cells, or any
+// when no more are left, or when no swap does anything.
 const int POWERUP_GOALS = 3;
 // The wait for the shuffle bar, in steps the frame timer allows.
 const float WAIT_STEP = 0.1f;
@@ -98,7 +98,7 @@ void CLabGame::decide()
     const CLabBot::Action swap = m_pBot->bestSwap(m_Field);
     if (m_Driver.hud().isPowerupFull()) {
         const CLabBot::Action cell = m_pBot->bestPowerupCell(m_Field, CGameContext::Instance().m_nPowerup);
-        const int nWanted = std::min(POWERUP_GOALS, m_pBot->goalsLeft());
+        const int nWanted = m_pBot->goalsLeft() <= POWERUP_GOALS ? 1 : POWERUP_GOALS;
         if (cell.isValid() && ((nWanted > 0 && cell.nGoals >= nWanted) || !swap.isValid())) {
             usePowerup(cell);
             return;
