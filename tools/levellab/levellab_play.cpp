@@ -99,7 +99,7 @@ void CLabGame::decide()
     if (m_Driver.hud().isPowerupFull()) {
         const CLabBot::Action cell = m_pBot->bestPowerupCell(m_Field, CGameContext::Instance().m_nPowerup);
         const int nWanted = m_pBot->goalsLeft() <= POWERUP_GOALS ? 1 : POWERUP_GOALS;
-        if (cell.isValid() && ((nWanted > 0 && cell.nGoals >= nWanted) || !swap.isValid())) {
+        if (cell.isValid() && (cell.nGoals >= nWanted || !swap.isValid())) {
             usePowerup(cell);
             return;
         }

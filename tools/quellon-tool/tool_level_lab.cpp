@@ -74,9 +74,9 @@ bool WriteText(const std::string& strPath, const std::string& strText)
 void PrintRun(const SLevelFigures& level, const SLabRun& run)
 {
     printf("        level %2d %s, seed %u: %s, %.0f s of %d used, %d moves, %d without a move, %d shuffles, "
-           "%d power-ups\n",
+           "%d power-ups, %d specials fired\n",
            level.nLevel, level.strName.c_str(), run.nSeed, run.bWon ? "won" : "lost", run.fUsed * float(level.nPeriod),
-           level.nPeriod, run.nMoves, run.nDeadBoards, run.nShuffles, run.nPowerups);
+           level.nPeriod, run.nMoves, run.nDeadBoards, run.nShuffles, run.nPowerups, run.nSpecials);
 }
 
 // A line per level once all its runs are in.
