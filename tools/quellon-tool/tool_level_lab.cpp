@@ -109,7 +109,12 @@ int ToolRun_level_lab(const ToolArgs& args)
                 PrintRun(level, run);
             PrintProgress(nDone, nTotal, level, options.nSeeds);
         });
-    if (!WriteText(strOut + "/level-lab.md", LabTable(levels)))
+    char szCaption[256];
+    snprintf(szCaption, sizeof(szCaption),
+             "# Level lab\n\nEach level played %d times, %.1f s of thought before each move. Time used and margin are "
+             "medians; a lost game uses the whole clock.\n\n",
+             options.nSeeds, options.fThinkSeconds);
+    if (!WriteText(strOut + "/level-lab.md", szCaption + LabTable(levels)))
         return ToolFail(strOut + "/level-lab.md", "write failed");
     if (!DrawLabPlot(levels, strOut + "/level-lab.png"))
         return ToolFail(strOut + "/level-lab.png", "write failed");

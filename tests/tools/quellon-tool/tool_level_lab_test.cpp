@@ -59,7 +59,8 @@ TEST_F(ToolLevelLabTest, WritesATableRowAndACurveColumnPerLevel)
     ASSERT_EQ(0, result.nStatus) << result.strErr;
     EXPECT_NE(std::string::npos, result.strOut.find("level  2 Sandy Cove")) << result.strOut;
     const std::string strTable = ReadAll(m_Temp.path() + "/lab/level-lab.md");
-    EXPECT_EQ(0u, strTable.find("| level | name | kinds | clock s |")) << strTable;
+    EXPECT_EQ(0u, strTable.find("# Level lab\n\nEach level played 1 times, 1.5 s of thought")) << strTable;
+    EXPECT_NE(std::string::npos, strTable.find("\n| level | name | kinds | clock s |")) << strTable;
     EXPECT_NE(std::string::npos, strTable.find("\n| 1 | Sunny Shallows | 1 2 3 8 | 300 | 2 | 1/1 |")) << strTable;
     EXPECT_NE(std::string::npos, strTable.find("\n| 2 | Sandy Cove |")) << strTable;
     int nWidth = 0, nHeight = 0;
