@@ -72,17 +72,18 @@ void CGame::dealMiniGame(const CMiniGameInfo& info)
     tooltips.showNumbered(CTooltipManager::HINT_MINIGAME_START);
 }
 
-// The bubbles rise between the game's background and its cells; a full
-// timer ends nothing here.
+// The bubbles rise between the game's background and its cells. The
+// widest grids reach under the HUD's side panels, so the cells come after
+// the HUD: every cell stays in sight. A full timer ends nothing here.
 void CGame::playMiniGame(float fSeconds)
 {
     m_pMiniGame->update(fSeconds);
     m_pMiniGame->renderBackground();
     m_Bubbles.update(fSeconds, m_bDraw);
-    m_pMiniGame->render();
     m_Hud.update(fSeconds);
     if (m_bDraw)
         m_Hud.render(fSeconds);
+    m_pMiniGame->render();
     m_Hud.tickTimer(fSeconds);
     CTooltipManager& tooltips = CTooltipManager::Instance();
     if (m_pMiniGame->isSolved() && !tooltips.isShowing())
