@@ -16,7 +16,10 @@
 namespace {
 
 const float MINI_GAME_SECONDS = 300.0f;
-const D3DXVECTOR3 MINI_GAME_ORIGIN(0.0f, 0.0f, 0.0f);
+// The grid's cells lie half a cell left and up of its origin. Half a cell
+// down centres it in height, so that the tallest grid (seven rows) stays
+// on the screen; to the left it stays clear of the HUD's wider right panel.
+const D3DXVECTOR3 MINI_GAME_ORIGIN(0.0f, -CMiniGame::CELL_SIZE / 2.0f, 0.0f);
 
 }  // namespace
 
