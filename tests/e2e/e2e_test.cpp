@@ -1,7 +1,7 @@
 // The whole program, started as a player starts it and played through its
 // window input by its headless player: name a player, start a new game,
-// pass the story and the map, win a level, fail the next one on its clock,
-// and quit from the main menu. Each screen's picture is checked by a few
+// pass the story and the map, play the memory game, win a level, fail the
+// next one on its clock, and quit from the main menu. Each screen's picture is checked by a few
 // pixels of what that screen must show, and the log by its error lines.
 //
 // The program runs from a folder of its own: the built program and data
@@ -98,7 +98,7 @@ private:
 // What a pixel must look like, loosely, so that art may change.
 // Parchment is the dialogs' and plates' paper, Tile a board cell whose
 // picture is still covered.
-enum class Look { Dark, Sea, Parchment, Wood, Tile };
+enum class Look { Dark, Sea, Parchment, Wood, Tile, Gold };
 
 bool looksLike(const SRgb& c, Look look)
 {
@@ -108,13 +108,14 @@ bool looksLike(const SRgb& c, Look look)
     case Look::Parchment: return c.r > 200 && c.g > 180 && c.b > 140;
     case Look::Wood: return c.r > c.b + 30 && c.r > 50 && c.r < 200 && c.g < c.r;
     case Look::Tile: return c.r > 150 && c.r < 215 && std::abs(c.r - c.g) < 30 && c.b > 110 && c.b < 170;
+    case Look::Gold: return c.r > 200 && c.g > 150 && c.b < c.r - 60;
     }
     return false;
 }
 
 const char* lookName(Look look)
 {
-    static const char* const names[] = {"dark", "sea", "parchment", "wood", "tile"};
+    static const char* const names[] = {"dark", "sea", "parchment", "wood", "tile", "gold"};
     return names[int(look)];
 }
 
@@ -164,6 +165,8 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
         {"name-dialog", {{60, 60, Look::Sea}, {400, 267, Look::Parchment}, {400, 560, Look::Wood}}},
         {"main-menu", {{60, 60, Look::Sea}, {390, 200, Look::Wood}, {400, 560, Look::Wood}}},
         {"game-choice", {{60, 60, Look::Sea}, {391, 290, Look::Wood}}},
+        // The memory game's gilded frame, a covered cell, the sea.
+        {"minigame", {{230, 300, Look::Gold}, {260, 330, Look::Sea}, {100, 100, Look::Sea}}},
         // The HUD's left post and menu plate, a covered tile of the small
         // board, the water above it.
         {"play", {{20, 300, Look::Wood}, {90, 40, Look::Parchment}, {363, 333, Look::Tile}, {480, 300, Look::Sea}}},

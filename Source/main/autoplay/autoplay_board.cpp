@@ -20,6 +20,10 @@ namespace {
 
 // Between a move's two clicks and the next look at the board.
 const float MOVE_PAUSE = 0.3f;
+// The sand below the board, clear of the board, the HUD and the
+// tooltips: a click there only closes a tooltip.
+const int QUIET_SPOT_X = 400;
+const int QUIET_SPOT_Y = 590;
 // The shuffle button's click area, from its top-left corner.
 const int SHUFFLE_WIDTH = 125;
 const int SHUFFLE_HEIGHT = 36;
@@ -146,7 +150,7 @@ bool CAutoPlayer::closeTooltip()
     if (!CTooltipManager::Instance().isShowing() || !pTip || pTip == m_pClosedTip)
         return false;
     m_pClosedTip = pTip;
-    click(pTip->vPosition.x > 0.0f ? 20 : 780, 20);
+    click(QUIET_SPOT_X, QUIET_SPOT_Y);
     m_fWait = MOVE_PAUSE;
     return true;
 }

@@ -155,6 +155,8 @@ void CAutoPlayer::onNewScreen(CGame& game, Screen screen)
     m_bShotTaken = false;
     m_fOnScreen = 0.0f;
     m_fIdle = 0.0f;
+    if (screen == Screen::MiniGame)
+        m_SeenKinds.clear();
     const bool bWasPlaying = previous == Screen::Play || previous == Screen::TimeOut;
     if (screen == Screen::Play && !bWasPlaying) {
         m_fLevelTime = 0.0f;
@@ -191,6 +193,7 @@ void CAutoPlayer::act(CGame& game)
     m_fWait = ACTION_DELAY;
     switch (m_Screen) {
     case Screen::Play: actOnPlay(game); break;
+    case Screen::MiniGame: actOnMiniGame(game); break;
     case Screen::TimeOut: click(TIMEOUT_OK_X, TIMEOUT_OK_Y); break;
     // The power-up chooser: OK takes the power-up that is checked.
     case Screen::LevelStart:
@@ -202,7 +205,6 @@ void CAutoPlayer::act(CGame& game)
     case Screen::Map:
     case Screen::Won:
     case Screen::GameOver:
-    case Screen::MiniGame:
         click(400, 300);
         m_fWait = CLICK_PAUSE;
         break;
