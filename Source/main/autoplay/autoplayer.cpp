@@ -142,9 +142,12 @@ CAutoPlayer::Screen CAutoPlayer::currentScreen(CGame& game) const
     return pTop ? Screen::OtherMenu : Screen::None;
 }
 
-// Nothing fading and no window about to replace the top one.
+// Nothing fading, no window about to replace the top one, and in play
+// the HUD's panels in place.
 bool CAutoPlayer::isSettled(CGame& game) const
 {
+    if (game.getState() == CGame::ePlay && game.hud().panelOffset() < 0.0f)
+        return false;
     return !game.isTransition() && game.fader().progress() >= 1.0f && !CWindowStack::instance().isSwitchPending();
 }
 
