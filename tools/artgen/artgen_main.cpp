@@ -10,7 +10,7 @@
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud SOURCE_DIR OUT_DIR\n"
+        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud|story SOURCE_DIR OUT_DIR\n"
                         "       quellon-artgen preview SOURCE_DIR FILE.png\n");
         return 1;
     }
@@ -25,6 +25,8 @@ int main(int argc, char** argv)
             written = Art::GenerateFields(argv[2], argv[3]);
         else if (strGroup == "hud")
             written = Art::GenerateHud(argv[2], argv[3]);
+        else if (strGroup == "story")
+            written = Art::GenerateStory(argv[2], argv[3]);
         else if (strGroup == "preview")
             Art::WritePreview(argv[2], argv[3]);
         else
