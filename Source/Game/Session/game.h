@@ -27,11 +27,13 @@
 #include "d3d/d3dx8.h"
 
 class CAquarium;
+class CComicsScreen;
 class CGameField;
 class CLoadingScreen;
 class CMiniGame;
 class IMiniGamePond;
 struct CMiniGameInfo;
+class CPreSplash;
 class CProfile;
 class CProfilesStore;
 class CSprite;
@@ -94,6 +96,9 @@ public:
     void setScreenshotFolder(const std::string& strFolder) { m_strScreenshotFolder = strFolder; }
     // Levels that carry story pages, counted from 0.
     static bool hasStory(int nLevel);
+    // The story screen of the story states; none elsewhere.
+    CComicsScreen* comics() const { return m_pComics.get(); }
+    bool hasPartnerLogo() const { return m_pPreSplash != nullptr; }
 
 private:
     // game.cpp
@@ -134,6 +139,14 @@ private:
     void dealMiniGame(const CMiniGameInfo& info);
     void playMiniGame(float fSeconds);
     void miniGameMouseDown();
+    // game_story.cpp
+    void makeLogo();
+    void runLogo(float fSeconds);
+    void showStory(bool bFinal);
+    void runStory(float fSeconds);
+    void leaveStory();
+    void storyClick();
+    void storyKey(int nKey);
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -169,6 +182,8 @@ private:
     CPlayEvents m_PlayEvents;
     CBubbleEmitter m_Bubbles;
     std::unique_ptr<CSprite> m_pSplash;
+    std::unique_ptr<CComicsScreen> m_pComics;
+    std::unique_ptr<CPreSplash> m_pPreSplash;
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
 };
