@@ -23,6 +23,7 @@
 #include "Game/Session/bubbles.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Session/screenfader.h"
+#include "Game/Story/afterwindialog.h"
 #include "d3d/d3dx8.h"
 
 class CAquarium;
@@ -82,6 +83,7 @@ public:
     int level() const { return m_nLevel; }
     const CScoring& scoring() const { return m_Scoring; }
     const CBubbleEmitter& bubbles() const { return m_Bubbles; }
+    const CAfterWinDialog& afterWin() const { return m_AfterWin; }
     // The aquarium behind the board, when the program built one (tests
     // and tools play without it); it shows during level play only.
     void setAquarium(CAquarium* pAquarium);
@@ -123,6 +125,9 @@ private:
     void leftButtonUp();
     void handleKey(const Vantile::InputEvent& evt);
     void saveScreenshot() const;
+    // game_afterwin.cpp
+    void showAfterWin(const CProfile& profile);
+    void afterWinKey(int nKey);
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -158,4 +163,5 @@ private:
     std::unique_ptr<CSprite> m_pSplash;
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
+    CAfterWinDialog m_AfterWin;
 };
