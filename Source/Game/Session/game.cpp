@@ -30,7 +30,8 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
       m_bDraw(Vantile::CD3D9RenderSystem::Instance().GetDevice() != nullptr),
       m_Hud(std::move(pHudWindows)),
       m_pField(std::make_unique<CGameField>()),
-      m_PlayEvents(*m_pField, m_Hud, m_Scoring)
+      m_PlayEvents(*m_pField, m_Hud, m_Scoring),
+      m_AfterWin([this] { return m_pField->drawItemType(); }, m_bDraw)
 {
     CGameContext::Instance().m_vWhirl = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
     makeMiniGame();

@@ -24,6 +24,7 @@
 #include "Game/Session/bubbles.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Session/screenfader.h"
+#include "Game/Story/afterwindialog.h"
 #include "d3d/d3dx8.h"
 
 class CAquarium;
@@ -89,6 +90,7 @@ public:
     int level() const { return m_nLevel; }
     const CScoring& scoring() const { return m_Scoring; }
     const CBubbleEmitter& bubbles() const { return m_Bubbles; }
+    const CAfterWinDialog& afterWin() const { return m_AfterWin; }
     // The aquarium behind the board, when the program built one (tests
     // and tools play without it); it shows during level play only.
     void setAquarium(CAquarium* pAquarium);
@@ -147,6 +149,9 @@ private:
     void leaveStory();
     void storyClick();
     void storyKey(int nKey);
+    // game_afterwin.cpp
+    void showAfterWin(const CProfile& profile);
+    void afterWinKey(int nKey);
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -186,4 +191,5 @@ private:
     std::unique_ptr<CPreSplash> m_pPreSplash;
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
+    CAfterWinDialog m_AfterWin;
 };

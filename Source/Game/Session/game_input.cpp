@@ -132,7 +132,7 @@ void CGame::handleKey(const Vantile::InputEvent& evt)
         if (m_nState == ePlay)
             CGameContext::Instance().postEvent(eEventMainMenu);
         break;
-    default: break;
+    default: afterWinKey(nKey); break;
     }
 }
 

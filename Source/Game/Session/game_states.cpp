@@ -183,6 +183,7 @@ void CGame::enterWon()
     CGameContext::Instance().playSound(WON_TUNE, false, 0.6f);
     CScoring::addTimeBonus(m_Hud.timer(), *pProfile);
     pProfile->m_bInLevel = false;
+    showAfterWin(*pProfile);
     CScoring::bankLevel(*pProfile);
     m_bWonLastLevel = m_nLevel + 1 >= int(m_Levels.size());
     if (m_bWonLastLevel) {
