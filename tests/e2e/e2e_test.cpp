@@ -165,6 +165,8 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
         {"name-dialog", {{60, 60, Look::Sea}, {400, 267, Look::Parchment}, {400, 560, Look::Wood}}},
         {"main-menu", {{60, 60, Look::Sea}, {390, 200, Look::Wood}, {400, 560, Look::Wood}}},
         {"game-choice", {{60, 60, Look::Sea}, {391, 290, Look::Wood}}},
+        // The story's wooden frame, its page and its Skip / Next bar.
+        {"story", {{5, 300, Look::Wood}, {400, 100, Look::Sea}, {260, 560, Look::Parchment}}},
         // The memory game's gilded frame, a covered cell, the sea.
         {"minigame", {{230, 300, Look::Gold}, {260, 330, Look::Sea}, {100, 100, Look::Sea}}},
         // The HUD's left post (its plates may still be sliding in), a
