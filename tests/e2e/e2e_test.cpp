@@ -159,8 +159,9 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
     // The screens in the order a player meets them, each with pixels it
     // must show; screens between them may come and go.
     const std::vector<SStep> steps = {
-        // The progress bar's brass rim and its water.
-        {"loading", {{400, 409, Look::Wood}, {400, 430, Look::Sea}}},
+        // The splash's sea and golden title, the progress bar's brass rim
+        // and its water.
+        {"loading", {{60, 60, Look::Sea}, {320, 200, Look::Gold}, {400, 409, Look::Wood}, {400, 430, Look::Sea}}},
         // The sea behind the menus, the name field, the menu's post.
         {"name-dialog", {{60, 60, Look::Sea}, {400, 267, Look::Parchment}, {400, 560, Look::Wood}}},
         {"main-menu", {{60, 60, Look::Sea}, {390, 200, Look::Wood}, {400, 560, Look::Wood}}},
