@@ -1,7 +1,8 @@
 // The whole program, started as a player starts it and played through its
 // window input by its headless player: name a player, start a new game,
-// pass the story and the map, play the memory game, win a level, fail the
-// next one on its clock, and quit from the main menu. Each screen's picture is checked by a few
+// pass the story and the map, play the memory game, take a power-up in the
+// chooser, win a level, fail the next one on its clock, and quit from the
+// main menu. Each screen's picture is checked by a few
 // pixels of what that screen must show, and the log by its error lines.
 //
 // The program runs from a folder of its own: the built program and data
@@ -170,6 +171,8 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
         {"story", {{5, 300, Look::Wood}, {400, 100, Look::Sea}, {260, 560, Look::Parchment}}},
         // The memory game's gilded frame, a covered cell, the sea.
         {"minigame", {{230, 300, Look::Gold}, {260, 330, Look::Sea}, {100, 100, Look::Sea}}},
+        // The power-up chooser: the cabin's planks, its paper, a porthole.
+        {"level-start", {{50, 150, Look::Wood}, {400, 150, Look::Parchment}, {760, 270, Look::Sea}}},
         // The HUD's left post (its plates may still be sliding in), a
         // covered tile of the small board, the water above it.
         {"play", {{20, 300, Look::Wood}, {363, 333, Look::Tile}, {480, 300, Look::Sea}}},

@@ -5,6 +5,7 @@
 #include "Game/Aquarium/aquarium.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/powerupchoosedialog.h"
 #include "Game/Hud/loadingscreen.h"
 #include "Game/MiniGame/minigame.h"
 #include "Game/MiniGame/minigamepond.h"

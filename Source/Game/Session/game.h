@@ -31,6 +31,7 @@ class CAquarium;
 class CComicsScreen;
 class CGameField;
 class CLoadingScreen;
+class CPowerupChooseDialog;
 class CMiniGame;
 class IMiniGamePond;
 struct CMiniGameInfo;
@@ -94,6 +95,10 @@ public:
     // The aquarium behind the board, when the program built one (tests
     // and tools play without it); it shows during level play only.
     void setAquarium(CAquarium* pAquarium);
+    // The power-up chooser before a level with power-ups, when the program
+    // made one with its GUI; without it the chooser's first power-up is
+    // taken as if OK were pressed.
+    void setChooser(std::unique_ptr<CPowerupChooseDialog> pChooser);
     // The folder the diagnostic screenshot goes to.
     void setScreenshotFolder(const std::string& strFolder) { m_strScreenshotFolder = strFolder; }
     // Levels that carry story pages, counted from 0.
@@ -152,6 +157,10 @@ private:
     // game_afterwin.cpp
     void showAfterWin(const CProfile& profile);
     void afterWinKey(int nKey);
+    // game_chooser.cpp
+    void showChooser(int nPowerups);
+    void runChooser(float fSeconds);
+    void clickChooser();
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -165,6 +174,7 @@ private:
     CScreenFader m_Fader;
     CGameGui m_Hud;
     std::unique_ptr<CLoadingScreen> m_pLoading;
+    std::unique_ptr<CPowerupChooseDialog> m_pChooser;
     std::unique_ptr<CGameField> m_pField;
     CAquarium* m_pAquarium = nullptr;
     std::unique_ptr<CMiniGame> m_pMiniGame;

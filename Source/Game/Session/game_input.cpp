@@ -102,6 +102,7 @@ void CGame::leftButtonUp()
             pProfile->m_strTooltipsData = CTooltipManager::Instance().save();
         break;
     case eWon: requestState(m_bWonLastLevel ? eFinalStory : eMap); break;
+    case eLevelStart: clickChooser(); break;
     case eGameOver: requestState(eMainMenu); break;
     case eLost: requestState(eMiniGame); break;
     case eFinalStory:
