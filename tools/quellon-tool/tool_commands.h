@@ -24,7 +24,8 @@ const size_t TOOL_ANY_COUNT = static_cast<size_t>(-1);
     X(loading, TOOL_ANY_COUNT, "[DIR] --shot FILE.png [--percent N]", "draw the loading screen offscreen (40 % unless told)") \
     X(session, TOOL_ANY_COUNT, "--shot FILE.png [--moves K] [--paused | --menu]", "play the game through its session offscreen and draw one frame") \
     X(menus, 2, "--out DIR", "draw every menu window and dialog offscreen as the game shows them, one PNG each") \
-    X(level_lab, TOOL_ANY_COUNT, "[--levels A-B] [--seeds N] [--out DIR]", "let a skilled bot play levels at a player's pace; write a table and a plot of the difficulty")
+    X(level_lab, TOOL_ANY_COUNT, "[--levels A-B] [--seeds N] [--out DIR]", "let a skilled bot play levels at a player's pace; write a table and a plot of the difficulty") \
+    X(minigame, TOOL_ANY_COUNT, "--seed S --shot FILE.png [--level N]", "play up to a memory game offscreen, take a few pairs and draw one frame")
 
 using ToolArgs = std::vector<std::string>;
 

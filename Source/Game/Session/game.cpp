@@ -6,6 +6,8 @@
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
 #include "Game/Hud/loadingscreen.h"
+#include "Game/MiniGame/minigame.h"
+#include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Sprites/sprite.h"
 #include "RenderSystem/vantile_rendersystem.h"
@@ -29,6 +31,7 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
       m_PlayEvents(*m_pField, m_Hud, m_Scoring)
 {
     CGameContext::Instance().m_vWhirl = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
+    makeMiniGame();
     loadGame();
     m_pStore->load();
     m_pMenus->setup(*m_pStore);
@@ -107,4 +110,5 @@ void CGame::setAquarium(CAquarium* pAquarium)
 {
     m_pAquarium = pAquarium;
     m_pField->setAquarium(pAquarium);
+    attachMiniGamePond(pAquarium != nullptr);
 }

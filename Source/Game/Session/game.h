@@ -6,7 +6,8 @@
 // Body by role: game.cpp (construction, the game file, requests),
 // game_states.cpp (entering states, music), game_events.cpp (the event
 // drain), game_input.cpp (window input and diagnostic keys),
-// game_update.cpp (the frame and level play). Its parts: screenfader.h,
+// game_update.cpp (the frame and level play), game_minigame.cpp (the
+// memory game before a level). Its parts: screenfader.h,
 // bubbles.h, gamemenus.h; the render stages are gamestages.h.
 #pragma once
 
@@ -28,6 +29,9 @@
 class CAquarium;
 class CGameField;
 class CLoadingScreen;
+class CMiniGame;
+class IMiniGamePond;
+struct CMiniGameInfo;
 class CProfile;
 class CProfilesStore;
 class CSprite;
@@ -75,6 +79,7 @@ public:
     void setMapEffectStop(std::function<void()> stop) { m_StopMapEffect = std::move(stop); }
 
     CGameField& field() { return *m_pField; }
+    CMiniGame& miniGame() { return *m_pMiniGame; }
     CGameGui& hud() { return m_Hud; }
     CProfilesStore& profiles() { return *m_pStore; }
     CProfile* profile() const;
@@ -123,6 +128,12 @@ private:
     void leftButtonUp();
     void handleKey(const Vantile::InputEvent& evt);
     void saveScreenshot() const;
+    // game_minigame.cpp
+    void makeMiniGame();
+    void attachMiniGamePond(bool bAquarium);
+    void dealMiniGame(const CMiniGameInfo& info);
+    void playMiniGame(float fSeconds);
+    void miniGameMouseDown();
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -138,6 +149,8 @@ private:
     std::unique_ptr<CLoadingScreen> m_pLoading;
     std::unique_ptr<CGameField> m_pField;
     CAquarium* m_pAquarium = nullptr;
+    std::unique_ptr<CMiniGame> m_pMiniGame;
+    std::unique_ptr<IMiniGamePond> m_pPond;
     LevelList m_Levels;
     int m_nLevel = 0;
     int m_nState = eLogo;
