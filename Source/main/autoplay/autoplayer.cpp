@@ -14,6 +14,7 @@
 #include "gui/Menus/mainmenuwindow.h"
 #include "gui/Menus/messagebox.h"
 #include "gui/Menus/userwindows.h"
+#include "levellab/labbot.h"
 #include "main/autoplay/shotqueue.h"
 #include "main/clientapplication.h"
 #include "system/win32.h"
@@ -164,6 +165,7 @@ void CAutoPlayer::onNewScreen(CGame& game, Screen screen)
     if (screen == Screen::Play && !bWasPlaying) {
         m_fLevelTime = 0.0f;
         m_nLevelPoints = 0;
+        m_pBot.reset();
         m_nLevel = game.level();
         m_nScoreBefore = game.profile() ? game.profile()->m_nScore : 0;
     }

@@ -22,6 +22,7 @@
 #include "main/autoplay/autoplayoptions.h"
 
 class CGame;
+class CLabBot;
 class CMiniGame;
 class CShotQueue;
 
@@ -123,7 +124,8 @@ private:
     Clock::time_point m_LastFrame;
     int m_nFrames = 0;
     float m_fSeconds = 0.0f;
-    unsigned m_nRandom = 1;
+    // The board's player, made for each level.
+    std::unique_ptr<CLabBot> m_pBot;
     const void* m_pClosedTip = nullptr;
     // The memory game's pictures seen so far, by cell; -1 unseen.
     std::vector<int> m_SeenKinds;
