@@ -1,9 +1,10 @@
 // Plays the board with the bot in simulated 16 ms frames and prints the
-// settled moves per second beside their floor (the same number of frames
-// on a board at rest: the frame loop with nothing moving), and the time of one frame of update and render
-// on a busy board (items falling, crabs and stars running), first without
-// a device, then drawn offscreen with the game's art and effects. Run from
-// the build's bin folder, or give the data folder and a level:
+// settled moves per second, the time of one frame of update and render on
+// a busy board (items falling, crabs and stars running), first without a
+// device, then drawn offscreen with the game's art and effects, and last
+// the moves beside their floor: the same number of frames on a board at
+// rest, the frame loop with nothing moving. Run from the build's bin
+// folder, or give the data folder and a level:
 //   bench_board [DATA_FOLDER [LEVEL]]
 #include <chrono>
 #include <cstdio>
