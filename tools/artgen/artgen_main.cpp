@@ -1,5 +1,5 @@
 // quellon-artgen GROUP SOURCE_DIR OUT_DIR: draws one group of the game's
-// pictures (items, sprites, fields or hud) from the text sources in SOURCE_DIR.
+// pictures (items, sprites, fields, hud, or the program's icons) from the text sources in SOURCE_DIR.
 // quellon-artgen preview SOURCE_DIR FILE.png: every item layer, enlarged.
 #include <cstdio>
 #include <cstring>
@@ -10,7 +10,7 @@
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud SOURCE_DIR OUT_DIR\n"
+        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud|icons SOURCE_DIR OUT_DIR\n"
                         "       quellon-artgen preview SOURCE_DIR FILE.png\n");
         return 1;
     }
@@ -25,6 +25,8 @@ int main(int argc, char** argv)
             written = Art::GenerateFields(argv[2], argv[3]);
         else if (strGroup == "hud")
             written = Art::GenerateHud(argv[2], argv[3]);
+        else if (strGroup == "icons")
+            written = Art::GenerateIcons(argv[2], argv[3]);
         else if (strGroup == "preview")
             Art::WritePreview(argv[2], argv[3]);
         else
