@@ -175,7 +175,7 @@ int ToolRun_board(const ToolArgs& args)
     const CLevelRules::Faults faults = ItemTypeFaults(ListedItemTypes(level.m_strTypes));
     if (!faults.empty())
         return ToolFail(options.strLevel, faults.front());
-    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", false);
+    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), false);
     const std::string strName = baseName(options.strLevel);
     if (options.bWindow)
         return PlayBoardWindow(options.strLevel, strBytes, options.nSeed);
