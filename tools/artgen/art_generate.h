@@ -13,6 +13,8 @@ std::vector<std::string> GenerateItems(const std::string& strSourceDir, const st
 std::vector<std::string> GenerateSprites(const std::string& strSourceDir, const std::string& strOutDir);
 std::vector<std::string> GenerateFields(const std::string& strSourceDir, const std::string& strOutDir);
 std::vector<std::string> GenerateHud(const std::string& strSourceDir, const std::string& strOutDir);
+// The story pages, their backdrop and the title picture, from content/story.
+std::vector<std::string> GenerateStory(const std::string& strSourceDir, const std::string& strOutDir);
 // The program's icon at every desktop size, as quellon_N.png.
 std::vector<std::string> GenerateIcons(const std::string& strSourceDir, const std::string& strOutDir);
 
