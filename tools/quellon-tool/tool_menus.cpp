@@ -178,7 +178,7 @@ int ToolRun_menus(const ToolArgs& args)
 {
     if (args[0] != "--out")
         return ToolFail("menus", "usage: quellon-tool menus --out DIR");
-    const std::string strData = CGameContext::programFolder() + "/game";
+    const std::string strData = CGameContext::gameFolder();
     Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
     const int nMode = renderSystem.FindVideoMode(800, 600, 32);
     if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, "quellon-tool menus", false))
