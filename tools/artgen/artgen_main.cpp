@@ -1,11 +1,14 @@
 // quellon-artgen GROUP SOURCE_DIR OUT_DIR: draws one group of the game's
 // pictures (items, sprites, fields or hud) from the text sources in SOURCE_DIR.
 // quellon-artgen preview SOURCE_DIR FILE.png: every item layer, enlarged.
+// quellon-artgen map SOURCE_DIR OUT_DIR: the level map from chart.txt;
+// map-preview SOURCE_DIR FILE.png: the chart with every route on it.
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 
 #include "art_generate.h"
+#include "art_map.h"
 
 int main(int argc, char** argv)
 {
@@ -25,6 +28,10 @@ int main(int argc, char** argv)
             written = Art::GenerateFields(argv[2], argv[3]);
         else if (strGroup == "hud")
             written = Art::GenerateHud(argv[2], argv[3]);
+        else if (strGroup == "map")
+            written = Art::WriteMap(argv[2], argv[3]);
+        else if (strGroup == "map-preview")
+            Art::WriteMapPreview(argv[2], argv[3]);
         else if (strGroup == "preview")
             Art::WritePreview(argv[2], argv[3]);
         else
