@@ -6,7 +6,8 @@
 // Body by role: game.cpp (construction, the game file, requests),
 // game_states.cpp (entering states, music), game_events.cpp (the event
 // drain), game_input.cpp (window input and diagnostic keys),
-// game_update.cpp (the frame and level play). Its parts: screenfader.h,
+// game_update.cpp (the frame and level play), game_map.cpp (the level
+// map). Its parts: screenfader.h,
 // bubbles.h, gamemenus.h; the render stages are gamestages.h.
 #pragma once
 
@@ -28,6 +29,7 @@
 class CAquarium;
 class CGameField;
 class CLoadingScreen;
+class CMap;
 class CProfile;
 class CProfilesStore;
 class CSprite;
@@ -87,6 +89,9 @@ public:
     void setAquarium(CAquarium* pAquarium);
     // The folder the diagnostic screenshot goes to.
     void setScreenshotFolder(const std::string& strFolder) { m_strScreenshotFolder = strFolder; }
+    // The level map's routes, once the data is there (scene set-up).
+    void buildMap();
+    const CMap* map() const { return m_pMap.get(); }
     // Levels that carry story pages, counted from 0.
     static bool hasStory(int nLevel);
 
@@ -123,6 +128,9 @@ private:
     void leftButtonUp();
     void handleKey(const Vantile::InputEvent& evt);
     void saveScreenshot() const;
+    // game_map.cpp
+    void showMap();
+    void renderMap(float fSeconds);
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -136,6 +144,7 @@ private:
     CScreenFader m_Fader;
     CGameGui m_Hud;
     std::unique_ptr<CLoadingScreen> m_pLoading;
+    std::unique_ptr<CMap> m_pMap;
     std::unique_ptr<CGameField> m_pField;
     CAquarium* m_pAquarium = nullptr;
     LevelList m_Levels;

@@ -63,6 +63,7 @@ void CGame::runState(float fSeconds)
             m_pLoading->render(fSeconds);
         break;
     case ePlay: playLevel(fSeconds); break;
+    case eMap: renderMap(fSeconds); break;
     case eMainMenu:
         m_pMenus->renderBackground();
         m_Bubbles.update(fSeconds, m_bDraw);
