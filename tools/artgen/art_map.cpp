@@ -446,19 +446,23 @@ void WriteMarks(const std::string& strOutDir, std::vector<std::string>& written)
     WriteIfl(strOutDir + "/X_map.ifl", 12, frames);
     written.push_back("X_map.ifl");
     // A dot stamps in: it swells past its size, settles, and rests.
-    const double radii[] = {1.5, 3.5, 5.5, 6.2, 5.4, 4.8};
+    const double radii[] = {1.2, 2.8, 4.6, 5.2, 4.5, 4.0};
     frames.clear();
     for (int i = 0; i < 6; ++i) {
         CCanvas frame(16, 16);
         cairo_t* c = frame.Context();
         const double r = radii[i];
-        cairo_arc(c, 8, 8, r + 1.3, 0, 2 * kPi);
-        SetColour(c, ParseColour("FFF4D6"), 0.9);
+        cairo_arc(c, 8, 8, r + 1.2, 0, 2 * kPi);
+        SetColour(c, ParseColour("FFF1CC"), 0.85);
         cairo_fill(c);
         cairo_arc(c, 8, 8, r, 0, 2 * kPi);
-        FillVertical(c, 8 - r, 8 + r, ParseColour("C8362A"), ParseColour("6E120E"));
-        cairo_arc(c, 7, 7, r * 0.35, 0, 2 * kPi);
-        SetColour(c, ParseColour("FFD0B8"), 0.6);
+        FillVertical(c, 8 - r, 8 + r, ParseColour("B8281E"), ParseColour("6A0F0A"));
+        cairo_arc(c, 8, 8, r, 0, 2 * kPi);
+        SetColour(c, ParseColour("3A0806"), 0.9);
+        cairo_set_line_width(c, 0.9);
+        cairo_stroke(c);
+        cairo_arc(c, 7.2, 7.0, r * 0.28, 0, 2 * kPi);
+        SetColour(c, ParseColour("FFB8A0"), 0.45);
         cairo_fill(c);
         frames.push_back(FrameName("small_map", i));
         frame.WriteDds(strOutDir + "/" + frames.back());
