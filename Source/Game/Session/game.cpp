@@ -7,15 +7,19 @@
 #include "Game/Context/gamecontext.h"
 #include "Game/Hud/loadingscreen.h"
 #include "Game/Map/map.h"
+#include "Game/MiniGame/minigame.h"
+#include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Sprites/sprite.h"
+#include "Game/Story/comicsscreen.h"
+#include "Game/Story/presplash.h"
+#include "Game/Story/storypages.h"
 #include "RenderSystem/vantile_rendersystem.h"
 
 namespace {
 
 // The loading screen's picture, shown until the main menu first shows.
 const char* const SPLASH = "splash.jpg";
-const int STORY_LEVELS[] = {0, 14, 24, 49};
 
 }  // namespace
 
@@ -27,9 +31,11 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
       m_bDraw(Vantile::CD3D9RenderSystem::Instance().GetDevice() != nullptr),
       m_Hud(std::move(pHudWindows)),
       m_pField(std::make_unique<CGameField>()),
-      m_PlayEvents(*m_pField, m_Hud, m_Scoring)
+      m_PlayEvents(*m_pField, m_Hud, m_Scoring),
+      m_AfterWin([this] { return m_pField->drawItemType(); }, m_bDraw)
 {
     CGameContext::Instance().m_vWhirl = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
+    makeMiniGame();
     loadGame();
     m_pStore->load();
     m_pMenus->setup(*m_pStore);
@@ -38,6 +44,7 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
     m_strScreenshotFolder = CGameContext::dataFolder();
     if (m_bDraw)
         makeScreens();
+    makeLogo();
 }
 
 CGame::~CGame() = default;
@@ -86,10 +93,7 @@ CProfile* CGame::profile() const
 
 bool CGame::hasStory(int nLevel)
 {
-    for (int nStory : STORY_LEVELS)
-        if (nStory == nLevel)
-            return true;
-    return false;
+    return StorySetOf(nLevel) != nullptr;
 }
 
 void CGame::showProfileScore()
@@ -109,4 +113,5 @@ void CGame::setAquarium(CAquarium* pAquarium)
 {
     m_pAquarium = pAquarium;
     m_pField->setAquarium(pAquarium);
+    attachMiniGamePond(pAquarium != nullptr);
 }

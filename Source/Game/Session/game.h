@@ -6,9 +6,10 @@
 // Body by role: game.cpp (construction, the game file, requests),
 // game_states.cpp (entering states, music), game_events.cpp (the event
 // drain), game_input.cpp (window input and diagnostic keys),
-// game_update.cpp (the frame and level play), game_map.cpp (the level
-// map). Its parts: screenfader.h,
-// bubbles.h, gamemenus.h; the render stages are gamestages.h.
+// game_update.cpp (the frame and level play), game_minigame.cpp (the
+// memory game before a level), game_map.cpp (the level map). Its parts:
+// screenfader.h, bubbles.h, gamemenus.h; the render stages are
+// gamestages.h.
 #pragma once
 
 #include <functional>
@@ -24,12 +25,18 @@
 #include "Game/Session/bubbles.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Session/screenfader.h"
+#include "Game/Story/afterwindialog.h"
 #include "d3d/d3dx8.h"
 
 class CAquarium;
+class CComicsScreen;
 class CGameField;
 class CLoadingScreen;
 class CMap;
+class CMiniGame;
+class IMiniGamePond;
+struct CMiniGameInfo;
+class CPreSplash;
 class CProfile;
 class CProfilesStore;
 class CSprite;
@@ -77,6 +84,7 @@ public:
     void setMapEffectStop(std::function<void()> stop) { m_StopMapEffect = std::move(stop); }
 
     CGameField& field() { return *m_pField; }
+    CMiniGame& miniGame() { return *m_pMiniGame; }
     CGameGui& hud() { return m_Hud; }
     CProfilesStore& profiles() { return *m_pStore; }
     CProfile* profile() const;
@@ -84,6 +92,7 @@ public:
     int level() const { return m_nLevel; }
     const CScoring& scoring() const { return m_Scoring; }
     const CBubbleEmitter& bubbles() const { return m_Bubbles; }
+    const CAfterWinDialog& afterWin() const { return m_AfterWin; }
     // The aquarium behind the board, when the program built one (tests
     // and tools play without it); it shows during level play only.
     void setAquarium(CAquarium* pAquarium);
@@ -94,6 +103,9 @@ public:
     const CMap* map() const { return m_pMap.get(); }
     // Levels that carry story pages, counted from 0.
     static bool hasStory(int nLevel);
+    // The story screen of the story states; none elsewhere.
+    CComicsScreen* comics() const { return m_pComics.get(); }
+    bool hasPartnerLogo() const { return m_pPreSplash != nullptr; }
 
 private:
     // game.cpp
@@ -131,6 +143,23 @@ private:
     // game_map.cpp
     void showMap();
     void renderMap(float fSeconds);
+    // game_minigame.cpp
+    void makeMiniGame();
+    void attachMiniGamePond(bool bAquarium);
+    void dealMiniGame(const CMiniGameInfo& info);
+    void playMiniGame(float fSeconds);
+    void miniGameMouseDown();
+    // game_story.cpp
+    void makeLogo();
+    void runLogo(float fSeconds);
+    void showStory(bool bFinal);
+    void runStory(float fSeconds);
+    void leaveStory();
+    void storyClick();
+    void storyKey(int nKey);
+    // game_afterwin.cpp
+    void showAfterWin(const CProfile& profile);
+    void afterWinKey(int nKey);
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -147,6 +176,8 @@ private:
     std::unique_ptr<CMap> m_pMap;
     std::unique_ptr<CGameField> m_pField;
     CAquarium* m_pAquarium = nullptr;
+    std::unique_ptr<CMiniGame> m_pMiniGame;
+    std::unique_ptr<IMiniGamePond> m_pPond;
     LevelList m_Levels;
     int m_nLevel = 0;
     int m_nState = eLogo;
@@ -165,6 +196,9 @@ private:
     CPlayEvents m_PlayEvents;
     CBubbleEmitter m_Bubbles;
     std::unique_ptr<CSprite> m_pSplash;
+    std::unique_ptr<CComicsScreen> m_pComics;
+    std::unique_ptr<CPreSplash> m_pPreSplash;
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
+    CAfterWinDialog m_AfterWin;
 };
