@@ -25,6 +25,8 @@ void CGame::showMap()
     m_pMap->enter(m_nLevel, Vantile::CFrameTimer::Instance().frameSeconds());
 }
 
+// The prompt blinks once the route has arrived; drawn with the GUI's
+// text, it lies over the chart's sprites.
 void CGame::renderMap(float fSeconds)
 {
     if (!m_pMap || m_pMap->segmentCount() == 0)
