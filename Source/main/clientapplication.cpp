@@ -152,6 +152,7 @@ void CClientApplication::createGame()
 void CClientApplication::registerSounds()
 {
     logStep("Load SOUND start");
+    m_pGame->buildMap();
     m_pGame->profiles().pushGains();
     CSoundManager& sounds = CSoundManager::instance();
     RegisterGameSounds(sounds, false);

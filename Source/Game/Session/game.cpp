@@ -6,6 +6,7 @@
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
 #include "Game/Hud/loadingscreen.h"
+#include "Game/Map/map.h"
 #include "Game/MiniGame/minigame.h"
 #include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
@@ -51,6 +52,7 @@ CGame::~CGame() = default;
 void CGame::makeScreens()
 {
     m_pLoading = std::make_unique<CLoadingScreen>();
+    m_pMap = std::make_unique<CMap>(true);
     m_pSplash = std::make_unique<CSprite>(SPLASH, CSprite::WHITE, false, true);
 }
 
