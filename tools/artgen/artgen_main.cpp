@@ -1,5 +1,5 @@
 // quellon-artgen GROUP SOURCE_DIR OUT_DIR: draws one group of the game's
-// pictures (items, sprites, fields, hud or minigame) from the text sources in SOURCE_DIR.
+// pictures (items, sprites, fields, hud, minigame or story) from the text sources in SOURCE_DIR.
 // quellon-artgen preview SOURCE_DIR FILE.png: every item layer, enlarged;
 // reef-preview: the memory game's reef fish cards.
 #include <cstdio>
@@ -12,7 +12,7 @@
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud|minigame SOURCE_DIR OUT_DIR\n"
+        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud|minigame|story SOURCE_DIR OUT_DIR\n"
                         "       quellon-artgen preview|reef-preview SOURCE_DIR FILE.png\n");
         return 1;
     }
@@ -31,6 +31,8 @@ int main(int argc, char** argv)
             written = Art::WriteMiniGame(argv[2], argv[3]);
         else if (strGroup == "reef-preview")
             Art::WriteReefPreview(argv[2], argv[3]);
+        else if (strGroup == "story")
+            written = Art::GenerateStory(argv[2], argv[3]);
         else if (strGroup == "preview")
             Art::WritePreview(argv[2], argv[3]);
         else

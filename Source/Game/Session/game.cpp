@@ -10,13 +10,15 @@
 #include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Sprites/sprite.h"
+#include "Game/Story/comicsscreen.h"
+#include "Game/Story/presplash.h"
+#include "Game/Story/storypages.h"
 #include "RenderSystem/vantile_rendersystem.h"
 
 namespace {
 
 // The loading screen's picture, shown until the main menu first shows.
 const char* const SPLASH = "splash.jpg";
-const int STORY_LEVELS[] = {0, 14, 24, 49};
 
 }  // namespace
 
@@ -28,7 +30,8 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
       m_bDraw(Vantile::CD3D9RenderSystem::Instance().GetDevice() != nullptr),
       m_Hud(std::move(pHudWindows)),
       m_pField(std::make_unique<CGameField>()),
-      m_PlayEvents(*m_pField, m_Hud, m_Scoring)
+      m_PlayEvents(*m_pField, m_Hud, m_Scoring),
+      m_AfterWin([this] { return m_pField->drawItemType(); }, m_bDraw)
 {
     CGameContext::Instance().m_vWhirl = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
     makeMiniGame();
@@ -40,6 +43,7 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
     m_strScreenshotFolder = CGameContext::dataFolder();
     if (m_bDraw)
         makeScreens();
+    makeLogo();
 }
 
 CGame::~CGame() = default;
@@ -87,10 +91,7 @@ CProfile* CGame::profile() const
 
 bool CGame::hasStory(int nLevel)
 {
-    for (int nStory : STORY_LEVELS)
-        if (nStory == nLevel)
-            return true;
-    return false;
+    return StorySetOf(nLevel) != nullptr;
 }
 
 void CGame::showProfileScore()

@@ -24,14 +24,17 @@
 #include "Game/Session/bubbles.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Session/screenfader.h"
+#include "Game/Story/afterwindialog.h"
 #include "d3d/d3dx8.h"
 
 class CAquarium;
+class CComicsScreen;
 class CGameField;
 class CLoadingScreen;
 class CMiniGame;
 class IMiniGamePond;
 struct CMiniGameInfo;
+class CPreSplash;
 class CProfile;
 class CProfilesStore;
 class CSprite;
@@ -87,6 +90,7 @@ public:
     int level() const { return m_nLevel; }
     const CScoring& scoring() const { return m_Scoring; }
     const CBubbleEmitter& bubbles() const { return m_Bubbles; }
+    const CAfterWinDialog& afterWin() const { return m_AfterWin; }
     // The aquarium behind the board, when the program built one (tests
     // and tools play without it); it shows during level play only.
     void setAquarium(CAquarium* pAquarium);
@@ -94,6 +98,9 @@ public:
     void setScreenshotFolder(const std::string& strFolder) { m_strScreenshotFolder = strFolder; }
     // Levels that carry story pages, counted from 0.
     static bool hasStory(int nLevel);
+    // The story screen of the story states; none elsewhere.
+    CComicsScreen* comics() const { return m_pComics.get(); }
+    bool hasPartnerLogo() const { return m_pPreSplash != nullptr; }
 
 private:
     // game.cpp
@@ -134,6 +141,17 @@ private:
     void dealMiniGame(const CMiniGameInfo& info);
     void playMiniGame(float fSeconds);
     void miniGameMouseDown();
+    // game_story.cpp
+    void makeLogo();
+    void runLogo(float fSeconds);
+    void showStory(bool bFinal);
+    void runStory(float fSeconds);
+    void leaveStory();
+    void storyClick();
+    void storyKey(int nKey);
+    // game_afterwin.cpp
+    void showAfterWin(const CProfile& profile);
+    void afterWinKey(int nKey);
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -169,6 +187,9 @@ private:
     CPlayEvents m_PlayEvents;
     CBubbleEmitter m_Bubbles;
     std::unique_ptr<CSprite> m_pSplash;
+    std::unique_ptr<CComicsScreen> m_pComics;
+    std::unique_ptr<CPreSplash> m_pPreSplash;
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
+    CAfterWinDialog m_AfterWin;
 };

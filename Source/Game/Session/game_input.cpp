@@ -105,7 +105,7 @@ void CGame::leftButtonUp()
     case eGameOver: requestState(eMainMenu); break;
     case eLost: requestState(eMiniGame); break;
     case eFinalStory:
-    case eStory: passOnFromStory(); break;
+    case eStory: storyClick(); break;
     default: break;
     }
 }
@@ -114,6 +114,7 @@ void CGame::handleKey(const Vantile::InputEvent& evt)
 {
     const int nKey = evt.key.vk;
     if (evt.key.down) {
+        storyKey(nKey);
         if (nKey == 'Z' && m_nState == ePlay) {
             m_pField->dump();
             saveScreenshot();
@@ -131,7 +132,7 @@ void CGame::handleKey(const Vantile::InputEvent& evt)
         if (m_nState == ePlay)
             CGameContext::Instance().postEvent(eEventMainMenu);
         break;
-    default: break;
+    default: afterWinKey(nKey); break;
     }
 }
 

@@ -65,6 +65,7 @@ void CGame::enterState()
     m_nState = m_nPendingState;
     m_bTransition = false;
     CGameContext::Instance().fadeOutAllMusic(1.0f);
+    leaveStory();
     switch (m_nState) {
     case eMap: enterMap(); break;
     case ePlay: enterPlay(); break;
@@ -80,7 +81,7 @@ void CGame::enterState()
     case eStory:
         CGameContext::Instance().stopSound(WON_TUNE);
         chooseMusic();
-        passOnFromStory();
+        showStory(m_nState == eFinalStory);
         break;
     case eMiniGame: enterMiniGame(); break;
     default: break;
@@ -182,6 +183,7 @@ void CGame::enterWon()
     CGameContext::Instance().playSound(WON_TUNE, false, 0.6f);
     CScoring::addTimeBonus(m_Hud.timer(), *pProfile);
     pProfile->m_bInLevel = false;
+    showAfterWin(*pProfile);
     CScoring::bankLevel(*pProfile);
     m_bWonLastLevel = m_nLevel + 1 >= int(m_Levels.size());
     if (m_bWonLastLevel) {
@@ -193,8 +195,8 @@ void CGame::enterWon()
     saveProfiles();
 }
 
-// The story pages come with their screen; until then they are over at
-// once.
+// The story is over: on to the map before the first level, to the level
+// before any other, and to the main menu after the final story.
 void CGame::passOnFromStory()
 {
     if (m_nState == eFinalStory)
