@@ -191,6 +191,10 @@ void CAutoPlayer::act(CGame& game)
     m_fWait = ACTION_DELAY;
     switch (m_Screen) {
     case Screen::Play: actOnPlay(game); break;
+    case Screen::MiniGame:
+        actOnMiniGame(game);
+        m_fWait = CLICK_PAUSE;
+        break;
     case Screen::TimeOut: click(TIMEOUT_OK_X, TIMEOUT_OK_Y); break;
     // The power-up chooser: OK takes the power-up that is checked.
     case Screen::LevelStart:
@@ -202,7 +206,6 @@ void CAutoPlayer::act(CGame& game)
     case Screen::Map:
     case Screen::Won:
     case Screen::GameOver:
-    case Screen::MiniGame:
         click(400, 300);
         m_fWait = CLICK_PAUSE;
         break;
