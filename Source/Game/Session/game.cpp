@@ -6,6 +6,8 @@
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
 #include "Game/Hud/loadingscreen.h"
+#include "Game/MiniGame/minigame.h"
+#include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Sprites/sprite.h"
 #include "Game/Story/comicsscreen.h"
@@ -28,9 +30,11 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
       m_bDraw(Vantile::CD3D9RenderSystem::Instance().GetDevice() != nullptr),
       m_Hud(std::move(pHudWindows)),
       m_pField(std::make_unique<CGameField>()),
-      m_PlayEvents(*m_pField, m_Hud, m_Scoring)
+      m_PlayEvents(*m_pField, m_Hud, m_Scoring),
+      m_AfterWin([this] { return m_pField->drawItemType(); }, m_bDraw)
 {
     CGameContext::Instance().m_vWhirl = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
+    makeMiniGame();
     loadGame();
     m_pStore->load();
     m_pMenus->setup(*m_pStore);
@@ -107,4 +111,5 @@ void CGame::setAquarium(CAquarium* pAquarium)
 {
     m_pAquarium = pAquarium;
     m_pField->setAquarium(pAquarium);
+    attachMiniGamePond(pAquarium != nullptr);
 }

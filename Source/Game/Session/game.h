@@ -6,7 +6,8 @@
 // Body by role: game.cpp (construction, the game file, requests),
 // game_states.cpp (entering states, music), game_events.cpp (the event
 // drain), game_input.cpp (window input and diagnostic keys),
-// game_update.cpp (the frame and level play). Its parts: screenfader.h,
+// game_update.cpp (the frame and level play), game_minigame.cpp (the
+// memory game before a level). Its parts: screenfader.h,
 // bubbles.h, gamemenus.h; the render stages are gamestages.h.
 #pragma once
 
@@ -23,12 +24,16 @@
 #include "Game/Session/bubbles.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Session/screenfader.h"
+#include "Game/Story/afterwindialog.h"
 #include "d3d/d3dx8.h"
 
 class CAquarium;
 class CComicsScreen;
 class CGameField;
 class CLoadingScreen;
+class CMiniGame;
+class IMiniGamePond;
+struct CMiniGameInfo;
 class CPreSplash;
 class CProfile;
 class CProfilesStore;
@@ -77,6 +82,7 @@ public:
     void setMapEffectStop(std::function<void()> stop) { m_StopMapEffect = std::move(stop); }
 
     CGameField& field() { return *m_pField; }
+    CMiniGame& miniGame() { return *m_pMiniGame; }
     CGameGui& hud() { return m_Hud; }
     CProfilesStore& profiles() { return *m_pStore; }
     CProfile* profile() const;
@@ -84,6 +90,7 @@ public:
     int level() const { return m_nLevel; }
     const CScoring& scoring() const { return m_Scoring; }
     const CBubbleEmitter& bubbles() const { return m_Bubbles; }
+    const CAfterWinDialog& afterWin() const { return m_AfterWin; }
     // The aquarium behind the board, when the program built one (tests
     // and tools play without it); it shows during level play only.
     void setAquarium(CAquarium* pAquarium);
@@ -128,6 +135,12 @@ private:
     void leftButtonUp();
     void handleKey(const Vantile::InputEvent& evt);
     void saveScreenshot() const;
+    // game_minigame.cpp
+    void makeMiniGame();
+    void attachMiniGamePond(bool bAquarium);
+    void dealMiniGame(const CMiniGameInfo& info);
+    void playMiniGame(float fSeconds);
+    void miniGameMouseDown();
     // game_story.cpp
     void makeLogo();
     void runLogo(float fSeconds);
@@ -136,6 +149,9 @@ private:
     void leaveStory();
     void storyClick();
     void storyKey(int nKey);
+    // game_afterwin.cpp
+    void showAfterWin(const CProfile& profile);
+    void afterWinKey(int nKey);
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -151,6 +167,8 @@ private:
     std::unique_ptr<CLoadingScreen> m_pLoading;
     std::unique_ptr<CGameField> m_pField;
     CAquarium* m_pAquarium = nullptr;
+    std::unique_ptr<CMiniGame> m_pMiniGame;
+    std::unique_ptr<IMiniGamePond> m_pPond;
     LevelList m_Levels;
     int m_nLevel = 0;
     int m_nState = eLogo;
@@ -173,4 +191,5 @@ private:
     std::unique_ptr<CPreSplash> m_pPreSplash;
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
+    CAfterWinDialog m_AfterWin;
 };

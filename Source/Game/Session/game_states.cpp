@@ -10,6 +10,7 @@
 #include "Game/Context/gameevents.h"
 #include "Game/Hints/hintmanager.h"
 #include "Game/Hud/loadingscreen.h"
+#include "Game/MiniGame/minigame.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Sound/soundmanager.h"
 #include "Game/Sprites/sprite.h"
@@ -149,6 +150,7 @@ void CGame::enterLevelStart()
     m_pField->Load(level.m_strFile);
     if (m_pAquarium)
         m_pAquarium->startLevel(AquariumLevelOf(level));
+    m_pMiniGame->releaseFreedFish();
     const int nPowerups = m_pField->level().m_nPowerups;
     m_Hud.reset();
     m_Hud.setScore(0);
@@ -181,6 +183,7 @@ void CGame::enterWon()
     CGameContext::Instance().playSound(WON_TUNE, false, 0.6f);
     CScoring::addTimeBonus(m_Hud.timer(), *pProfile);
     pProfile->m_bInLevel = false;
+    showAfterWin(*pProfile);
     CScoring::bankLevel(*pProfile);
     m_bWonLastLevel = m_nLevel + 1 >= int(m_Levels.size());
     if (m_bWonLastLevel) {
@@ -190,21 +193,6 @@ void CGame::enterWon()
         pProfile->m_nLevel = m_nLevel - 1;
     }
     saveProfiles();
-}
-
-void CGame::enterMiniGame()
-{
-    m_pMenus->releaseBackground();
-    const CProfile* pProfile = profile();
-    if (!pProfile->m_bInLevel) {
-        m_Hud.setActive(false);
-        m_pField->initCells(currentLevel().m_strField);
-        m_pField->reset();
-    }
-    // The memory game comes with its own screen; until then every level
-    // starts at once.
-    m_nPendingState = eLevelStart;
-    enterState();
 }
 
 // The story is over: on to the map before the first level, to the level

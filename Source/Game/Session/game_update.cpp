@@ -59,8 +59,10 @@ void CGame::runState(float fSeconds)
             m_pLoading->render(fSeconds);
         break;
     case ePlay: playLevel(fSeconds); break;
+    case eMiniGame: playMiniGame(fSeconds); break;
     case eFinalStory:
     case eStory: runStory(fSeconds); break;
+    case eWon: m_AfterWin.update(fSeconds); break;
     case eMainMenu:
         m_pMenus->renderBackground();
         m_Bubbles.update(fSeconds, m_bDraw);
