@@ -23,7 +23,8 @@ const size_t TOOL_ANY_COUNT = static_cast<size_t>(-1);
     X(gui, 2, "--out FILE.png", "draw every GUI look in each state offscreen with the game's GUI data") \
     X(loading, TOOL_ANY_COUNT, "[DIR] --shot FILE.png [--percent N]", "draw the loading screen offscreen (40 % unless told)") \
     X(session, TOOL_ANY_COUNT, "--shot FILE.png [--moves K] [--paused | --menu]", "play the game through its session offscreen and draw one frame") \
-    X(menus, 2, "--out DIR", "draw every menu window and dialog offscreen as the game shows them, one PNG each")
+    X(menus, 2, "--out DIR", "draw every menu window and dialog offscreen as the game shows them, one PNG each")\
+    X(afterwin, TOOL_ANY_COUNT, "--shot FILE.png [--level N]", "win a level through the session offscreen and draw the chest dialog mid-count")
 
 using ToolArgs = std::vector<std::string>;
 
