@@ -36,6 +36,10 @@ play)
     install_packages
     build
     cd "$BUILD/bin"
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${SDL_VIDEODRIVER:-}" ]; then
+        echo "No display to open the game's window on; to watch it play headless: $BUILD/bin/quellon --autoplay --levels 3 --shots DIR" >&2
+        exit 1
+    fi
     exec ./quellon
     ;;
 test)

@@ -1,5 +1,6 @@
 // Plays the board with the bot in simulated 16 ms frames and prints the
-// settled moves per second and the time of one frame of update and render
+// settled moves per second beside their floor (the same number of frames
+// on a board at rest: the frame loop with nothing moving), and the time of one frame of update and render
 // on a busy board (items falling, crabs and stars running), first without
 // a device, then drawn offscreen with the game's art and effects. Run from
 // the build's bin folder, or give the data folder and a level:
@@ -62,6 +63,20 @@ int playMoves(CGameField& field, CBoardDriver& driver, const std::string& strLev
         }
     }
     return nPlayed;
+}
+
+// Seconds of nFrames frames of the level's board at rest.
+double restingSeconds(const std::string& strLevel, int nFrames)
+{
+    CGameField field;
+    field.initCells("");
+    CBoardDriver driver(field, true, 1);
+    field.Load(strLevel);
+    driver.settle(kMaxMoveFrames);
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < nFrames; ++i)
+        driver.frame();
+    return secondsSince(start);
 }
 
 struct SDrawnFigures {
@@ -136,6 +151,9 @@ int main(int argc, char** argv)
         const double fSeconds = secondsSince(start);
         printf("settled bot moves per second: %.0f (%d moves, %d frames, %.3f s)\n", nPlayed / fSeconds, nPlayed,
                driver.frames(), fSeconds);
+        const double fFloor = restingSeconds(strLevel, driver.frames());
+        printf("floor, the same frames on a board at rest: %.3f s, %.0f moves per second; moves %.2fx the floor\n",
+               fFloor, nPlayed / fFloor, fSeconds / fFloor);
         printf("busy-board frame (update + render, no device): %.2f us over %d frames\n",
                nBusyFrames ? fBusy / nBusyFrames * 1e6 : 0.0, nBusyFrames);
         printDrawn(strLevel);

@@ -8,6 +8,7 @@
 #include "Core/vantile_root.h"
 #include "Game/Aquarium/aquarium.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/tooltipmanager.h"
 #include "Game/Hud/hudguiwindows.h"
 #include "Game/Rules/boardscreen.h"
 #include "Game/Script/gamescript.h"
@@ -35,6 +36,7 @@ namespace {
 
 const int TITLE_TEXT = 60;
 const char* const VERSION = "0.76.6";
+const char* const GUI_EFFECT = "TranspNoZForGui.fx";
 // The aquarium's own camera comes first; the screen camera after it.
 const size_t AQUARIUM_CAMERA = 0;
 const size_t SCREEN_CAMERA = 1;
@@ -142,6 +144,8 @@ void CClientApplication::createGame()
     m_pGame->setAquarium(m_pAquarium.get());
     AddSessionStages(*m_pQueue, *m_pGame, new CGUIRenderStage(m_pGuiHandler->getRenderer()),
                      [this] { addAquariumStages(); });
+    // Cached now, so the GUI's effect is not built in the middle of play.
+    m_pQueue->GetEffect(GUI_EFFECT, true);
     logStep("Create GAME end");
 }
 
@@ -157,6 +161,8 @@ void CClientApplication::registerSounds()
 void CClientApplication::destroyScene()
 {
     m_pGame.reset();
+    // The tooltips point at the board's cells, gone with the game.
+    CTooltipManager::Instance().clear();
     if (m_pAquarium) {
         m_pAquarium->setVisible(false);
         CAquarium::releaseScene();

@@ -28,6 +28,8 @@ public:
     ~CClientApplication() override;
 
     int createScene() override;
+    // The session, from the scene's creation until its end.
+    CGame* game() const { return m_pGame.get(); }
     void destroyScene() override;
 
     // The loading screen's progress.

@@ -1,10 +1,13 @@
 // The program's entry: the per-user folder, the crash reporter and the log,
 // the game data, then the application until the window closes. Whatever
 // stops the start is said in one line on stderr and, where a display
-// exists, in a message box, and the exit status is 1.
+// exists, in a message box, and the exit status is 1. The only options
+// start the headless player (autoplay/autoplayoptions.h).
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "Business/userfile.h"
@@ -14,6 +17,8 @@
 #include "Resources/vantile_resourcemanager.h"
 #include "Vfs/vantile_vfs.h"
 #include "Game/Context/gamecontext.h"
+#include "main/autoplay/autoplayer.h"
+#include "main/autoplay/autoplayoptions.h"
 #include "main/clientapplication.h"
 #include "system/crash_report.h"
 #include "system/win32.h"
@@ -68,7 +73,7 @@ int Refuse(const std::string& strReason)
     return 1;
 }
 
-int RunGame(HINSTANCE hInstance)
+int RunGame(HINSTANCE hInstance, const SAutoplayOptions& autoplay)
 {
     const std::string strDataFolder = CGameContext::dataFolder();
     if (!CreateDataFolder(strDataFolder)) {
@@ -94,21 +99,37 @@ int RunGame(HINSTANCE hInstance)
         return Refuse(strFault);
     CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
     CLog::Instance().Write(LOG_INFO, "WinMain ResourceManager initted");
-    {
-        CClientApplication application(hInstance);
-        CLog::Instance().Write(LOG_INFO, "WinMain ClientApp created");
-        application.run();
-        CLog::Instance().Write(LOG_INFO, "WinMain exit");
-    }
-    return 0;
+    CClientApplication application(hInstance);
+    CLog::Instance().Write(LOG_INFO, "WinMain ClientApp created");
+    std::unique_ptr<CAutoPlayer> pPlayer;
+    if (autoplay.bEnabled)
+        pPlayer = std::make_unique<CAutoPlayer>(application, autoplay);
+    application.run();
+    CLog::Instance().Write(LOG_INFO, "WinMain exit");
+    return pPlayer ? ReportAutoplay(*pPlayer, autoplay) : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    SAutoplayOptions autoplay;
+    std::string strError;
+    if (!autoplay.parse(argc, argv, strError)) {
+        fprintf(stderr, "quellon: %s\n", strError.c_str());
+        return 2;
+    }
+    if (autoplay.bEnabled && !autoplay.prepareEnvironment(strError)) {
+        fprintf(stderr, "quellon: %s\n", strError.c_str());
+        return 1;
+    }
+    if (!autoplay.bEnabled && !HasDisplay()) {
+        fprintf(stderr, "quellon: no display to open the game's window on; to play headless run: "
+                        "quellon --autoplay --levels N --shots DIR\n");
+        return 1;
+    }
     try {
-        return RunGame(GetModuleHandleA(nullptr));
+        return RunGame(GetModuleHandleA(nullptr), autoplay);
     } catch (const Exception& e) {
         // The report is in the log already; the player gets the reason and
         // the shell a failure status.

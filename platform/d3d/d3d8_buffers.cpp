@@ -3,6 +3,9 @@
 // user data need the indices on the CPU side anyway.
 #include "d3d/d3d8_local.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace d3d8 {
 
 CBufferData::CBufferData(CDevice* device, UINT size) : m_pDevice(device), m_Bytes(size, 0)
@@ -48,6 +51,52 @@ HRESULT CBufferData::Unlock()
     glBindBuffer(GL_COPY_WRITE_BUFFER, m_nName);
     glBufferSubData(GL_COPY_WRITE_BUFFER, m_nLockOffset, m_nLockSize, m_Bytes.data() + m_nLockOffset);
     return D3D_OK;
+}
+
+// ---- stream buffers -----------------------------------------------------------------
+
+namespace {
+
+// Room for a few frames of sprites before the first orphaning.
+const GLsizeiptr kStreamCapacity = 1 << 20;
+
+}  // namespace
+
+void CStreamBuffer::Create()
+{
+    glGenBuffers(1, &m_nName);
+    m_nCapacity = 0;
+    m_nOffset = 0;
+}
+
+void CStreamBuffer::Destroy()
+{
+    glDeleteBuffers(1, &m_nName);
+    m_nName = 0;
+}
+
+GLintptr CStreamBuffer::Write(const void* data, UINT bytes)
+{
+    glBindBuffer(GL_COPY_WRITE_BUFFER, m_nName);
+    if (m_nOffset + (GLsizeiptr)bytes > m_nCapacity) {
+        // Fresh storage; draws still reading the old one keep it alive.
+        m_nCapacity = std::max<GLsizeiptr>(kStreamCapacity, bytes);
+        glBufferData(GL_COPY_WRITE_BUFFER, m_nCapacity, nullptr, GL_STREAM_DRAW);
+        m_nOffset = 0;
+    }
+    const GLintptr offset = m_nOffset;
+    void* target = glMapBufferRange(GL_COPY_WRITE_BUFFER, offset, bytes,
+                                    GL_MAP_WRITE_BIT | GL_MAP_UNSYNCHRONIZED_BIT |
+                                        GL_MAP_INVALIDATE_RANGE_BIT);
+    if (target) {
+        std::memcpy(target, data, bytes);
+        glUnmapBuffer(GL_COPY_WRITE_BUFFER);
+    } else {
+        glBufferSubData(GL_COPY_WRITE_BUFFER, offset, bytes, data);
+    }
+    // Every vertex format's attributes stay aligned at a 16-byte start.
+    m_nOffset += (bytes + 15) & ~GLintptr(15);
+    return offset;
 }
 
 // ---- vertex and index buffers -----------------------------------------------------

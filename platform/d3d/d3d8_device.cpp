@@ -57,8 +57,8 @@ bool CDevice::Initialise()
     glGenFramebuffers(1, &m_nDrawFbo);
     glGenFramebuffers(1, &m_nReadFbo);
     glGenVertexArrays(1, &m_nVao);
-    glGenBuffers(1, &m_nStreamVbo);
-    glGenBuffers(1, &m_nStreamIbo);
+    m_VertexStream.Create();
+    m_IndexStream.Create();
     glGenSamplers(8, m_Samplers);
     if (!CreateDefaultTargets())
         return false;
@@ -121,6 +121,8 @@ void CDevice::DestroyGl()
 {
     if (!m_pContext)
         return;
+    // Whatever is still held back goes with the context.
+    m_Batch.m_bOpen = false;
     MakeCurrent();
     // Unbound first: each surface tells the device it is going, and the
     // device must not rebind one already freed.
@@ -132,8 +134,8 @@ void CDevice::DestroyGl()
         glDeleteProgram(entry.second.m_nName);
     glDeleteProgram(m_FixedFunction.m_nName);
     glDeleteSamplers(8, m_Samplers);
-    glDeleteBuffers(1, &m_nStreamVbo);
-    glDeleteBuffers(1, &m_nStreamIbo);
+    m_VertexStream.Destroy();
+    m_IndexStream.Destroy();
     glDeleteVertexArrays(1, &m_nVao);
     glDeleteFramebuffers(1, &m_nDrawFbo);
     glDeleteFramebuffers(1, &m_nReadFbo);
@@ -171,6 +173,7 @@ SDL_Window* CDevice::LiveWindow() const
 
 void CDevice::Forget(const void* resource)
 {
+    FlushDraws();
     for (CTexture*& texture : m_pTextures) {
         if (texture == resource)
             texture = nullptr;
@@ -239,6 +242,7 @@ HRESULT CDevice::Reset(D3DPRESENT_PARAMETERS* params)
         return D3DERR_INVALIDCALL;
     if (IsIconic(m_hWnd))
         return D3DERR_DEVICELOST;
+    FlushDraws();
     D3DPRESENT_PARAMETERS previous = m_Params;
     m_Params = *params;
     m_Params.hDeviceWindow = m_hWnd;
@@ -259,6 +263,7 @@ HRESULT CDevice::Reset(D3DPRESENT_PARAMETERS* params)
 HRESULT CDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND destWindow,
                          const void* dirtyRegion)
 {
+    FlushDraws();
     if (TestCooperativeLevel() != D3D_OK)
         return D3DERR_DEVICELOST;
     SDL_Window* window = LiveWindow();

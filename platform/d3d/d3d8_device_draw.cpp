@@ -188,7 +188,7 @@ void CDevice::BindVertexFormat(const BYTE* base, UINT stride)
     }
 }
 
-void CDevice::PrepareDraw(const BYTE* vertexBase, UINT stride)
+const SProgram& CDevice::PrepareDraw(const BYTE* vertexBase, UINT stride)
 {
     glBindVertexArray(m_nVao);
     BindVertexFormat(vertexBase, stride);
@@ -201,13 +201,7 @@ void CDevice::PrepareDraw(const BYTE* vertexBase, UINT stride)
     ApplyCommonUniforms(program);
     if (program.m_nName == m_FixedFunction.m_nName)
         ApplyFixedFunctionUniforms(program.m_nName);
-}
-
-GLuint CDevice::StreamVertices(const void* data, UINT bytes)
-{
-    glBindBuffer(GL_ARRAY_BUFFER, m_nStreamVbo);
-    glBufferData(GL_ARRAY_BUFFER, bytes, data, GL_STREAM_DRAW);
-    return m_nStreamVbo;
+    return program;
 }
 
 HRESULT CDevice::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, UINT primitiveCount)
@@ -219,6 +213,14 @@ HRESULT CDevice::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, UINT pri
         return D3DERR_INVALIDCALL;
     if ((startVertex + count) * stream.m_nStride > stream.m_pBuffer->Data().Size())
         return D3DERR_INVALIDCALL;
+    SDrawSource source;
+    source.m_pVertices = stream.m_pBuffer->Data().Data();
+    source.m_nStride = stream.m_nStride;
+    source.m_nFirstVertex = startVertex;
+    source.m_nVertexCount = count;
+    if (MergeDraw(type, source))
+        return D3D_OK;
+    FlushDraws();
     MakeCurrent();
     glBindBuffer(GL_ARRAY_BUFFER, stream.m_pBuffer->Data().Name());
     PrepareDraw(nullptr, stream.m_nStride);
@@ -238,8 +240,23 @@ HRESULT CDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, UINT minIndex, UINT
     UINT indexBytes = IndexBytes(m_pIndices->Format());
     if ((startIndex + count) * indexBytes > m_pIndices->Data().Size())
         return D3DERR_INVALIDCALL;
+    // A range the vertex buffer does not hold only draws alone.
+    const CBufferData& vertices = stream.m_pBuffer->Data();
+    if (((uint64_t)m_nBaseVertex + minIndex + numVertices) * stream.m_nStride <= vertices.Size()) {
+        SDrawSource source;
+        source.m_pVertices = vertices.Data() + (size_t)m_nBaseVertex * stream.m_nStride;
+        source.m_nStride = stream.m_nStride;
+        source.m_nFirstVertex = minIndex;
+        source.m_nVertexCount = numVertices;
+        source.m_pIndices = m_pIndices->Data().Data() + (size_t)startIndex * indexBytes;
+        source.m_nIndexBytes = indexBytes;
+        source.m_nIndexCount = count;
+        if (MergeDraw(type, source))
+            return D3D_OK;
+    }
+    FlushDraws();
     MakeCurrent();
-    glBindBuffer(GL_ARRAY_BUFFER, stream.m_pBuffer->Data().Name());
+    glBindBuffer(GL_ARRAY_BUFFER, vertices.Name());
     PrepareDraw(nullptr, stream.m_nStride);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_pIndices->Data().Name());
     ++m_nDrawCalls;
@@ -258,12 +275,20 @@ HRESULT CDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT primitiveCount,
     HRESULT hr = CheckDraw(type, primitiveCount, &count);
     if (FAILED(hr) || !vertexData || stride == 0)
         return D3DERR_INVALIDCALL;
+    m_Streams[0] = SStream();
+    SDrawSource source;
+    source.m_pVertices = static_cast<const BYTE*>(vertexData);
+    source.m_nStride = stride;
+    source.m_nVertexCount = count;
+    if (MergeDraw(type, source))
+        return D3D_OK;
+    FlushDraws();
     MakeCurrent();
-    StreamVertices(vertexData, count * stride);
-    PrepareDraw(nullptr, stride);
+    const GLintptr offset = m_VertexStream.Write(vertexData, count * stride);
+    glBindBuffer(GL_ARRAY_BUFFER, m_VertexStream.Name());
+    PrepareDraw(reinterpret_cast<const BYTE*>(offset), stride);
     ++m_nDrawCalls;
     glDrawArrays(PrimitiveMode(type), 0, count);
-    m_Streams[0] = SStream();
     return D3D_OK;
 }
 
@@ -277,16 +302,28 @@ HRESULT CDevice::DrawIndexedPrimitiveUP(D3DPRIMITIVETYPE type, UINT minVertexInd
     if (FAILED(hr) || !indexData || !vertexData || stride == 0 ||
         (indexFormat != D3DFMT_INDEX16 && indexFormat != D3DFMT_INDEX32))
         return D3DERR_INVALIDCALL;
-    MakeCurrent();
-    StreamVertices(vertexData, (minVertexIndex + numVertices) * stride);
-    PrepareDraw(nullptr, stride);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_nStreamIbo);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, count * IndexBytes(indexFormat), indexData,
-                 GL_STREAM_DRAW);
-    ++m_nDrawCalls;
-    glDrawElements(PrimitiveMode(type), count, IndexType(indexFormat), nullptr);
     m_Streams[0] = SStream();
     m_pIndices = nullptr;
+    SDrawSource source;
+    source.m_pVertices = static_cast<const BYTE*>(vertexData);
+    source.m_nStride = stride;
+    source.m_nFirstVertex = minVertexIndex;
+    source.m_nVertexCount = numVertices;
+    source.m_pIndices = indexData;
+    source.m_nIndexBytes = IndexBytes(indexFormat);
+    source.m_nIndexCount = count;
+    if (MergeDraw(type, source))
+        return D3D_OK;
+    FlushDraws();
+    MakeCurrent();
+    const GLintptr vertices = m_VertexStream.Write(vertexData, (minVertexIndex + numVertices) * stride);
+    const GLintptr indices = m_IndexStream.Write(indexData, count * IndexBytes(indexFormat));
+    glBindBuffer(GL_ARRAY_BUFFER, m_VertexStream.Name());
+    PrepareDraw(reinterpret_cast<const BYTE*>(vertices), stride);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_IndexStream.Name());
+    ++m_nDrawCalls;
+    glDrawElements(PrimitiveMode(type), count, IndexType(indexFormat),
+                   reinterpret_cast<const void*>(indices));
     return D3D_OK;
 }
 

@@ -162,9 +162,14 @@ HRESULT CDevice::GetTransform(D3DTRANSFORMSTATETYPE state, D3DMATRIX* matrix)
 {
     if (!matrix || state > D3DTS_WORLDMATRIX(255))
         return D3DERR_INVALIDCALL;
-    auto found = m_Transforms.find(state);
-    *matrix = found != m_Transforms.end() ? found->second : IdentityMatrix();
+    *matrix = TransformOf(state);
     return D3D_OK;
+}
+
+D3DMATRIX CDevice::TransformOf(D3DTRANSFORMSTATETYPE state) const
+{
+    auto found = m_Transforms.find(state);
+    return found != m_Transforms.end() ? found->second : IdentityMatrix();
 }
 
 HRESULT CDevice::SetViewport(const D3DVIEWPORT8* viewport)

@@ -33,6 +33,7 @@ HRESULT CDevice::SetRenderTarget(IDirect3DSurface8* renderTarget, IDirect3DSurfa
         return D3DERR_INVALIDCALL;
     if (depth && !IsDepthFormat(depth->Desc().Format))
         return D3DERR_INVALIDCALL;
+    FlushDraws();
     m_pRenderTarget = target;
     m_pDepthStencil = depth;
     AttachTargets();
@@ -73,6 +74,7 @@ HRESULT CDevice::EndScene()
 {
     if (!m_bInScene)
         return D3DERR_INVALIDCALL;
+    FlushDraws();
     m_bInScene = false;
     return D3D_OK;
 }
@@ -84,6 +86,7 @@ HRESULT CDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR 
         return D3DERR_INVALIDCALL;
     if (count > 0 && !rects)
         return D3DERR_INVALIDCALL;
+    FlushDraws();
     MakeCurrent();
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_nDrawFbo);
     float rgba[4];

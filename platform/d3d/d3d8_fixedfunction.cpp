@@ -259,7 +259,9 @@ void CDevice::ApplyCommonUniforms(const SProgram& p)
     SetMatrix(p.m_World, world);
     SetMatrix(p.m_View, view);
     SetMatrix(p.m_Projection, projection);
-    SetMatrix(p.m_WorldViewProj, MultiplyMatrices(MultiplyMatrices(world, view), projection));
+    const D3DMATRIX worldViewProj = MultiplyMatrices(MultiplyMatrices(world, view), projection);
+    SetMatrix(p.m_WorldViewProj, worldViewProj);
+    SetMatrix(p.m_WorldViewProjs, worldViewProj);
     float colour[4];
     ColorToFloats(rs[D3DRS_TEXTUREFACTOR], colour);
     glUniform4fv(p.m_TextureFactor, 1, colour);

@@ -182,12 +182,36 @@ private:
 typedef CBuffer<IDirect3DVertexBuffer8, D3DVERTEXBUFFER_DESC, D3DRTYPE_VERTEXBUFFER> CVertexBuffer;
 typedef CBuffer<IDirect3DIndexBuffer8, D3DINDEXBUFFER_DESC, D3DRTYPE_INDEXBUFFER> CIndexBuffer;
 
+// Data written once and drawn once (draws from user memory, merged
+// draws): appended to one GL buffer through unsynchronised maps, and the
+// buffer orphaned when full, so a write never waits for the rasteriser to
+// finish the draws that read earlier parts. Needs the device's context.
+class CStreamBuffer {
+public:
+    void Create();
+    void Destroy();
+    // Copies the bytes in; returns their offset in Name().
+    GLintptr Write(const void* data, UINT bytes);
+    GLuint Name() const { return m_nName; }
+
+private:
+    GLuint m_nName = 0;
+    GLsizeiptr m_nCapacity = 0;
+    GLintptr m_nOffset = 0;
+};
+
 // ---- programs (d3d8_fixedfunction.cpp, d3d8_program.cpp) ---------------------------
+
+// Transforms one merged draw can carry (u_WorldViewProjs in the vertex
+// prelude): 32 matrices stay within the uniform space every GL 3.3 driver
+// must give a vertex shader.
+#define D3D8_DRAW_SLOTS 32
 
 // Uniform locations of the names every program may declare (-1: absent).
 struct SProgram {
     GLuint m_nName = 0;
     GLint m_World = -1, m_View = -1, m_Projection = -1, m_WorldViewProj = -1;
+    GLint m_WorldViewProjs = -1;
     GLint m_TextureFactor = -1, m_FogColor = -1, m_FogEnable = -1, m_FogMode = -1;
     GLint m_FogStart = -1, m_FogEnd = -1, m_FogDensity = -1;
     GLint m_TextureBound[2] = {-1, -1};
@@ -245,6 +269,44 @@ struct SLight {
 struct SStream {
     CVertexBuffer* m_pBuffer = nullptr;
     UINT m_nStride = 0;
+};
+
+// What a draw with a program of our own reads from the device, besides
+// the world transform and the vertex input.
+struct SDrawState {
+    DWORD m_RenderStates[256];
+    DWORD m_StageStates[8][32];
+    CTexture* m_pTextures[8];
+    D3DMATRIX m_View, m_Projection;
+    D3DVIEWPORT8 m_Viewport;
+    D3DPROGRAM m_nProgram;
+    DWORD m_dwFvf;
+};
+
+// Consecutive triangle lists that differ only in their vertices and world
+// transform, drawn as one (d3d8_device_batch.cpp): each vertex carries the
+// number of its draw, which picks that draw's transform.
+struct SDrawBatch {
+    bool m_bOpen = false;
+    UINT m_nStride = 0;
+    SDrawState m_State;
+    std::vector<BYTE> m_Vertices;
+    std::vector<GLushort> m_DrawIndices;
+    std::vector<GLuint> m_Indices;
+    std::vector<D3DMATRIX> m_WorldViewProjs;
+};
+
+// One draw's input as a batch takes it: vertices m_nFirstVertex ..
+// m_nFirstVertex + m_nVertexCount - 1 of the data, and the indices (16 or
+// 32 bits) into that data, or none for a plain list of those vertices.
+struct SDrawSource {
+    const BYTE* m_pVertices = nullptr;
+    UINT m_nStride = 0;
+    UINT m_nFirstVertex = 0;
+    UINT m_nVertexCount = 0;
+    const void* m_pIndices = nullptr;
+    UINT m_nIndexBytes = 2;
+    UINT m_nIndexCount = 0;
 };
 
 class CDevice : public IDirect3DDevice8 {
@@ -341,6 +403,10 @@ public:
     void BindForRead(CSurface* surface);
     void MarkLost() { m_bNeedsReset = true; }
     UINT DrawCalls() const { return m_nDrawCalls; }
+    // Draws the merged draws still held back; everything that reads or
+    // changes what they draw with (targets, textures, programs) calls it
+    // first.
+    void FlushDraws();
 
     std::map<D3DPROGRAM, SProgram>& Programs() { return m_Programs; }
     D3DPROGRAM& BoundProgram() { return m_nBoundProgram; }
@@ -358,6 +424,8 @@ private:
 
     // d3d8_device_states.cpp
     void ResetStates();
+    // Identity for a transform never set.
+    D3DMATRIX TransformOf(D3DTRANSFORMSTATETYPE state) const;
     void ApplyPipelineStates();
     void ApplySamplers();
     void ApplyFixedFunctionUniforms(GLuint program);
@@ -370,8 +438,18 @@ private:
     // d3d8_device_draw.cpp
     HRESULT CheckDraw(D3DPRIMITIVETYPE type, UINT primitiveCount, UINT* vertexCount) const;
     void BindVertexFormat(const BYTE* base, UINT stride);
-    void PrepareDraw(const BYTE* vertexBase, UINT stride);
-    GLuint StreamVertices(const void* data, UINT bytes);
+    const SProgram& PrepareDraw(const BYTE* vertexBase, UINT stride);
+
+    // d3d8_device_batch.cpp
+    bool Mergeable(D3DPRIMITIVETYPE type, const SDrawSource& source) const;
+    // False (nothing kept) when the draw cannot join a batch; the caller
+    // then flushes and draws it alone.
+    bool MergeDraw(D3DPRIMITIVETYPE type, const SDrawSource& source);
+    void CaptureDrawState(SDrawState* state) const;
+    void RestoreDrawState(const SDrawState& state);
+    bool SameDrawState(const SDrawState& state) const;
+    void AppendToBatch(const SDrawSource& source);
+    void DrawBatch();
 
     CDirect3D* m_pD3D;
     ULONG m_nRefs = 1;
@@ -410,8 +488,10 @@ private:
     SStream m_Streams[16];
     CIndexBuffer* m_pIndices = nullptr;
     UINT m_nBaseVertex = 0;
-    GLuint m_nVao = 0, m_nStreamVbo = 0, m_nStreamIbo = 0;
+    GLuint m_nVao = 0;
+    CStreamBuffer m_VertexStream, m_IndexStream;
     GLuint m_Samplers[8] = {};
+    SDrawBatch m_Batch;
 
     // programs
     SProgram m_FixedFunction;

@@ -45,7 +45,15 @@ float d3d_FogFactor(float depth)
 }
 )";
 
+#define D3D8_TEXT(x) D3D8_TEXT2(x)
+#define D3D8_TEXT2(x) #x
+
+// Draws merged into one carry one transform each; a_DrawIndex picks it,
+// and reads 0 (the only one) for a draw of its own.
 const char kVertexPrelude[] = R"(
+layout(location = 15) in float a_DrawIndex;
+uniform mat4 u_WorldViewProjs[)" D3D8_TEXT(D3D8_DRAW_SLOTS) R"(];
+#define u_WorldViewProj u_WorldViewProjs[int(a_DrawIndex)]
 layout(location = 0) in vec4 a_Position;
 layout(location = 1) in vec4 a_BlendWeights;
 layout(location = 2) in vec4 a_BlendIndices;
@@ -176,6 +184,7 @@ SProgram DescribeProgram(GLuint name)
     p.m_View = Uniform(name, "u_View");
     p.m_Projection = Uniform(name, "u_Projection");
     p.m_WorldViewProj = Uniform(name, "u_WorldViewProj");
+    p.m_WorldViewProjs = Uniform(name, "u_WorldViewProjs");
     p.m_TextureFactor = Uniform(name, "u_TextureFactor");
     p.m_FogColor = Uniform(name, "u_FogColor");
     p.m_FogEnable = Uniform(name, "u_FogEnable");
@@ -213,6 +222,8 @@ GLint ProgramUniform(IDirect3DDevice8* device, D3DPROGRAM program, const char* n
     auto found = programs.find(program);
     if (found == programs.end() || !name)
         return -2;
+    // Held-back draws read the program's uniforms when they are drawn.
+    AsDevice(device)->FlushDraws();
     AsDevice(device)->MakeCurrent();
     glUseProgram(found->second.m_nName);
     return glGetUniformLocation(found->second.m_nName, name);
@@ -243,6 +254,7 @@ HRESULT D3DProgramRelease(IDirect3DDevice8* device, D3DPROGRAM program)
     auto found = d->Programs().find(program);
     if (found == d->Programs().end())
         return D3DERR_INVALIDCALL;
+    d->FlushDraws();
     d->MakeCurrent();
     glDeleteProgram(found->second.m_nName);
     d->Programs().erase(found);

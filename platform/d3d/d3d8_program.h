@@ -19,6 +19,11 @@
 //     5  vec4 a_Diffuse       D3DCOLOR as r, g, b, a in 0..1
 //     6  vec4 a_Specular      likewise
 //     7.. vec4 a_TexCoord0 .. a_TexCoord7 (locations 7 to 14)
+// Location 15 is the device's own: it numbers the draws the device merges
+// into one (consecutive triangle lists of one program and state), and in
+// the vertex stage u_WorldViewProj reads that draw's matrix. A program
+// that declares u_World, or reads u_WorldViewProj outside the vertex
+// stage, is never merged.
 //
 // Uniforms the device sets before every draw (a program that does not
 // declare one simply does not get it):

@@ -105,6 +105,7 @@ std::vector<BYTE>& CSurface::Bits()
 
 std::vector<BYTE>& CSurface::Bits(const RECT& rect)
 {
+    m_pDevice->FlushDraws();
     if (m_Bits.size() != (size_t)Pitch() * m_Desc.Height)
         m_Bits.assign((size_t)Pitch() * m_Desc.Height, 0);
     if (m_nTexture && (IsRenderTarget() || m_eKind == eDeviceOwned))
@@ -136,6 +137,7 @@ void CSurface::Upload(const RECT& rect)
 {
     if (!m_nTexture)
         return;
+    m_pDevice->FlushDraws();
     const UINT width = rect.right - rect.left, height = rect.bottom - rect.top;
     const UINT bytes = FormatBytes(m_Desc.Format);
     std::vector<BYTE> rgba((size_t)width * height * 4);

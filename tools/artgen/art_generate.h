@@ -13,6 +13,8 @@ std::vector<std::string> GenerateItems(const std::string& strSourceDir, const st
 std::vector<std::string> GenerateSprites(const std::string& strSourceDir, const std::string& strOutDir);
 std::vector<std::string> GenerateFields(const std::string& strSourceDir, const std::string& strOutDir);
 std::vector<std::string> GenerateHud(const std::string& strSourceDir, const std::string& strOutDir);
+// The story pages, their backdrop and the title picture, from content/story.
+std::vector<std::string> GenerateStory(const std::string& strSourceDir, const std::string& strOutDir);
 
 // A large PNG of every item kind in every layer, for looking at while
 // drawing, without a build of the game.

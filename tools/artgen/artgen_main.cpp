@@ -1,17 +1,19 @@
 // quellon-artgen GROUP SOURCE_DIR OUT_DIR: draws one group of the game's
-// pictures (items, sprites, fields or hud) from the text sources in SOURCE_DIR.
-// quellon-artgen preview SOURCE_DIR FILE.png: every item layer, enlarged.
+// pictures (items, sprites, fields, hud, minigame or story) from the text sources in SOURCE_DIR.
+// quellon-artgen preview SOURCE_DIR FILE.png: every item layer, enlarged;
+// reef-preview: the memory game's reef fish cards.
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 
 #include "art_generate.h"
+#include "art_minigame.h"
 
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud SOURCE_DIR OUT_DIR\n"
-                        "       quellon-artgen preview SOURCE_DIR FILE.png\n");
+        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud|minigame|story SOURCE_DIR OUT_DIR\n"
+                        "       quellon-artgen preview|reef-preview SOURCE_DIR FILE.png\n");
         return 1;
     }
     try {
@@ -25,6 +27,12 @@ int main(int argc, char** argv)
             written = Art::GenerateFields(argv[2], argv[3]);
         else if (strGroup == "hud")
             written = Art::GenerateHud(argv[2], argv[3]);
+        else if (strGroup == "minigame")
+            written = Art::WriteMiniGame(argv[2], argv[3]);
+        else if (strGroup == "reef-preview")
+            Art::WriteReefPreview(argv[2], argv[3]);
+        else if (strGroup == "story")
+            written = Art::GenerateStory(argv[2], argv[3]);
         else if (strGroup == "preview")
             Art::WritePreview(argv[2], argv[3]);
         else

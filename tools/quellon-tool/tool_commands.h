@@ -16,14 +16,17 @@ const size_t TOOL_ANY_COUNT = static_cast<size_t>(-1);
     X(list, 1, "DIR", "list the names the game sees for the data folder DIR")             \
     X(cat, 2, "DIR NAME", "write the bytes of NAME, found as the game finds it, to stdout") \
     X(level, 1, "FILE", "print a level file as the game loads it, before the board fills it") \
-    X(check_levels, 1, "DIR", "check every level of the data folder DIR and the item data it uses") \
+    X(check_levels, TOOL_ANY_COUNT, "DIR [--lab]", "check every level of the data folder DIR and the item data it uses; --lab also plays them") \
     X(contact_sheet, TOOL_ANY_COUNT, "--out FILE.png [--vision deutan|protan|tritan|grey]", "draw every item layer, animation and some fields into one picture") \
     X(board, TOOL_ANY_COUNT, "LEVEL --seed N [--moves K] [--shot FILE.png [--hud | --chooser | --aquarium]] | LEVEL --window", "let a bot play a seeded board, or play it in a window") \
     X(sprites, 2, "--out FILE.png", "draw the sprite test sheet offscreen: anchors, atlas frames, fading, tint") \
     X(gui, 2, "--out FILE.png", "draw every GUI look in each state offscreen with the game's GUI data") \
     X(loading, TOOL_ANY_COUNT, "[DIR] --shot FILE.png [--percent N]", "draw the loading screen offscreen (40 % unless told)") \
     X(session, TOOL_ANY_COUNT, "--shot FILE.png [--moves K] [--paused | --menu]", "play the game through its session offscreen and draw one frame") \
-    X(menus, 2, "--out DIR", "draw every menu window and dialog offscreen as the game shows them, one PNG each")\
+    X(menus, 2, "--out DIR", "draw every menu window and dialog offscreen as the game shows them, one PNG each") \
+    X(level_lab, TOOL_ANY_COUNT, "[--levels A-B] [--seeds N] [--out DIR]", "let a skilled bot play levels at a player's pace; write a table and a plot of the difficulty") \
+    X(minigame, TOOL_ANY_COUNT, "--seed S --shot FILE.png [--level N]", "play up to a memory game offscreen, take a few pairs and draw one frame") \
+    X(story, TOOL_ANY_COUNT, "--page 1..6 --shot FILE.png [--revealed K]", "draw a story page offscreen with all its panels out") \
     X(afterwin, TOOL_ANY_COUNT, "--shot FILE.png [--level N]", "win a level through the session offscreen and draw the chest dialog mid-count")
 
 using ToolArgs = std::vector<std::string>;

@@ -1,5 +1,7 @@
 #include "Game/Rules/boarddriver.h"
 
+#include <algorithm>
+
 #include "Core/vantile_frametimer.h"
 #include "Game/Context/gameevents.h"
 #include "Game/Board/gamecell.h"
@@ -42,6 +44,8 @@ void CBoardDriver::frame(const std::function<void()>& drawQueued)
     drainEvents();
     m_Field.update();
     m_Field.render();
+    if (m_bClockRunning)
+        runClock(FRAME_MS / 1000.0f);
     if (drawQueued)
         drawQueued();
     ++m_nFrames;
@@ -56,6 +60,36 @@ void CBoardDriver::drainEvents()
         ++m_EventCounts[event.nCode];
         m_Events.handle(event, m_Profile, true, float(m_Field.level().m_nBonusTime));
     }
+}
+
+void CBoardDriver::startLevelClock()
+{
+    const CLevel& level = m_Field.level();
+    m_Hud.reset();
+    m_Hud.startTimer(float(level.m_nPeriod));
+    m_Hud.resetPowerup();
+    m_Hud.resetShuffle();
+    m_Hud.setPowerupAvailable(level.m_nPowerups != 0);
+    m_Hud.setActive(true);
+    m_Hud.slideIn();
+    m_bClockRunning = true;
+}
+
+void CBoardDriver::rest(float fSeconds)
+{
+    // The frame timer never gives a frame longer than this.
+    const float MAX_STEP = 0.1f;
+    for (float fLeft = fSeconds; fLeft > 1e-4f; fLeft -= MAX_STEP)
+        runClock(std::min(fLeft, MAX_STEP));
+}
+
+// The clock's part of the session's level frame, after the board's.
+void CBoardDriver::runClock(float fSeconds)
+{
+    m_Hud.setBoardSettled(m_Field.isSettled());
+    m_Hud.update(fSeconds);
+    if (!m_Scoring.isTimerStopped())
+        m_Hud.tickTimer(fSeconds);
 }
 
 bool CBoardDriver::isSettled() const

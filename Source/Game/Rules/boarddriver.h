@@ -1,8 +1,9 @@
 // Plays the board without the game session: it runs frames, handles the
 // board's events through the session's own play rules (scores, combos,
-// lives; the level clock stays still) and counts them, and offers a simple
-// player that picks among the possible moves. Tools, tests and the
-// benchmark use it.
+// lives) and counts them, and offers a simple player that picks among the
+// possible moves. The level clock stays still unless it is started; then
+// it runs as in the session's level play. Tools, tests and the benchmark
+// use it.
 #pragma once
 
 #include <functional>
@@ -43,6 +44,16 @@ public:
     // The bot's choice among the possible moves; false when there is none.
     bool chooseMove(std::pair<CGameCell*, CGameCell*>& move);
 
+    // The level clock from now on, as the session starts a level: the
+    // HUD's timer on the level's period, both charge bars empty, the
+    // power-up bar only with power-ups; every frame then runs it.
+    void startLevelClock();
+    // Seconds in which the board rests (a player thinking): only the clock
+    // and the bars run, in steps no longer than a frame may be.
+    void rest(float fSeconds);
+    CGameGui& hud() { return m_Hud; }
+    const CGameGui& hud() const { return m_Hud; }
+
     int eventCount(int nCode) const;
     bool isWon() const { return eventCount(4) > 0; }
     int frames() const { return m_nFrames; }
@@ -58,6 +69,7 @@ public:
 
 private:
     void drainEvents();
+    void runClock(float fSeconds);
 
     CGameField& m_Field;
     bool m_bSimulatedClock;
@@ -66,6 +78,7 @@ private:
     std::map<int, int> m_EventCounts;
     std::vector<std::string> m_Sounds;
     int m_nFrames = 0;
+    bool m_bClockRunning = false;
     CProfile m_Profile;
     CScoring m_Scoring;
     CGameGui m_Hud;

@@ -6,15 +6,19 @@
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
 #include "Game/Hud/loadingscreen.h"
+#include "Game/MiniGame/minigame.h"
+#include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Sprites/sprite.h"
+#include "Game/Story/comicsscreen.h"
+#include "Game/Story/presplash.h"
+#include "Game/Story/storypages.h"
 #include "RenderSystem/vantile_rendersystem.h"
 
 namespace {
 
 // The loading screen's picture, shown until the main menu first shows.
 const char* const SPLASH = "splash.jpg";
-const int STORY_LEVELS[] = {0, 14, 24, 49};
 
 }  // namespace
 
@@ -30,6 +34,7 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
       m_AfterWin([this] { return m_pField->drawItemType(); }, m_bDraw)
 {
     CGameContext::Instance().m_vWhirl = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
+    makeMiniGame();
     loadGame();
     m_pStore->load();
     m_pMenus->setup(*m_pStore);
@@ -38,6 +43,7 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
     m_strScreenshotFolder = CGameContext::dataFolder();
     if (m_bDraw)
         makeScreens();
+    makeLogo();
 }
 
 CGame::~CGame() = default;
@@ -85,10 +91,7 @@ CProfile* CGame::profile() const
 
 bool CGame::hasStory(int nLevel)
 {
-    for (int nStory : STORY_LEVELS)
-        if (nStory == nLevel)
-            return true;
-    return false;
+    return StorySetOf(nLevel) != nullptr;
 }
 
 void CGame::showProfileScore()
@@ -108,4 +111,5 @@ void CGame::setAquarium(CAquarium* pAquarium)
 {
     m_pAquarium = pAquarium;
     m_pField->setAquarium(pAquarium);
+    attachMiniGamePond(pAquarium != nullptr);
 }

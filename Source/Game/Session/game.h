@@ -6,7 +6,8 @@
 // Body by role: game.cpp (construction, the game file, requests),
 // game_states.cpp (entering states, music), game_events.cpp (the event
 // drain), game_input.cpp (window input and diagnostic keys),
-// game_update.cpp (the frame and level play). Its parts: screenfader.h,
+// game_update.cpp (the frame and level play), game_minigame.cpp (the
+// memory game before a level). Its parts: screenfader.h,
 // bubbles.h, gamemenus.h; the render stages are gamestages.h.
 #pragma once
 
@@ -27,8 +28,13 @@
 #include "d3d/d3dx8.h"
 
 class CAquarium;
+class CComicsScreen;
 class CGameField;
 class CLoadingScreen;
+class CMiniGame;
+class IMiniGamePond;
+struct CMiniGameInfo;
+class CPreSplash;
 class CProfile;
 class CProfilesStore;
 class CSprite;
@@ -76,6 +82,7 @@ public:
     void setMapEffectStop(std::function<void()> stop) { m_StopMapEffect = std::move(stop); }
 
     CGameField& field() { return *m_pField; }
+    CMiniGame& miniGame() { return *m_pMiniGame; }
     CGameGui& hud() { return m_Hud; }
     CProfilesStore& profiles() { return *m_pStore; }
     CProfile* profile() const;
@@ -91,6 +98,9 @@ public:
     void setScreenshotFolder(const std::string& strFolder) { m_strScreenshotFolder = strFolder; }
     // Levels that carry story pages, counted from 0.
     static bool hasStory(int nLevel);
+    // The story screen of the story states; none elsewhere.
+    CComicsScreen* comics() const { return m_pComics.get(); }
+    bool hasPartnerLogo() const { return m_pPreSplash != nullptr; }
 
 private:
     // game.cpp
@@ -125,6 +135,20 @@ private:
     void leftButtonUp();
     void handleKey(const Vantile::InputEvent& evt);
     void saveScreenshot() const;
+    // game_minigame.cpp
+    void makeMiniGame();
+    void attachMiniGamePond(bool bAquarium);
+    void dealMiniGame(const CMiniGameInfo& info);
+    void playMiniGame(float fSeconds);
+    void miniGameMouseDown();
+    // game_story.cpp
+    void makeLogo();
+    void runLogo(float fSeconds);
+    void showStory(bool bFinal);
+    void runStory(float fSeconds);
+    void leaveStory();
+    void storyClick();
+    void storyKey(int nKey);
     // game_afterwin.cpp
     void showAfterWin(const CProfile& profile);
     void afterWinKey(int nKey);
@@ -143,6 +167,8 @@ private:
     std::unique_ptr<CLoadingScreen> m_pLoading;
     std::unique_ptr<CGameField> m_pField;
     CAquarium* m_pAquarium = nullptr;
+    std::unique_ptr<CMiniGame> m_pMiniGame;
+    std::unique_ptr<IMiniGamePond> m_pPond;
     LevelList m_Levels;
     int m_nLevel = 0;
     int m_nState = eLogo;
@@ -161,6 +187,8 @@ private:
     CPlayEvents m_PlayEvents;
     CBubbleEmitter m_Bubbles;
     std::unique_ptr<CSprite> m_pSplash;
+    std::unique_ptr<CComicsScreen> m_pComics;
+    std::unique_ptr<CPreSplash> m_pPreSplash;
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
     CAfterWinDialog m_AfterWin;

@@ -8,6 +8,7 @@
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gameevents.h"
 #include "Game/Hints/tooltipmanager.h"
+#include "Game/MiniGame/minigame.h"
 #include "Game/Session/gamemenus.h"
 #include "RenderSystem/vantile_rendersystem.h"
 #include "system/win32.h"
@@ -59,6 +60,8 @@ void CGame::handleMouse(const Vantile::InputEvent& evt)
     case Vantile::MOUSE_MOVE:
         if (m_nState == ePlay)
             m_pField->mouseMove(m_vMouse);
+        else if (m_nState == eMiniGame)
+            m_pMiniGame->onMouseMove(m_vMouse);
         break;
     case Vantile::MOUSE_LEFT_UP: leftButtonUp(); break;
     default: break;
@@ -74,6 +77,8 @@ void CGame::leftButtonDown()
         chooseMusic();
     }
     m_bMouseDown = true;
+    if (m_nState == eMiniGame)
+        miniGameMouseDown();
     if (m_nState != ePlay)
         return;
     m_fIdle = 0.0f;
@@ -100,7 +105,7 @@ void CGame::leftButtonUp()
     case eGameOver: requestState(eMainMenu); break;
     case eLost: requestState(eMiniGame); break;
     case eFinalStory:
-    case eStory: passOnFromStory(); break;
+    case eStory: storyClick(); break;
     default: break;
     }
 }
@@ -109,6 +114,7 @@ void CGame::handleKey(const Vantile::InputEvent& evt)
 {
     const int nKey = evt.key.vk;
     if (evt.key.down) {
+        storyKey(nKey);
         if (nKey == 'Z' && m_nState == ePlay) {
             m_pField->dump();
             saveScreenshot();

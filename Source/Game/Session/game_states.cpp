@@ -10,6 +10,7 @@
 #include "Game/Context/gameevents.h"
 #include "Game/Hints/hintmanager.h"
 #include "Game/Hud/loadingscreen.h"
+#include "Game/MiniGame/minigame.h"
 #include "Game/Session/gamemenus.h"
 #include "Game/Sound/soundmanager.h"
 #include "Game/Sprites/sprite.h"
@@ -64,6 +65,7 @@ void CGame::enterState()
     m_nState = m_nPendingState;
     m_bTransition = false;
     CGameContext::Instance().fadeOutAllMusic(1.0f);
+    leaveStory();
     switch (m_nState) {
     case eMap: enterMap(); break;
     case ePlay: enterPlay(); break;
@@ -79,7 +81,7 @@ void CGame::enterState()
     case eStory:
         CGameContext::Instance().stopSound(WON_TUNE);
         chooseMusic();
-        passOnFromStory();
+        showStory(m_nState == eFinalStory);
         break;
     case eMiniGame: enterMiniGame(); break;
     default: break;
@@ -148,6 +150,7 @@ void CGame::enterLevelStart()
     m_pField->Load(level.m_strFile);
     if (m_pAquarium)
         m_pAquarium->startLevel(AquariumLevelOf(level));
+    m_pMiniGame->releaseFreedFish();
     const int nPowerups = m_pField->level().m_nPowerups;
     m_Hud.reset();
     m_Hud.setScore(0);
@@ -192,23 +195,8 @@ void CGame::enterWon()
     saveProfiles();
 }
 
-void CGame::enterMiniGame()
-{
-    m_pMenus->releaseBackground();
-    const CProfile* pProfile = profile();
-    if (!pProfile->m_bInLevel) {
-        m_Hud.setActive(false);
-        m_pField->initCells(currentLevel().m_strField);
-        m_pField->reset();
-    }
-    // The memory game comes with its own screen; until then every level
-    // starts at once.
-    m_nPendingState = eLevelStart;
-    enterState();
-}
-
-// The story pages come with their screen; until then they are over at
-// once.
+// The story is over: on to the map before the first level, to the level
+// before any other, and to the main menu after the final story.
 void CGame::passOnFromStory()
 {
     if (m_nState == eFinalStory)

@@ -51,11 +51,7 @@ void CGame::update(float fSeconds)
 void CGame::runState(float fSeconds)
 {
     switch (m_nState) {
-    case eLogo:
-        // The partner's logo is not part of this game: loading follows.
-        if (!(m_bTransition && m_nPendingState == eLoading))
-            CGameContext::Instance().postEvent(eEventLogoDone);
-        break;
+    case eLogo: runLogo(fSeconds); break;
     case eLoading:
         if (m_pSplash)
             m_pSplash->draw();
@@ -63,6 +59,9 @@ void CGame::runState(float fSeconds)
             m_pLoading->render(fSeconds);
         break;
     case ePlay: playLevel(fSeconds); break;
+    case eMiniGame: playMiniGame(fSeconds); break;
+    case eFinalStory:
+    case eStory: runStory(fSeconds); break;
     case eWon: m_AfterWin.update(fSeconds); break;
     case eMainMenu:
         m_pMenus->renderBackground();

@@ -51,6 +51,15 @@ void CSessionDriver::frame()
         m_Game.update(Vantile::CFrameTimer::Instance().frameSeconds());
     }
     ++m_nFrames;
+    turnStoryPage();
+}
+
+void CSessionDriver::turnStoryPage()
+{
+    const int nState = m_Game.getState();
+    const bool bStory = nState == CGame::eStory || nState == CGame::eFinalStory;
+    if (m_bTurnStoryPages && bStory && !m_Game.isTransition() && m_Game.fader().progress() >= 1.0f)
+        click(400, 300);
 }
 
 void CSessionDriver::frames(int nCount)

@@ -24,6 +24,9 @@ public:
     // Longer frames (up to the frame timer's 100 ms) run a level's clock
     // out sooner.
     void setFrameMs(int nMs) { m_nFrameMs = nMs; }
+    // A player turns the story's pages with a click each; tests of the
+    // story turn them by hand.
+    void setTurnStoryPages(bool bTurn) { m_bTurnStoryPages = bTurn; }
 
     // bDraw needs a device; it draws each frame through a render queue of
     // the driver's own.
@@ -53,6 +56,7 @@ public:
     int movesPlayed() const { return m_nMoves; }
 
 private:
+    void turnStoryPage();
     void send(int nAction, int nX, int nY);
 
     CGame& m_Game;
@@ -61,6 +65,7 @@ private:
     CLoadingProgress m_Loading;
     std::minstd_rand m_Bot;
     int m_nFrameMs = FRAME_MS;
+    bool m_bTurnStoryPages = true;
     int m_nFrames = 0;
     int m_nMoves = 0;
 };

@@ -199,6 +199,8 @@ void CD3D9RenderWindow::choosePace()
     m_pDriver->getDevice()->GetDeviceCaps(&caps);
     const bool bVsync = (caps.PresentationIntervals & D3DPRESENT_INTERVAL_ONE) != 0;
     m_Pacer.setRate(bVsync ? m_pDriver->getDisplayMode().RefreshRate : 0);
+    CLog::Instance().Write(LOG_INFO, FormatString("Frames: %s, at most %u a second", bVsync ? "vsync" : "no vsync",
+                                                  m_Pacer.rate()));
 }
 
 // The window keeps plain pointers to the default surfaces; the device owns

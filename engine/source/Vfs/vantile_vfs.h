@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,7 @@ private:
 
     std::string m_strRoot;
     int m_hArchive = -1;
+    std::shared_ptr<const CVFSMapping> m_pArchiveMapping;
     std::vector<FatEntry> m_Fat;
     CVFSPacker m_Scanner;
 };

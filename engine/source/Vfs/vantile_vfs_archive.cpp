@@ -79,6 +79,7 @@ void CVFS::CloseArchive()
     if (m_hArchive >= 0)
         close(m_hArchive);
     m_hArchive = -1;
+    m_pArchiveMapping.reset();
     m_Fat.clear();
 }
 
@@ -103,6 +104,7 @@ void CVFS::OpenArchive()
     }
     try {
         ReadTable(uint64_t(info.st_size), ReadLE32(abyHeader + sizeof(kArchiveMagic)));
+        m_pArchiveMapping = std::make_shared<const CVFSMapping>(m_hArchive);
     } catch (const Exception&) {
         CloseArchive();
         throw;
@@ -132,13 +134,15 @@ void CVFS::ReadTable(uint64_t nFileSize, uint64_t nTableOffset)
 
 void CVFS::MapArchiveEntry(const FatEntry& entry, CVFSFile& file)
 {
-    if (m_hArchive < 0)
+    if (m_hArchive < 0 || !m_pArchiveMapping)
         VANTILE_EXCEPT(EBADF, "Failed to open file", "CVFS::GetFile");
+    // A file cut short since it was mapped would fault on the lost pages.
     uint64_t nFileSize = 0;
-    if (!CurrentFileSize(m_hArchive, nFileSize) || uint64_t(entry.dwOffset) + entry.dwSize > nFileSize)
+    const uint64_t nEnd = uint64_t(entry.dwOffset) + entry.dwSize;
+    if (!CurrentFileSize(m_hArchive, nFileSize) || nEnd > nFileSize || nEnd > m_pArchiveMapping->GetSize())
         ThrowBadEntry(entry, "it lies outside the archive");
     if (entry.dwFilter == VFS_FILTER_STORED) {
-        file.MapFile(m_hArchive, entry.dwOffset, entry.dwSize);
+        file.ViewMapping(m_pArchiveMapping, entry.dwOffset, entry.dwSize);
         return;
     }
     InflateEntry(entry, file);
@@ -154,7 +158,7 @@ void CVFS::InflateEntry(const FatEntry& entry, CVFSFile& file)
     if (entry.dwSize < kDecodedSizeSize)
         ThrowBadEntry(entry, "it is shorter than its decoded size field");
     CVFSFile source;
-    source.MapFile(m_hArchive, entry.dwOffset, entry.dwSize);
+    source.ViewMapping(m_pArchiveMapping, entry.dwOffset, entry.dwSize);
     const uint32_t nCompressed = entry.dwSize - kDecodedSizeSize;
     const uint32_t nDecoded = ReadLE32(source.GetData());
     if (nDecoded > MaxInflatedSize(nCompressed))

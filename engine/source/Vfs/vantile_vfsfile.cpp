@@ -19,6 +19,26 @@ const uint8_t kEmptyFile[1] = {0};
 
 }  // namespace
 
+CVFSMapping::CVFSMapping(int hFile)
+{
+    struct stat info;
+    if (fstat(hFile, &info) != 0)
+        VANTILE_EXCEPT(errno, "Failed to create file mapping", "CVFS::Open");
+    m_nSize = uint64_t(info.st_size);
+    if (m_nSize == 0)
+        return;
+    void* pvView = mmap(nullptr, size_t(m_nSize), PROT_READ, MAP_SHARED, hFile, 0);
+    if (pvView == MAP_FAILED)
+        VANTILE_EXCEPT(errno, "Failed to create file mapping", "CVFS::Open");
+    m_pbyData = static_cast<const uint8_t*>(pvView);
+}
+
+CVFSMapping::~CVFSMapping()
+{
+    if (m_pbyData)
+        munmap(const_cast<uint8_t*>(m_pbyData), size_t(m_nSize));
+}
+
 CVFSFile::~CVFSFile()
 {
     Release();
@@ -48,6 +68,18 @@ void CVFSFile::MapPath(const std::string& strPath)
         throw;
     }
     close(hFile);
+}
+
+void CVFSFile::ViewMapping(std::shared_ptr<const CVFSMapping> pMapping, uint64_t nOffset, uint32_t nSize)
+{
+    Release();
+    if (nSize == 0) {
+        m_pvData = kEmptyFile;
+        return;
+    }
+    m_pvData = pMapping->GetData() + nOffset;
+    m_dwSize = nSize;
+    m_pShared = std::move(pMapping);
 }
 
 uint8_t* CVFSFile::AllocateOwned(uint32_t nSize)
@@ -100,6 +132,7 @@ void CVFSFile::Release()
     if (m_pvMapping)
         munmap(m_pvMapping, m_nMappedLength);
     m_pOwned.reset();
+    m_pShared.reset();
     m_pvMapping = nullptr;
     m_nMappedLength = 0;
     m_pvData = nullptr;

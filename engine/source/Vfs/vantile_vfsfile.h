@@ -10,6 +10,27 @@
 
 namespace Vantile {
 
+// A read-only mapping of a whole open file, shared by the views cut from
+// it: the archive is mapped once, so a read costs no mapping of its own,
+// and the mapping stays until the last view of it lets go, whatever
+// happens to the archive meanwhile.
+class CVFSMapping {
+public:
+    // Throws Exception when the file cannot be mapped.
+    explicit CVFSMapping(int hFile);
+    ~CVFSMapping();
+    CVFSMapping(const CVFSMapping&) = delete;
+    CVFSMapping& operator=(const CVFSMapping&) = delete;
+
+    // Null for an empty file.
+    const uint8_t* GetData() const { return m_pbyData; }
+    uint64_t GetSize() const { return m_nSize; }
+
+private:
+    const uint8_t* m_pbyData = nullptr;
+    uint64_t m_nSize = 0;
+};
+
 class CVFSFile {
 public:
     CVFSFile() = default;
@@ -25,6 +46,9 @@ public:
     // Opens the file, maps it whole and closes it again: the mapping keeps
     // the file's pages. Throws Exception (code errno) on failure.
     void MapPath(const std::string& strPath);
+    // nSize bytes at nOffset of a shared mapping, which must hold them; the
+    // view keeps the mapping alive.
+    void ViewMapping(std::shared_ptr<const CVFSMapping> pMapping, uint64_t nOffset, uint32_t nSize);
     // Memory of nSize bytes that this view owns and serves; the caller
     // fills it through the pointer returned before anyone reads the view.
     uint8_t* AllocateOwned(uint32_t nSize);
@@ -42,6 +66,7 @@ private:
     void MapRange(int hFile, uint64_t nOffset, uint32_t nSize);
 
     std::unique_ptr<uint8_t[]> m_pOwned;
+    std::shared_ptr<const CVFSMapping> m_pShared;
     void* m_pvMapping = nullptr;
     size_t m_nMappedLength = 0;
     const uint8_t* m_pvData = nullptr;

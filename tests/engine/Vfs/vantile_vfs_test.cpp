@@ -326,6 +326,33 @@ TEST_F(VfsTest, DamagedEntryFailsOnlyItsOwnLookup)
     EXPECT_EQ(FolderEntries(strTempDir), 1u) << "a failed decode left a file";
 }
 
+// Archived views share one mapping of the archive: each keeps it alive past
+// the file system that made it, and an archive cut short after it was
+// opened fails the lookups of what it lost instead of faulting on them.
+TEST_F(VfsTest, ArchivedViewsOutliveTheirFileSystemAndACutArchiveFailsCleanly)
+{
+    const std::string strImage(5000, '\x7f');
+    Pack({{"a.png", strImage}, {"b.xml", "<b>" + std::string(300, 'b') + "</b>"}, {"c.png", "last"}});
+    CVFSFile image, text;
+    {
+        CVFS vfs;
+        ASSERT_EQ(vfs.Open(Root(), true, true), 3);
+        ASSERT_GT(vfs.GetFile(0, "a.png", image), 0);
+        ASSERT_GT(vfs.GetFile(0, "b.xml", text), 0);
+        ASSERT_FALSE(image.IsOwned());
+    }
+    EXPECT_EQ(Bytes(image), strImage);
+    EXPECT_EQ(Bytes(text), "<b>" + std::string(300, 'b') + "</b>");
+
+    ASSERT_EQ(m_Vfs.Open(Root(), true, true), 3);
+    const FatEntry& last = m_Vfs.GetFat()[2];
+    ASSERT_EQ(0, truncate((Root() + ".dat").c_str(), off_t(last.dwOffset)));
+    CVFSFile file;
+    EXPECT_EQ(m_Vfs.GetFile(0, "c.png", file), -1);
+    EXPECT_EQ(file.GetData(), nullptr);
+    EXPECT_EQ(Read("a.png"), strImage);
+}
+
 // Neither a FIFO under the archive's name nor links that loop back into
 // the data folder may hang the open.
 TEST_F(VfsTest, FifosAndLinkLoopsNeitherBlockNorRepeat)

@@ -1,0 +1,58 @@
+#include "Game/MiniGame/minigamepond.h"
+
+#include <cmath>
+#include <strings.h>
+
+#include "Game/Fish/fishworld.h"
+
+namespace {
+
+// A fish joining the aquarium is sized as its species is there.
+float speciesScale(const std::string& strObject)
+{
+    for (const CFishWorld::SSpecies& species : CFishWorld::species())
+        if (strcasecmp(species.pszObject, strObject.c_str()) == 0)
+            return species.fScale;
+    return CFishWorld::species().front().fScale;
+}
+
+}  // namespace
+
+void CFishWorldPond::clearFish()
+{
+    CFishWorld::Instance().ClearFish();
+}
+
+// The fish swims from its cell among the fish that take food.
+void CFishWorldPond::freeFish(const std::string& strObject, const D3DXVECTOR3& vAt)
+{
+    CFishWorld& world = CFishWorld::Instance();
+    world.CreateSchool(strObject, 1, false, FREED_SCALE, false);
+    if (world.backFish().empty())
+        return;
+    CFish* pFish = world.backFish().back();
+    pFish->m_vPosition = D3DXVECTOR3(vAt.x, vAt.y, 0.0f);
+    if (pFish->headNode())
+        static_cast<Vantile::CLocalSpace&>(*pFish->headNode()) = static_cast<const Vantile::CLocalSpace&>(*pFish);
+}
+
+void CFishWorldPond::releaseFish(const std::string& strObject)
+{
+    CFishWorld::Instance().CreateSchool(strObject, 1, false, speciesScale(strObject), false);
+}
+
+void CFishWorldPond::removeStrayFish(float fLimit)
+{
+    CFishWorld& world = CFishWorld::Instance();
+    for (const std::vector<CFish*>* pList : {&world.frontFish(), &world.backFish()})
+        for (CFish* pFish : *pList)
+            if (std::fabs(pFish->m_vPosition.x) > fLimit) {
+                world.RemoveFish(pFish);
+                return;
+            }
+}
+
+void CFishWorldPond::drawFish()
+{
+    CFishWorld::Instance().ProcessBackFish();
+}

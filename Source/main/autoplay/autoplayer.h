@@ -1,0 +1,123 @@
+// The headless player: plays the running game as a person would, through
+// the same input events the window produces (mouse moves, clicks, keys),
+// reading only what the screen shows: which screen is up, the board's
+// fish, the dialogs. It names a new player, starts a new game, pages the
+// stories, clicks through the map and the mini-game, plays levels with a
+// simple strategy and quits from the main menu once enough levels are
+// over. At every change of screen it writes a picture, and after every
+// level a summary line on stdout.
+//
+// Body by role: autoplayer.cpp (the frame, screens, pictures, summary),
+// autoplay_menus.cpp (menus and dialogs), autoplay_board.cpp (the board).
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "Core/vantile_framehandler.h"
+#include "Core/vantile_input.h"
+#include "main/autoplay/autoplayoptions.h"
+
+class CGame;
+class CShotQueue;
+
+namespace Vantile {
+class CClientApplication;
+}
+
+class CAutoPlayer : public Vantile::CFrameHandler {
+public:
+    enum class Screen {
+        None,
+        Logo,
+        Loading,
+        NameDialog,
+        MainMenu,
+        GameChoice,
+        Question,
+        MessageBox,
+        OtherMenu,
+        Story,
+        Map,
+        MiniGame,
+        LevelStart,
+        Play,
+        TimeOut,
+        Won,
+        Lost,
+        GameOver,
+        FinalStory,
+    };
+    // Seconds without a new screen or a move after which the player
+    // gives up: longer than any level's clock.
+    static constexpr float STUCK_SECONDS = 400.0f;
+    // The OK button of the HUD's time-out message.
+    static constexpr int TIMEOUT_OK_X = 397;
+    static constexpr int TIMEOUT_OK_Y = 355;
+    // The OK button of the power-up chooser.
+    static constexpr int CHOOSER_OK_X = 397;
+    static constexpr int CHOOSER_OK_Y = 437;
+
+    CAutoPlayer(Vantile::CClientApplication& application, const SAutoplayOptions& options);
+    ~CAutoPlayer() override;
+
+    bool frameStarted(const Vantile::FrameEvent& evt) override;
+
+    int levelsPlayed() const { return m_nLevelsPlayed; }
+    // Frames drawn and real seconds since the first frame.
+    int frames() const { return m_nFrames; }
+    float seconds() const { return m_fSeconds; }
+    // "" when the run went as planned.
+    const std::string& fault() const { return m_strFault; }
+    static const char* screenName(Screen screen);
+
+private:
+    // autoplayer.cpp
+    Screen currentScreen(CGame& game) const;
+    bool isSettled(CGame& game) const;
+    void onNewScreen(CGame& game, Screen screen);
+    void takeShot(const std::string& strName);
+    void summariseLevel(CGame& game, Screen result);
+    void act(CGame& game);
+    void giveUp(const std::string& strFault);
+    bool isDone() const { return m_nLevelsPlayed >= m_Options.nLevels; }
+    // Input as the window sends it.
+    void send(const Vantile::InputEvent& evt);
+    void moveMouse(int nX, int nY);
+    void click(int nX, int nY);
+    void pressKey(int nVirtualKey, char ch = 0);
+    void typeText(const std::string& strText);
+    // autoplay_menus.cpp
+    void actOnMenu(CGame& game, Screen screen);
+    // autoplay_board.cpp
+    void actOnPlay(CGame& game);
+    bool closeTooltip();
+    bool playBoardMove(CGame& game);
+    bool shuffle(CGame& game);
+
+    Vantile::CClientApplication& m_Application;
+    SAutoplayOptions m_Options;
+    std::shared_ptr<CShotQueue> m_pShots;
+    Screen m_Screen = Screen::None;
+    bool m_bShotTaken = false;
+    int m_nShots = 0;
+    // Real seconds: on the current screen, to the next action, since
+    // anything last happened, in the current level.
+    float m_fOnScreen = 0.0f;
+    float m_fWait = 0.0f;
+    float m_fIdle = 0.0f;
+    float m_fLevelTime = 0.0f;
+    // The level being played, the score before it and its points so far.
+    int m_nLevel = 0;
+    int m_nScoreBefore = 0;
+    int m_nLevelPoints = 0;
+    int m_nLevelsPlayed = 0;
+    typedef std::chrono::steady_clock Clock;
+    Clock::time_point m_LastFrame;
+    int m_nFrames = 0;
+    float m_fSeconds = 0.0f;
+    unsigned m_nRandom = 1;
+    const void* m_pClosedTip = nullptr;
+    std::string m_strFault;
+};
