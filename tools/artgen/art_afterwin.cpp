@@ -9,11 +9,14 @@
 // front wall stands with its bottom-left corner at (30, 600); items fall
 // between x 70 and 408 and vanish at y 537, behind the wall; the pile is
 // centred on x 236, from y 578 (first level) up to y 458.
+// The rules page's seahorse with its coin is drawn here too, with the
+// same gold.
 #include <cmath>
 #include <string>
 
 #include "art_hud.h"
 #include "art_hud_parts.h"
+#include "art_items.h"
 
 namespace Art {
 
@@ -367,6 +370,21 @@ void PaintChestDigits(cairo_t* c, const SSpriteContext&, int w, int h, double)
     }
 }
 
+// The rules page's seahorse, bobbing, with a gold coin held to its chest.
+void PaintCoinHorse(cairo_t* c, const SSpriteContext& context, int w, int h, double t)
+{
+    const double fBob = 3.0 * std::sin(t * 2 * kPi);
+    const int nFrames = 8;
+    cairo_save(c);
+    cairo_translate(c, w * 0.42, h * 0.5 + fBob);
+    cairo_scale(c, w / 100.0, w / 100.0);
+    PaintItemFrame(c, "seahorse", context.kinds.at("seahorse"), "normal", int(t * nFrames) % nFrames, nFrames);
+    cairo_restore(c);
+    PaintGlow(c, w * 0.72, h * 0.7 + fBob * 0.6, 16, GOLD_LIGHT, 0.5);
+    PaintCoin(c, w * 0.72, h * 0.7 + fBob * 0.6, 10, 0.55 + 0.4 * std::fabs(std::cos(t * 2 * kPi)));
+    DrawSparkle(c, w * 0.8, h * 0.6 + fBob, 4 + 2 * std::sin(t * 4 * kPi), 0.9);
+}
+
 }  // namespace
 
 void AddAfterWinPainters(std::map<std::string, HudPainter>& painters)
@@ -375,6 +393,7 @@ void AddAfterWinPainters(std::map<std::string, HudPainter>& painters)
     painters["sundyk-panel"] = PaintChestPanel;
     painters["skarb_001"] = PaintTreasure;
     painters["numbers-chest"] = PaintChestDigits;
+    painters["coin_horse"] = PaintCoinHorse;
 }
 
 }  // namespace Art

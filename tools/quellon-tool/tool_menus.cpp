@@ -6,6 +6,7 @@
 
 #include <CEGUI/CEGUI.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -172,6 +173,12 @@ std::string MakeUserFolder()
     return pszFolder ? pszFolder : "";
 }
 
+void RemoveUserFolder(const std::string& strFolder)
+{
+    std::error_code error;
+    std::filesystem::remove_all(strFolder, error);
+}
+
 }  // namespace
 
 int ToolRun_menus(const ToolArgs& args)
@@ -190,9 +197,15 @@ int ToolRun_menus(const ToolArgs& args)
         Vantile::CResourceManager::Instance().Init(strData, true);
         CSpriteLoader::Instance().setFinished(true);
         LoadToolLocale();
-        CMenuShots shots(strUser, args[1]);
-        return shots.run();
+        int nStatus = 0;
+        {
+            CMenuShots shots(strUser, args[1]);
+            nStatus = shots.run();
+        }
+        RemoveUserFolder(strUser);
+        return nStatus;
     } catch (const Vantile::Exception& e) {
+        RemoveUserFolder(strUser);
         return ToolFail(strData, e.getDetails());
     }
 }

@@ -389,6 +389,9 @@ TEST_F(ShippedMenus, TheHighScoresListEveryPlayerByScoreHighestFirst)
     ASSERT_EQ(top(), m_pGui->topScores());
     CEGUI::MultiColumnList* pList = m_pGui->topScores()->getList();
     ASSERT_EQ(pList->getRowCount(), 4u);
+    // The headings are hidden and take no room: the rows start at the top.
+    EXPECT_EQ(pList->getListHeader()->getPixelSize().d_height, 0.0f);
+    EXPECT_LT(pList->getListRenderArea().top(), 8.0f);
     const char* expected[][2] = {{"Bob", "4500"}, {"Ann", "300"}, {"Cy", "300"}, {"Dee", "0"}};
     for (CEGUI::uint nRow = 0; nRow < 4; ++nRow) {
         EXPECT_EQ(pList->getItemAtGridReference(CEGUI::MCLGridRef(nRow, 0))->getText(), expected[nRow][0]);
