@@ -14,6 +14,8 @@
 #include "Business/profilesstore.h"
 #include "Core/vantile_exception.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Rules/boardscreen.h"
+#include "Game/Script/gamescript.h"
 #include "Game/Sprites/spriteloader.h"
 #include "Game/Sprites/spritescreen.h"
 #include "RenderSystem/vantile_rendersystem.h"
@@ -186,6 +188,7 @@ int ToolRun_menus(const ToolArgs& args)
     if (args[0] != "--out")
         return ToolFail("menus", "usage: quellon-tool menus --out DIR");
     const std::string strData = CGameContext::programFolder() + "/game";
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
     Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
     const int nMode = renderSystem.FindVideoMode(800, 600, 32);
     if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, "quellon-tool menus", false))
@@ -197,11 +200,15 @@ int ToolRun_menus(const ToolArgs& args)
         Vantile::CResourceManager::Instance().Init(strData, true);
         CSpriteLoader::Instance().setFinished(true);
         LoadToolLocale();
+        // The rules page's show draws board items with the game's looks.
+        RunStartupScript("init.lua");
+        CBoardScreen::attachItemVisuals();
         int nStatus = 0;
         {
             CMenuShots shots(strUser, args[1]);
             nStatus = shots.run();
         }
+        CBoardScreen::closeDrawing();
         RemoveUserFolder(strUser);
         return nStatus;
     } catch (const Vantile::Exception& e) {
