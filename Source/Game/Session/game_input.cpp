@@ -103,6 +103,7 @@ void CGame::leftButtonUp()
         break;
     case eLevelStart: clickChooser(); break;
     case eWon: requestState(m_bWonLastLevel ? eFinalStory : eMap); break;
+    case eLevelStart: clickChooser(); break;
     case eGameOver: requestState(eMainMenu); break;
     case eLost: requestState(eMiniGame); break;
     case eFinalStory:
