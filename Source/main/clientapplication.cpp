@@ -8,9 +8,6 @@
 #include "Core/vantile_root.h"
 #include "Game/Aquarium/aquarium.h"
 #include "Game/Context/gamecontext.h"
-#include "Game/Hints/hintguiwindows.h"
-#include "Game/Hints/powerupchoosedialog.h"
-#include "Game/Hints/textpainter.h"
 #include "Game/Hints/tooltipmanager.h"
 #include "Game/Hud/hudguiwindows.h"
 #include "Game/Rules/boardscreen.h"
@@ -109,10 +106,6 @@ void CClientApplication::createGui()
 {
     m_pGuiHandler = std::make_unique<CGUIFrameHandler>();
     m_pGuiHandler->loadData();
-    // The hover hints, tooltips and the power-up chooser write with the
-    // GUI's fonts.
-    m_pTextPainter = std::make_unique<CGuiTextPainter>();
-    UseGuiForHints(*m_pTextPainter);
 }
 
 void CClientApplication::createRenderQueue()
@@ -150,7 +143,6 @@ void CClientApplication::createGame()
                                       std::make_unique<CHudGuiWindows>());
     m_pAquarium = std::make_unique<CAquarium>();
     m_pGame->setAquarium(m_pAquarium.get());
-    m_pGame->setChooser(std::make_unique<CPowerupChooseDialog>(std::make_unique<CChooserGuiWindows>()));
     AddSessionStages(*m_pQueue, *m_pGame, new CGUIRenderStage(m_pGuiHandler->getRenderer()),
                      [this] { addAquariumStages(); });
     // Cached now, so the GUI's effect is not built in the middle of play.
@@ -161,6 +153,7 @@ void CClientApplication::createGame()
 void CClientApplication::registerSounds()
 {
     logStep("Load SOUND start");
+    m_pGame->buildMap();
     m_pGame->profiles().pushGains();
     CSoundManager& sounds = CSoundManager::instance();
     RegisterGameSounds(sounds, false);
@@ -183,8 +176,6 @@ void CClientApplication::destroyScene()
     m_pSteering.reset();
     m_pSceneRoot.reset();
     CBoardScreen::closeDrawing();
-    SetTextPainter(nullptr);
-    m_pTextPainter.reset();
     m_pGuiHandler.reset();
     m_pLocale.reset();
 }

@@ -12,7 +12,6 @@
 
 class CAquarium;
 class CGame;
-class CGuiTextPainter;
 class CXMLLocale;
 
 namespace Vantile {
@@ -49,7 +48,6 @@ private:
 
     std::unique_ptr<CXMLLocale> m_pLocale;
     std::unique_ptr<CGUIFrameHandler> m_pGuiHandler;
-    std::unique_ptr<CGuiTextPainter> m_pTextPainter;
     std::shared_ptr<CRenderQueue> m_pQueue;
     std::unique_ptr<CNode> m_pSceneRoot;
     std::unique_ptr<CSteerFrameHandler> m_pSteering;
