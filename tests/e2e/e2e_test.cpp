@@ -99,7 +99,7 @@ private:
 // What a pixel must look like, loosely, so that art may change.
 // Parchment is the dialogs' and plates' paper, Tile a board cell whose
 // picture is still covered.
-enum class Look { Dark, Sea, Parchment, Wood, Tile, Gold };
+enum class Look { Dark, Sea, Parchment, Wood, Tile, Gold, Green };
 
 bool looksLike(const SRgb& c, Look look)
 {
@@ -110,13 +110,14 @@ bool looksLike(const SRgb& c, Look look)
     case Look::Wood: return c.r > c.b + 30 && c.r > 50 && c.r < 200 && c.g < c.r;
     case Look::Tile: return c.r > 150 && c.r < 215 && std::abs(c.r - c.g) < 30 && c.b > 110 && c.b < 170;
     case Look::Gold: return c.r > 200 && c.g > 150 && c.b < c.r - 60;
+    case Look::Green: return c.g > c.r + 15 && c.g > c.b + 40;
     }
     return false;
 }
 
 const char* lookName(Look look)
 {
-    static const char* const names[] = {"dark", "sea", "parchment", "wood", "tile", "gold"};
+    static const char* const names[] = {"dark", "sea", "parchment", "wood", "tile", "gold", "green"};
     return names[int(look)];
 }
 
@@ -169,6 +170,8 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
         {"game-choice", {{60, 60, Look::Sea}, {391, 290, Look::Wood}}},
         // The story's wooden frame, its page and its Skip / Next bar.
         {"story", {{5, 300, Look::Wood}, {400, 100, Look::Sea}, {260, 560, Look::Parchment}}},
+        // The sea chart: its frame, its title banner, an island.
+        {"map", {{5, 300, Look::Wood}, {300, 30, Look::Parchment}, {100, 160, Look::Green}}},
         // The memory game's gilded frame, a covered cell, the sea.
         {"minigame", {{230, 300, Look::Gold}, {260, 330, Look::Sea}, {100, 100, Look::Sea}}},
         // The power-up chooser: the cabin's planks, its paper, a porthole.
@@ -176,7 +179,9 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
         // The HUD's left post (its plates may still be sliding in), a
         // covered tile of the small board, the water above it.
         {"play", {{20, 300, Look::Wood}, {363, 333, Look::Tile}, {480, 300, Look::Sea}}},
-        {"won", {}},
+        // The treasure chest and the score panel in the deep sea.
+        {"won", {{100, 520, Look::Wood}, {600, 150, Look::Sea}, {760, 100, Look::Sea}}},
+        {"map", {{5, 300, Look::Wood}, {300, 30, Look::Parchment}}},
         {"play", {{20, 300, Look::Wood}, {480, 120, Look::Sea}}},
         // The message's paper and its frame.
         {"time-out", {{300, 300, Look::Parchment}, {270, 380, Look::Wood}, {20, 300, Look::Wood}}},
