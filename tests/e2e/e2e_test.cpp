@@ -179,8 +179,9 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
         // The HUD's left post (its plates may still be sliding in), a
         // covered tile of the small board, the water above it.
         {"play", {{20, 300, Look::Wood}, {363, 333, Look::Tile}, {480, 300, Look::Sea}}},
-        // The treasure chest and the score panel in the deep sea.
-        {"won", {{100, 520, Look::Wood}, {600, 150, Look::Sea}, {760, 100, Look::Sea}}},
+        // The treasure chest's side, the score panel's edge and the deep
+        // sea, away from where the items rain and the counters roll.
+        {"won", {{60, 470, Look::Wood}, {760, 100, Look::Sea}, {790, 300, Look::Sea}}},
         {"map", {{5, 300, Look::Wood}, {300, 30, Look::Parchment}}},
         {"play", {{20, 300, Look::Wood}, {480, 120, Look::Sea}}},
         // The message's paper and its frame.
