@@ -82,8 +82,11 @@ void CGame::playLevel(float fSeconds)
     m_pField->render();
     m_Hud.setBoardSettled(m_pField->isSettled());
     m_Hud.update(fSeconds);
-    if (m_bDraw)
+    if (m_bDraw) {
         m_Hud.render(fSeconds);
+        // The hint bubbles of the HUD's parts under the mouse.
+        CHintManager::Instance().render();
+    }
     if (!m_Scoring.isTimerStopped())
         m_Hud.tickTimer(fSeconds);
 }
