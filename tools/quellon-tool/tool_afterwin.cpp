@@ -83,7 +83,7 @@ int ToolRun_afterwin(const ToolArgs& args)
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     if (!CBoardScreen::openDevice("quellon-tool afterwin"))
         return ToolFail("afterwin", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
     RunStartupScript("init.lua");
     bool bShown = false, bSaved = false;
     {

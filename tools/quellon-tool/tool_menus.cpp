@@ -187,7 +187,7 @@ int ToolRun_menus(const ToolArgs& args)
 {
     if (args[0] != "--out")
         return ToolFail("menus", "usage: quellon-tool menus --out DIR");
-    const std::string strData = CGameContext::programFolder() + "/game";
+    const std::string strData = CGameContext::gameFolder();
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
     const int nMode = renderSystem.FindVideoMode(800, 600, 32);

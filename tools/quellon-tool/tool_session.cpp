@@ -91,7 +91,7 @@ int ToolRun_session(const ToolArgs& args)
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     if (!CBoardScreen::openDevice("quellon-tool session"))
         return ToolFail("session", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
     RunStartupScript("init.lua");
     bool bShown = false, bSaved = false;
     {

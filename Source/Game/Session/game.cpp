@@ -8,6 +8,7 @@
 #include "Game/Hints/hintguiwindows.h"
 #include "Game/Hints/powerupchoosedialog.h"
 #include "Game/Hud/loadingscreen.h"
+#include "Game/Map/map.h"
 #include "Game/MiniGame/minigame.h"
 #include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
@@ -57,6 +58,7 @@ CGame::~CGame()
 void CGame::makeScreens()
 {
     m_pLoading = std::make_unique<CLoadingScreen>();
+    m_pMap = std::make_unique<CMap>(true);
     m_pSplash = std::make_unique<CSprite>(SPLASH, CSprite::WHITE, false, true);
 }
 

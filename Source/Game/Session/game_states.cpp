@@ -94,9 +94,7 @@ void CGame::enterMap()
     m_Scoring.setTimerStopped(false);
     m_pMenus->releaseBackground();
     chooseMusic();
-    // The map screen comes with the map; until then the route is taken
-    // as clicked at once.
-    leaveMap();
+    showMap();
 }
 
 // The story pages of a level come before it, except for the first level,

@@ -59,6 +59,7 @@ void CGame::runState(float fSeconds)
             m_pLoading->render(fSeconds);
         break;
     case ePlay: playLevel(fSeconds); break;
+    case eMap: renderMap(fSeconds); break;
     case eMiniGame: playMiniGame(fSeconds); break;
     case eFinalStory:
     case eStory: runStory(fSeconds); break;
