@@ -86,7 +86,7 @@ int ToolRun_map(const ToolArgs& args)
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     if (!CBoardScreen::openDevice("quellon-tool map"))
         return ToolFail("map", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
     RunStartupScript("init.lua");
     makePlayer(szHome, options.nLevel);
     bool bShown = false, bSaved = false;

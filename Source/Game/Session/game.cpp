@@ -5,6 +5,8 @@
 #include "Game/Aquarium/aquarium.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/hintguiwindows.h"
+#include "Game/Hints/powerupchoosedialog.h"
 #include "Game/Hud/loadingscreen.h"
 #include "Game/Map/map.h"
 #include "Game/MiniGame/minigame.h"
@@ -44,10 +46,14 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
     m_strScreenshotFolder = CGameContext::dataFolder();
     if (m_bDraw)
         makeScreens();
+    makeChooser();
     makeLogo();
 }
 
-CGame::~CGame() = default;
+CGame::~CGame()
+{
+    releaseChooser();
+}
 
 void CGame::makeScreens()
 {

@@ -29,6 +29,8 @@
 #include "d3d/d3dx8.h"
 
 class CAquarium;
+class CGuiTextPainter;
+class CPowerupChooseDialog;
 class CComicsScreen;
 class CGameField;
 class CLoadingScreen;
@@ -157,9 +159,19 @@ private:
     void leaveStory();
     void storyClick();
     void storyKey(int nKey);
+    // game_chooser.cpp
+    void makeChooser();
+    void showChooser(int nPowerups);
+    void runChooser(float fSeconds);
+    void clickChooser();
+    void releaseChooser();
     // game_afterwin.cpp
     void showAfterWin(const CProfile& profile);
     void afterWinKey(int nKey);
+    // game_chooser.cpp
+    void showChooser(int nPowerups);
+    void runChooser(float fSeconds);
+    void clickChooser();
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);
@@ -201,4 +213,6 @@ private:
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
     CAfterWinDialog m_AfterWin;
+    std::unique_ptr<CGuiTextPainter> m_pHintPainter;
+    std::unique_ptr<CPowerupChooseDialog> m_pChooser;
 };

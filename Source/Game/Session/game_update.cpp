@@ -63,7 +63,9 @@ void CGame::runState(float fSeconds)
     case eMiniGame: playMiniGame(fSeconds); break;
     case eFinalStory:
     case eStory: runStory(fSeconds); break;
+    case eLevelStart: runChooser(fSeconds); break;
     case eWon: m_AfterWin.update(fSeconds); break;
+    case eLevelStart: runChooser(fSeconds); break;
     case eMainMenu:
         m_pMenus->renderBackground();
         m_Bubbles.update(fSeconds, m_bDraw);

@@ -14,6 +14,7 @@
 #include "gui/Menus/mainmenuwindow.h"
 #include "gui/Menus/messagebox.h"
 #include "gui/Menus/userwindows.h"
+#include "levellab/labbot.h"
 #include "main/autoplay/shotqueue.h"
 #include "main/clientapplication.h"
 #include "system/win32.h"
@@ -142,9 +143,12 @@ CAutoPlayer::Screen CAutoPlayer::currentScreen(CGame& game) const
     return pTop ? Screen::OtherMenu : Screen::None;
 }
 
-// Nothing fading and no window about to replace the top one.
+// Nothing fading, no window about to replace the top one, and in play
+// the HUD's panels in place.
 bool CAutoPlayer::isSettled(CGame& game) const
 {
+    if (game.getState() == CGame::ePlay && game.hud().panelOffset() < 0.0f)
+        return false;
     return !game.isTransition() && game.fader().progress() >= 1.0f && !CWindowStack::instance().isSwitchPending();
 }
 
@@ -155,10 +159,13 @@ void CAutoPlayer::onNewScreen(CGame& game, Screen screen)
     m_bShotTaken = false;
     m_fOnScreen = 0.0f;
     m_fIdle = 0.0f;
+    if (screen == Screen::MiniGame)
+        m_SeenKinds.clear();
     const bool bWasPlaying = previous == Screen::Play || previous == Screen::TimeOut;
     if (screen == Screen::Play && !bWasPlaying) {
         m_fLevelTime = 0.0f;
         m_nLevelPoints = 0;
+        m_pBot.reset();
         m_nLevel = game.level();
         m_nScoreBefore = game.profile() ? game.profile()->m_nScore : 0;
     }
@@ -191,6 +198,7 @@ void CAutoPlayer::act(CGame& game)
     m_fWait = ACTION_DELAY;
     switch (m_Screen) {
     case Screen::Play: actOnPlay(game); break;
+    case Screen::MiniGame: actOnMiniGame(game); break;
     case Screen::TimeOut: click(TIMEOUT_OK_X, TIMEOUT_OK_Y); break;
     // The power-up chooser: OK takes the power-up that is checked.
     case Screen::LevelStart:
@@ -202,7 +210,6 @@ void CAutoPlayer::act(CGame& game)
     case Screen::Map:
     case Screen::Won:
     case Screen::GameOver:
-    case Screen::MiniGame:
         click(400, 300);
         m_fWait = CLICK_PAUSE;
         break;
