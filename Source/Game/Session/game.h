@@ -168,10 +168,6 @@ private:
     // game_afterwin.cpp
     void showAfterWin(const CProfile& profile);
     void afterWinKey(int nKey);
-    // game_chooser.cpp
-    void showChooser(int nPowerups);
-    void runChooser(float fSeconds);
-    void clickChooser();
     // game_update.cpp
     void runState(float fSeconds);
     void playLevel(float fSeconds);

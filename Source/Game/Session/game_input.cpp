@@ -103,7 +103,6 @@ void CGame::leftButtonUp()
         break;
     case eLevelStart: clickChooser(); break;
     case eWon: requestState(m_bWonLastLevel ? eFinalStory : eMap); break;
-    case eLevelStart: clickChooser(); break;
     case eGameOver: requestState(eMainMenu); break;
     case eLost: requestState(eMiniGame); break;
     case eFinalStory:

@@ -65,7 +65,6 @@ void CGame::runState(float fSeconds)
     case eStory: runStory(fSeconds); break;
     case eLevelStart: runChooser(fSeconds); break;
     case eWon: m_AfterWin.update(fSeconds); break;
-    case eLevelStart: runChooser(fSeconds); break;
     case eMainMenu:
         m_pMenus->renderBackground();
         m_Bubbles.update(fSeconds, m_bDraw);

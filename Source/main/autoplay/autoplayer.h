@@ -102,8 +102,6 @@ private:
     bool closeTooltip();
     bool playBoardMove(CGame& game);
     bool shuffle(CGame& game);
-    // autoplay_minigame.cpp
-    void actOnMiniGame(CGame& game);
 
     Vantile::CClientApplication& m_Application;
     SAutoplayOptions m_Options;
