@@ -78,6 +78,9 @@ public:
 
 private:
     // autoplayer.cpp
+    float advanceClock();
+    void keepLevelFigures(CGame& game, float fSeconds);
+    void runScreen(CGame& game, float fSeconds);
     Screen currentScreen(CGame& game) const;
     bool isSettled(CGame& game) const;
     void onNewScreen(CGame& game, Screen screen);
