@@ -16,6 +16,8 @@ namespace {
 // title, and to another route, in chart pixels.
 const double LAND_CLEARANCE = 9.0;
 const double ROUTE_CLEARANCE = 8.0;
+// A ship's picture fits in this circle.
+const double SHIP_RADIUS = 24.0;
 // The step past the arrival the walker may take.
 const double TAIL = 4.0;
 
@@ -57,6 +59,8 @@ void ReadLine(const Tokens& line, const std::string& strPath, SChart& chart)
         chart.islands.push_back({line[1], Points(line, 2, strPath)});
     } else if (strKey == "reef") {
         chart.reefs.push_back({Number(line, 1, strPath), Number(line, 2, strPath), Number(line, 3, strPath)});
+    } else if (strKey == "ship") {
+        chart.ships.push_back({Number(line, 1, strPath), Number(line, 2, strPath), SHIP_RADIUS});
     } else if (strKey == "stop") {
         chart.stops.push_back({Number(line, 1, strPath), Number(line, 2, strPath)});
         chart.vias.emplace_back();
@@ -161,6 +165,9 @@ void CheckLand(const SChart& chart, size_t nRoute, const std::vector<SChartPoint
         if (LineToCircle(route, reef) < LAND_CLEARANCE)
             faults.push_back(strRoute + "runs over the reef at " + std::to_string(int(reef.x)) + " " +
                              std::to_string(int(reef.y)));
+    for (const SCircle& ship : chart.ships)
+        if (LineToCircle(route, ship) < LAND_CLEARANCE)
+            faults.push_back(strRoute + "runs over a ship");
     if (LineToCircle(route, chart.compass) < LAND_CLEARANCE)
         faults.push_back(strRoute + "runs over the compass rose");
     const double* c = chart.afCartouche;

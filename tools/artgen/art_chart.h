@@ -32,6 +32,8 @@ struct SChart {
     double fSpacing = 15;
     std::vector<SIsland> islands;
     std::vector<SCircle> reefs;
+    // Sailing ships drawn on the chart, each within its circle.
+    std::vector<SCircle> ships;
     std::vector<SChartPoint> stops;
     // Turning points of the route that leaves stop i.
     std::vector<std::vector<SChartPoint>> vias;

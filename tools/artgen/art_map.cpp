@@ -235,7 +235,10 @@ void PaintWaves(cairo_t* c, const SChart& chart, const std::vector<std::vector<S
         const bool bNear = std::any_of(avoid.begin(), avoid.end(), [&](const SChartPoint& p) {
             return std::hypot(p.x - x, p.y - y) < 22;
         });
-        if (bNear || std::hypot(x - chart.compass.x, y - chart.compass.y) < chart.compass.r + 16 ||
+        const bool bShip = std::any_of(chart.ships.begin(), chart.ships.end(), [&](const SCircle& s) {
+            return std::hypot(s.x - x, s.y - y) < s.r + 10;
+        });
+        if (bNear || bShip || std::hypot(x - chart.compass.x, y - chart.compass.y) < chart.compass.r + 16 ||
             (std::abs(x - 400) < 150 && y > 520))
             continue;
         for (int k = 0; k < 2; ++k) {
@@ -248,6 +251,73 @@ void PaintWaves(cairo_t* c, const SChart& chart, const std::vector<std::vector<S
         cairo_stroke(c);
         ++nDrawn;
     }
+}
+
+// A little galleon under full sail heading east, in ink and wash.
+void PaintShip(cairo_t* c, const SCircle& ship)
+{
+    cairo_save(c);
+    cairo_translate(c, ship.x, ship.y);
+    cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(c, 1.1);
+    // Wake and waves under the hull.
+    for (int i = 0; i < 3; ++i) {
+        cairo_move_to(c, -24 + i * 6, 13 + i * 2);
+        cairo_curve_to(c, -16 + i * 6, 10 + i * 2, -8 + i * 6, 16 + i * 2, 2 + i * 6, 13 + i * 2);
+    }
+    SetColour(c, ParseColour("2F5F70"), 0.55);
+    cairo_stroke(c);
+    // Hull.
+    cairo_move_to(c, -20, 2);
+    cairo_line_to(c, 22, 2);
+    cairo_curve_to(c, 19, 8, 14, 12, 6, 12);
+    cairo_line_to(c, -14, 12);
+    cairo_curve_to(c, -18, 10, -20, 6, -20, 2);
+    cairo_close_path(c);
+    FillVertical(c, 2, 12, ParseColour("9A6234"), ParseColour("5A3418"));
+    cairo_move_to(c, -20, 2);
+    cairo_line_to(c, 22, 2);
+    cairo_curve_to(c, 19, 8, 14, 12, 6, 12);
+    cairo_line_to(c, -14, 12);
+    cairo_curve_to(c, -18, 10, -20, 6, -20, 2);
+    cairo_close_path(c);
+    SetColour(c, kInk, 1.0);
+    cairo_stroke(c);
+    cairo_move_to(c, -17, 6);
+    cairo_line_to(c, 18, 6);
+    SetColour(c, ParseColour("E0B860"), 0.9);
+    cairo_stroke(c);
+    // Masts, sails bellied by the wind, pennants.
+    const double masts[] = {-7, 7};
+    for (double x : masts) {
+        cairo_move_to(c, x, 2);
+        cairo_line_to(c, x, -24);
+        SetColour(c, kInk, 1.0);
+        cairo_stroke(c);
+        for (int s = 0; s < 2; ++s) {
+            const double top = -22 + s * 11, bottom = top + 9, w = 8 - s * 0.5;
+            cairo_move_to(c, x - w, top);
+            cairo_curve_to(c, x - w + 2, top + 4, x - w + 2, bottom - 2, x - w, bottom);
+            cairo_line_to(c, x + w, bottom);
+            cairo_curve_to(c, x + w + 3, bottom - 3, x + w + 3, top + 3, x + w, top);
+            cairo_close_path(c);
+            FillVertical(c, top, bottom, ParseColour("FFF8E6"), ParseColour("E2D2AE"));
+            cairo_move_to(c, x - w, top);
+            cairo_curve_to(c, x - w + 2, top + 4, x - w + 2, bottom - 2, x - w, bottom);
+            cairo_line_to(c, x + w, bottom);
+            cairo_curve_to(c, x + w + 3, bottom - 3, x + w + 3, top + 3, x + w, top);
+            cairo_close_path(c);
+            SetColour(c, kInk, 0.9);
+            cairo_stroke(c);
+        }
+        cairo_move_to(c, x, -24);
+        cairo_line_to(c, x + 7, -26);
+        cairo_line_to(c, x, -28);
+        cairo_close_path(c);
+        SetColour(c, kRed, 1.0);
+        cairo_fill(c);
+    }
+    cairo_restore(c);
 }
 
 void PaintCompass(cairo_t* c, const SCircle& rose)
@@ -393,6 +463,8 @@ void PaintChart(CCanvas& canvas, const SChart& chart)
         DrawWithShadow(
             c, [&](cairo_t* l) { PaintIsland(l, coasts[i], chart.islands[i], unsigned(i) * 7 + 1); }, 2, 3, 3,
             0.35);
+    for (const SCircle& ship : chart.ships)
+        DrawWithShadow(c, [&](cairo_t* l) { PaintShip(l, ship); }, 2, 2, 2, 0.3);
     PaintCompass(c, chart.compass);
     PaintCartouche(c, chart);
     PaintFrame(c);
