@@ -384,12 +384,17 @@ void PaintTurtle(cairo_t* c, double x, double y, double fScale)
     cairo_translate(c, x, y);
     cairo_rotate(c, -0.35);
     cairo_scale(c, fScale, fScale);
-    const double flippers[][4] = {{18, -22, 40, -44}, {18, 22, 36, 40}, {-22, -16, -34, -26}, {-22, 16, -34, 26}};
+    // Paddles: where each joins the shell, where it points, its length.
+    const double flippers[][4] = {{12, -18, -2.05, 30}, {12, 18, 2.05, 30}, {-22, -12, -2.6, 15}, {-22, 12, 2.6, 15}};
     for (const auto& f : flippers) {
-        cairo_move_to(c, f[0], f[1] * 0.5);
-        cairo_curve_to(c, f[0] + 6, f[1], f[2], f[3], f[2] + 4, f[3]);
-        cairo_curve_to(c, f[2] - 8, f[3] * 0.7, f[0] - 10, f[1] * 0.8, f[0] - 8, f[1] * 0.4);
+        cairo_save(c);
+        cairo_translate(c, f[0], f[1]);
+        cairo_rotate(c, f[2]);
+        cairo_move_to(c, 0, -5);
+        cairo_curve_to(c, f[3] * 0.5, -9, f[3] * 0.9, -5, f[3], 0);
+        cairo_curve_to(c, f[3] * 0.8, 4, f[3] * 0.4, 5, 0, 5);
         cairo_close_path(c);
+        cairo_restore(c);
         SetColour(c, skin);
         cairo_fill_preserve(c);
         SetColour(c, ink, 0.8);
@@ -515,6 +520,57 @@ void PaintWeed(cairo_t* c, double x, double y, double fHeight, double fLean)
     cairo_stroke(c);
 }
 
+// A ray far off in the blue, a soft dark shape.
+void PaintManta(cairo_t* c, double x, double y, double fScale)
+{
+    cairo_save(c);
+    cairo_translate(c, x, y);
+    cairo_scale(c, fScale, fScale);
+    cairo_move_to(c, 40, 0);
+    cairo_curve_to(c, 20, -8, 0, -40, -14, -52);
+    cairo_curve_to(c, -12, -26, -20, -10, -30, 0);
+    cairo_curve_to(c, -20, 10, -12, 26, -14, 52);
+    cairo_curve_to(c, 0, 40, 20, 8, 40, 0);
+    cairo_close_path(c);
+    cairo_move_to(c, -28, 0);
+    cairo_line_to(c, -80, 6);
+    cairo_line_to(c, -28, 3);
+    cairo_close_path(c);
+    SetColour(c, SColour{0.08, 0.3, 0.45, 1}, 0.45);
+    cairo_fill(c);
+    cairo_restore(c);
+}
+
+// A pink jellyfish: a glassy bell and trailing ribbons.
+void PaintJelly(cairo_t* c, double x, double y, double fScale)
+{
+    cairo_save(c);
+    cairo_translate(c, x, y);
+    cairo_scale(c, fScale, fScale);
+    for (int k = 0; k < 5; ++k) {
+        const double dx = -14 + k * 7;
+        cairo_move_to(c, dx, 2);
+        cairo_curve_to(c, dx + 6, 18, dx - 6, 32, dx + 3, 48);
+    }
+    SetColour(c, SColour{1, 0.7, 0.85, 1}, 0.55);
+    cairo_set_line_width(c, 2);
+    cairo_stroke(c);
+    cairo_move_to(c, -20, 2);
+    cairo_curve_to(c, -20, -24, 20, -24, 20, 2);
+    cairo_curve_to(c, 10, -2, -10, -2, -20, 2);
+    cairo_close_path(c);
+    cairo_pattern_t* pBell = cairo_pattern_create_radial(-5, -12, 2, 0, -6, 22);
+    cairo_pattern_add_color_stop_rgba(pBell, 0, 1, 0.92, 0.97, 0.9);
+    cairo_pattern_add_color_stop_rgba(pBell, 1, 0.95, 0.5, 0.75, 0.6);
+    cairo_set_source(c, pBell);
+    cairo_fill_preserve(c);
+    cairo_pattern_destroy(pBell);
+    SetColour(c, SColour{0.6, 0.2, 0.4, 1}, 0.7);
+    cairo_set_line_width(c, 1.2);
+    cairo_stroke(c);
+    cairo_restore(c);
+}
+
 // A reef in sunlit water, lively in every corner, because a small game
 // shows only its top left.
 void PaintReefScene(cairo_t* c, cairo_surface_t* pSurface)
@@ -532,6 +588,9 @@ void PaintReefScene(cairo_t* c, cairo_surface_t* pSurface)
     cairo_close_path(c);
     SetColour(c, SColour{0.1, 0.4, 0.55, 1}, 0.7);
     cairo_fill(c);
+    PaintManta(c, 330, 200, 1.0);
+    PaintJelly(c, 440, 330, 1.0);
+    PaintJelly(c, 250, 300, 0.7);
     // Sand.
     cairo_move_to(c, 0, 440);
     cairo_curve_to(c, 140, 420, 330, 455, COVER, 430);

@@ -356,13 +356,19 @@ void PaintPattern(cairo_t* c, const std::string& strPattern, const SKind& k)
             Stroke(c, mark, 6.5);
         }
     } else if (strPattern == "dots") {
-        for (int i = 0; i < 14; ++i) {
-            const double x = 10 + (i % 4) * 5 + (i / 4 % 2) * 2.5, y = -10 + (i / 4) * 6;
+        // A speckled face and fine lines along the flank.
+        for (int i = 0; i < 20; ++i) {
+            const double x = 8 + (i % 5) * 5 + (i / 5 % 2) * 2.5, y = -12 + (i / 5) * 6;
             cairo_new_sub_path(c);
-            cairo_arc(c, x, y, 1.1, 0, 2 * kPi);
+            cairo_arc(c, x, y, 1.6, 0, 2 * kPi);
         }
         SetColour(c, mark);
         cairo_fill(c);
+        for (int i = 0; i < 5; ++i) {
+            cairo_move_to(c, -26, -12 + i * 6);
+            cairo_line_to(c, 2, -12 + i * 6);
+        }
+        Stroke(c, Lighter(k.Get("body"), 0.25), 1.4);
     } else if (strPattern == "regal") {
         for (double x : {18.0, 6.0, -6.0, -18.0}) {
             Bar(c, x, 6, 2);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <iomanip>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
@@ -70,16 +71,18 @@ std::vector<SLevelFigures> ReadLevels(const SLabOptions& options, std::vector<st
 std::string RunLine(size_t nJob, const SLabRun& run)
 {
     std::ostringstream line;
-    line << nJob << ' ' << run.nSeed << ' ' << run.bWon << ' ' << run.fUsed << ' ' << run.nMoves << ' ' << run.nScore << ' '
-         << run.nDeadBoards << ' ' << run.nShuffles << ' ' << run.nPowerups << ' ' << run.nSpecials << '\n';
+    // Nine digits bring a float back exactly.
+    line << std::setprecision(9) << nJob << ' ' << run.nSeed << ' ' << run.bWon << ' ' << run.fUsed << ' ' << run.nMoves
+         << ' ' << run.nScore << ' ' << run.nDeadBoards << ' ' << run.nShuffles << ' ' << run.nPowerups << ' '
+         << run.nSpecials << '\n';
     return line.str();
 }
 
 bool ParseRunLine(const std::string& strLine, size_t& nJob, SLabRun& run)
 {
     std::istringstream line(strLine);
-    return static_cast<bool>(line >> nJob >> run.nSeed >> run.bWon >> run.fUsed >> run.nMoves >> run.nScore >> run.nDeadBoards >>
-                             run.nShuffles >> run.nPowerups >> run.nSpecials);
+    return static_cast<bool>(line >> nJob >> run.nSeed >> run.bWon >> run.fUsed >> run.nMoves >> run.nScore >>
+                             run.nDeadBoards >> run.nShuffles >> run.nPowerups >> run.nSpecials);
 }
 
 // A worker plays every nCount-th job from nFirst and writes a line each;

@@ -45,6 +45,7 @@ public:
     // chain links the segments hang on.
     void setBody(Vantile::CChainNode* pHead, std::vector<Vantile::CChainNode*> links);
     Vantile::CChainNode* headNode() const { return m_pHeadNode.get(); }
+    const std::vector<Vantile::CChainNode*>& links() const { return m_Links; }
     void setIgnoreFood(bool bIgnore) { m_bIgnoreFood = bIgnore; }
     bool ignoresFood() const { return m_bIgnoreFood; }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <strings.h>
 
+#include "Core/vantile_log.h"
 #include "Game/Fish/fishworld.h"
 
 namespace {
@@ -26,6 +27,7 @@ void CFishWorldPond::clearFish()
 // The fish swims from its cell among the fish that take food.
 void CFishWorldPond::freeFish(const std::string& strObject, const D3DXVECTOR3& vAt)
 {
+    Vantile::CLog::Instance().Write(Vantile::LOG_INFO, "A fish swims free: " + strObject);
     CFishWorld& world = CFishWorld::Instance();
     world.CreateSchool(strObject, 1, false, FREED_SCALE, false);
     if (world.backFish().empty())
@@ -38,6 +40,7 @@ void CFishWorldPond::freeFish(const std::string& strObject, const D3DXVECTOR3& v
 
 void CFishWorldPond::releaseFish(const std::string& strObject)
 {
+    Vantile::CLog::Instance().Write(Vantile::LOG_INFO, "The freed fish joins the aquarium: " + strObject);
     CFishWorld::Instance().CreateSchool(strObject, 1, false, speciesScale(strObject), false);
 }
 
@@ -52,7 +55,13 @@ void CFishWorldPond::removeStrayFish(float fLimit)
             }
 }
 
+// The body's links hang under the scene root and were drawn with it, under
+// the game's background; here they are drawn again in front of it.
 void CFishWorldPond::drawFish()
 {
-    CFishWorld::Instance().ProcessBackFish();
+    CFishWorld& world = CFishWorld::Instance();
+    world.ProcessBackFish();
+    for (const CFish* pFish : world.backFish())
+        for (Vantile::CChainNode* pLink : pFish->links())
+            pLink->Process(Vantile::PROCESS_ENQUEUE);
 }

@@ -12,6 +12,7 @@
 #include "Game/MiniGame/minigame.h"
 #include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
+#include "Renderstages/vantile_renderqueue.h"
 
 namespace {
 
@@ -83,6 +84,12 @@ void CGame::playMiniGame(float fSeconds)
     m_pMiniGame->update(fSeconds);
     m_pMiniGame->renderBackground();
     m_Bubbles.update(fSeconds, m_bDraw);
+    // Sprites draw after the fish's meshes; the background goes first, so
+    // that the fish set free swim in front of it.
+    if (Vantile::CRenderQueue* pQueue = m_bDraw ? Vantile::CRenderQueue::Current() : nullptr) {
+        pQueue->RenderContainers();
+        pQueue->ClearContainers();
+    }
     m_Hud.update(fSeconds);
     if (m_bDraw)
         m_Hud.render(fSeconds);

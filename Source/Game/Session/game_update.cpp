@@ -59,9 +59,11 @@ void CGame::runState(float fSeconds)
             m_pLoading->render(fSeconds);
         break;
     case ePlay: playLevel(fSeconds); break;
+    case eMap: renderMap(fSeconds); break;
     case eMiniGame: playMiniGame(fSeconds); break;
     case eFinalStory:
     case eStory: runStory(fSeconds); break;
+    case eLevelStart: runChooser(fSeconds); break;
     case eWon: m_AfterWin.update(fSeconds); break;
     case eMainMenu:
         m_pMenus->renderBackground();
@@ -81,8 +83,11 @@ void CGame::playLevel(float fSeconds)
     m_pField->render();
     m_Hud.setBoardSettled(m_pField->isSettled());
     m_Hud.update(fSeconds);
-    if (m_bDraw)
+    if (m_bDraw) {
         m_Hud.render(fSeconds);
+        // The hint bubbles of the HUD's parts under the mouse.
+        CHintManager::Instance().render();
+    }
     if (!m_Scoring.isTimerStopped())
         m_Hud.tickTimer(fSeconds);
 }

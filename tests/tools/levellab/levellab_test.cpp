@@ -157,6 +157,7 @@ TEST_F(LevelLabPlayTest, TheBotWinsPowerUpAndTrunkLevelsAlikeInWorkersAndAtHome)
         EXPECT_GT(workers[i].medianMoves(), 0.0f);
         EXPECT_EQ(home[i].medianMoves(), workers[i].medianMoves()) << "a seed plays the same game anywhere";
         EXPECT_EQ(home[i].medianScore(), workers[i].medianScore());
+        EXPECT_EQ(home[i].medianUsed(), workers[i].medianUsed());
     }
     EXPECT_EQ("Stingray Flats", workers[0].strName);
     EXPECT_GT(workers[0].meanPowerups(), 0.0f) << "the bot spends the stingray once it is charged";

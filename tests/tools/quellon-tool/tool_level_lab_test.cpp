@@ -103,7 +103,8 @@ TEST_F(ToolLevelLabTest, CheckLevelsWithTheLabRefusesAnUnfairCurve)
     const ToolResult lab = Run("./quellon-tool", "check-levels " + strGame + " --lab");
     EXPECT_EQ(1, lab.nStatus);
     const std::string strPrefix = "quellon-tool: " + strGame + ": lab: ";
-    EXPECT_NE(std::string::npos, lab.strErr.find(strPrefix + "level 2 \"Short Fuse\": won in 0 of 4 runs")) << lab.strErr;
+    EXPECT_NE(std::string::npos, lab.strErr.find(strPrefix + "level 2 \"Short Fuse\": won in 0 of 4 runs"))
+        << lab.strErr;
     EXPECT_NE(std::string::npos, lab.strErr.find(strPrefix + "level 2 \"Short Fuse\": a wall: its win rate 0 %"));
     EXPECT_NE(std::string::npos, lab.strErr.find(strPrefix + "fish kind 10 appears in no level"));
     EXPECT_EQ(std::string::npos, lab.strErr.find("Easy Reef")) << "the fair levels pass";
