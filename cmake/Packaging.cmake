@@ -63,6 +63,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# SDL opens OpenGL (a window through GLX, offscreen through EGL) at run
+# time, so dpkg-shlibdeps cannot see them; Mesa draws where no GPU driver is.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libegl1, libegl-mesa0, libgl1-mesa-dri")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 

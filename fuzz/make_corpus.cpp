@@ -114,6 +114,9 @@ void WriteImageSeeds()
         WriteSeed("image", image.first, image.second);
         WriteSeed("image", "cut_" + image.first, image.second.substr(0, image.second.size() / 2));
     }
+    // A run-length TGA header claiming millions of pixels in 22 bytes.
+    WriteSeed("image", "cut_rle.tga", std::string("\x00\x00\x0a\x00\x00\x16\x00\x80\x89\x50\x4e"
+                                                  "\x47\x5d\x0a\x1a\x0a\x10\x00\x3d\x29\x30\x00", 22));
 }
 
 void WriteLevelSeeds()

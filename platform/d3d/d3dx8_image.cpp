@@ -5,6 +5,7 @@
 #include "d3d/d3dx8_dds.h"
 #include "d3d/d3dx8_pngjpeg.h"
 
+#include <cstdint>
 #include <cstring>
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -29,6 +30,18 @@ namespace {
 // damaged file, and decoding it anyway would spend seconds and a gigabyte
 // filling pixels from nothing.
 const UINT MAX_IMAGE_SIDE = 4096;
+// The densest file stb_image reads, a run-length TGA of one byte a pixel,
+// holds at most 128 pixels in two bytes. A BMP or TGA claiming more pixels
+// than its bytes can hold is cut off, and stb_image would make up the rest
+// from nothing, for seconds on a large picture.
+const uint64_t MAX_STB_PIXELS_PER_BYTE = 64;
+
+bool FitsItsBytes(D3DXIMAGE_FILEFORMAT format, UINT nWidth, UINT nHeight, UINT size)
+{
+    if (format != D3DXIFF_BMP && format != D3DXIFF_TGA)
+        return true;
+    return uint64_t(nWidth) * nHeight <= uint64_t(size) * MAX_STB_PIXELS_PER_BYTE;
+}
 
 D3DXIMAGE_FILEFORMAT FileFormatOf(const BYTE* p, UINT size)
 {
@@ -85,7 +98,7 @@ HRESULT ReadImageInfo(const void* data, UINT size, D3DXIMAGE_INFO* info)
     UINT nWidth = 0, nHeight = 0;
     bool bAlpha = false;
     if (!ReadHeader(bytes, size, format, nWidth, nHeight, bAlpha) || nWidth == 0 || nHeight == 0 ||
-        nWidth > MAX_IMAGE_SIDE || nHeight > MAX_IMAGE_SIDE)
+        nWidth > MAX_IMAGE_SIDE || nHeight > MAX_IMAGE_SIDE || !FitsItsBytes(format, nWidth, nHeight, size))
         return D3DXERR_INVALIDDATA;
     *info = D3DXIMAGE_INFO{nWidth, nHeight, 1, 1, bAlpha ? D3DFMT_A8R8G8B8 : D3DFMT_R8G8B8, D3DRTYPE_TEXTURE,
                            format};

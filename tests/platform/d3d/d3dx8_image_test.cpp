@@ -222,8 +222,12 @@ TEST_F(ImageTest, DamagedFilesAreRefused)
     const std::vector<BYTE> hugeTga = {0x00, 0x00, 0x0a, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x60,
                                        0xc0, 0x80, 0x00, 0x30, 0xb3, 0x20, 0x08, 0x83, 0x00, 0x00,
                                        0xff, 0x00, 0x83, 0x00, 0x0a, 0x00, 0x00, 0x00};
+    // Within the side limit, 2653 x 2586 run-length pixels, but 22 bytes
+    // cannot hold them.
+    const std::vector<BYTE> cutTga = {0x00, 0x00, 0x0a, 0x00, 0x00, 0x16, 0x00, 0x80, 0x89, 0x50, 0x4e,
+                                      0x47, 0x5d, 0x0a, 0x1a, 0x0a, 0x10, 0x00, 0x3d, 0x29, 0x30, 0x00};
     const std::vector<BYTE>* files[] = {&truncatedDds, &hugeDds, &unknownFourCC, &damagedPng,
-                                        &noise,        &hugeBmp, &hugeTga};
+                                        &noise,        &hugeBmp, &hugeTga,       &cutTga};
     for (const std::vector<BYTE>* file : files) {
         IDirect3DTexture8* texture = reinterpret_cast<IDirect3DTexture8*>(1);
         HRESULT hr = D3DXCreateTextureFromFileInMemoryEx(
