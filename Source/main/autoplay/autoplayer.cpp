@@ -25,7 +25,10 @@ namespace {
 const size_t SHOT_QUEUE = 1;
 // A screen is pictured once it has stood still this long (its windows
 // and first animations are up), and acted on a little later.
+// On a slow machine the game's clock may step less than the wall clock,
+// so a screen must also have been drawn this many times.
 const float SHOT_DELAY = 0.6f;
+const int SHOT_FRAMES = 40;
 const float ACTION_DELAY = 0.4f;
 // Between two clicks on a screen that pages or waits for a prompt.
 const float CLICK_PAUSE = 1.2f;
@@ -119,9 +122,11 @@ void CAutoPlayer::keepLevelFigures(CGame& game, float fSeconds)
 void CAutoPlayer::runScreen(CGame& game, float fSeconds)
 {
     m_fOnScreen += fSeconds;
+    ++m_nFramesOnScreen;
     if (!m_bShotTaken) {
+        const bool bSettled = m_fOnScreen >= SHOT_DELAY && m_nFramesOnScreen >= SHOT_FRAMES;
         // The loading screen shows only while it loads.
-        if (m_fOnScreen >= SHOT_DELAY || m_Screen == Screen::Loading) {
+        if (bSettled || m_Screen == Screen::Loading) {
             takeShot(screenName(m_Screen));
             m_bShotTaken = true;
             m_fWait = ACTION_DELAY;
@@ -176,6 +181,7 @@ void CAutoPlayer::onNewScreen(CGame& game, Screen screen)
     m_Screen = screen;
     m_bShotTaken = false;
     m_fOnScreen = 0.0f;
+    m_nFramesOnScreen = 0;
     m_fIdle = 0.0f;
     if (screen == Screen::MiniGame)
         m_SeenKinds.clear();

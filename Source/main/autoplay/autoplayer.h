@@ -115,6 +115,7 @@ private:
     // Real seconds: on the current screen, to the next action, since
     // anything last happened, in the current level.
     float m_fOnScreen = 0.0f;
+    int m_nFramesOnScreen = 0;
     float m_fWait = 0.0f;
     float m_fIdle = 0.0f;
     float m_fLevelTime = 0.0f;
