@@ -1,9 +1,10 @@
 // Plays the board with the bot in simulated 16 ms frames and prints the
-// settled moves per second beside their floor (the same number of frames
-// on a board at rest: the frame loop with nothing moving), and the time of one frame of update and render
-// on a busy board (items falling, crabs and stars running), first without
-// a device, then drawn offscreen with the game's art and effects. Run from
-// the build's bin folder, or give the data folder and a level:
+// settled moves per second, the time of one frame of update and render on
+// a busy board (items falling, crabs and stars running), first without a
+// device, then drawn offscreen with the game's art and effects, and last
+// the moves beside their floor: the same number of frames on a board at
+// rest, the frame loop with nothing moving. Run from the build's bin
+// folder, or give the data folder and a level:
 //   bench_board [DATA_FOLDER [LEVEL]]
 #include <chrono>
 #include <cstdio>
@@ -151,12 +152,15 @@ int main(int argc, char** argv)
         const double fSeconds = secondsSince(start);
         printf("settled bot moves per second: %.0f (%d moves, %d frames, %.3f s)\n", nPlayed / fSeconds, nPlayed,
                driver.frames(), fSeconds);
-        const double fFloor = restingSeconds(strLevel, driver.frames());
-        printf("floor, the same frames on a board at rest: %.3f s, %.0f moves per second; moves %.2fx the floor\n",
-               fFloor, nPlayed / fFloor, fSeconds / fFloor);
         printf("busy-board frame (update + render, no device): %.2f us over %d frames\n",
                nBusyFrames ? fBusy / nBusyFrames * 1e6 : 0.0, nBusyFrames);
         printDrawn(strLevel);
+        // Last: its board draws from the one random generator, and the
+        // drawn moves replay from where the moves above left it.
+        const double fFloor = restingSeconds(strLevel, driver.frames());
+        printf("settled moves beside their floor, the same frames on a board at rest: %.0f against %.0f moves per "
+               "second, %.2fx the floor's time\n",
+               nPlayed / fSeconds, nPlayed / fFloor, fSeconds / fFloor);
     } catch (const Vantile::Exception& e) {
         fprintf(stderr, "bench_board: %s\n", e.getDetails().c_str());
         return 1;

@@ -191,7 +191,7 @@ private:
 
 int RunGame(bool bPlay, const std::string& strShots)
 {
-    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
     Vantile::CClientApplication application(nullptr);
     if (!bPlay) {
         CLaunchWatch watch(application);
@@ -312,7 +312,7 @@ int main(int argc, char** argv)
     setenv("ALSOFT_DRIVERS", "null", 0);
     try {
         if (argc >= 2 && strcmp(argv[1], "--floor") == 0) {
-            Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+            Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
             return RunFloor();
         }
         if (argc >= 2 && strcmp(argv[1], "--launch") == 0)

@@ -130,7 +130,7 @@ int run()
 
 int main(int argc, char** argv)
 {
-    const std::string strData = argc > 1 ? argv[1] : CGameContext::programFolder() + "/game";
+    const std::string strData = argc > 1 ? argv[1] : CGameContext::gameFolder();
     Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
     const int nMode = renderSystem.FindVideoMode(800, 600, 32);
     if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, "bench_gui", false)) {

@@ -52,6 +52,9 @@ CClientApplication::CClientApplication(HINSTANCE hInstance) : CApplication(hInst
 {
     CRoot::Instance().addFrameHandler(this);
     CRoot::Instance().addFrameHandler(&CEventManager::Instance());
+    // The fish swim by the steering handler.
+    m_pSteering = std::make_unique<CSteerFrameHandler>();
+    CRoot::Instance().addFrameHandler(m_pSteering.get());
     m_pInputHandler = this;
     const int nMode = CD3D9RenderSystem::Instance().FindVideoMode(800, 600, 32);
     if (nMode < 0)
@@ -66,6 +69,7 @@ CClientApplication::CClientApplication(HINSTANCE hInstance) : CApplication(hInst
     settings.load();
     m_bFullscreen = settings.getFullscreen();
     m_nVideoMode = nMode;
+    m_pSceneRoot = std::make_unique<CNode>();
     m_hIcon = LoadIconA(hInstance, IDI_APPLICATION);
 }
 
@@ -80,9 +84,9 @@ int CClientApplication::createScene()
     createGui();
     RunStartupScript("init.lua");
     createRenderQueue();
-    createAquarium();
     createGame();
     registerSounds();
+    createAquarium();
     CGameContext::Instance().m_bPowerupArmed = false;
     m_Loading.setTotal(static_cast<int>(CSpriteLoader::Instance().count()));
     // The game draws its own cursor.
@@ -111,20 +115,16 @@ void CClientApplication::createRenderQueue()
     m_pQueue->MakeCurrent();
 }
 
-// The fish swim by the steering handler; the scene, animals and the
-// aquarium's camera (camera 0) hang under the scene root, and the screen
-// camera (camera 1) is the one the board's pass draws the fish with.
+// The scene, animals and the aquarium's camera (camera 0) hang under the
+// scene root, and the screen camera (camera 1) is the one the board's
+// pass draws the fish with; the pipeline names both already.
 void CClientApplication::createAquarium()
 {
     logStep("Create AQUARIUM start");
-    m_pSceneRoot = std::make_unique<CNode>();
-    m_pSteering = std::make_unique<CSteerFrameHandler>();
-    CRoot::Instance().addFrameHandler(m_pSteering.get());
     CAquarium::buildScene(*m_pSceneRoot, *m_pQueue, *m_pSteering);
     CCamera* pScreenCamera = CAquarium::makeScreenCamera();
     m_pSceneRoot->AddChild(pScreenCamera);
     m_pQueue->AddCamera(pScreenCamera);
-    m_pAquarium = std::make_unique<CAquarium>();
     logStep("Create AQUARIUM end");
 }
 
@@ -141,6 +141,7 @@ void CClientApplication::createGame()
     CBoardScreen::attachItemVisuals();
     m_pGame = std::make_unique<CGame>(std::make_unique<CProfilesStore>(), std::make_unique<CGuiMenus>(),
                                       std::make_unique<CHudGuiWindows>());
+    m_pAquarium = std::make_unique<CAquarium>();
     m_pGame->setAquarium(m_pAquarium.get());
     AddSessionStages(*m_pQueue, *m_pGame, new CGUIRenderStage(m_pGuiHandler->getRenderer()),
                      [this] { addAquariumStages(); });
@@ -152,6 +153,7 @@ void CClientApplication::createGame()
 void CClientApplication::registerSounds()
 {
     logStep("Load SOUND start");
+    m_pGame->buildMap();
     m_pGame->profiles().pushGains();
     CSoundManager& sounds = CSoundManager::instance();
     RegisterGameSounds(sounds, false);
@@ -166,9 +168,9 @@ void CClientApplication::destroyScene()
     if (m_pAquarium) {
         m_pAquarium->setVisible(false);
         CAquarium::releaseScene();
-        CRoot::Instance().removeFrameHandler(m_pSteering.get());
         m_pAquarium.reset();
     }
+    CRoot::Instance().removeFrameHandler(m_pSteering.get());
     CRoot::Instance().setRenderQueue(0, nullptr);
     m_pQueue.reset();
     m_pSteering.reset();

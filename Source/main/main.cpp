@@ -56,7 +56,7 @@ std::string ReportOfLastRun(const std::string& strFolder, const std::string& str
 // "game.dat"; a damaged archive throws with its fault.
 bool HasGameData(std::string& strFault)
 {
-    const std::string strRoot = CGameContext::programFolder() + "/game";
+    const std::string strRoot = CGameContext::gameFolder();
     CVFS vfs;
     vfs.Open(strRoot, true, true);
     CVFSFile file;
@@ -97,7 +97,7 @@ int RunGame(HINSTANCE hInstance, const SAutoplayOptions& autoplay)
     std::string strFault;
     if (!HasGameData(strFault))
         return Refuse(strFault);
-    CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
     CLog::Instance().Write(LOG_INFO, "WinMain ResourceManager initted");
     CClientApplication application(hInstance);
     CLog::Instance().Write(LOG_INFO, "WinMain ClientApp created");

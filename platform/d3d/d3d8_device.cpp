@@ -280,8 +280,12 @@ HRESULT CDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND dest
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Only the bars of a letterbox need black; a frame that fills the
+    // window covers every pixel of it.
+    if (box.left > 0 || box.top > 0 || box.right < drawableW || box.bottom < drawableH) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     // Our rows run top down; the window's run bottom up, hence the flip.
     bool scaled = (UINT)(box.right - box.left) != width || (UINT)(box.bottom - box.top) != height;
     glBlitFramebuffer(0, 0, width, height, box.left, drawableH - box.top, box.right,

@@ -1,7 +1,8 @@
 // The whole program, started as a player starts it and played through its
 // window input by its headless player: name a player, start a new game,
-// pass the story and the map, win a level, fail the next one on its clock,
-// and quit from the main menu. Each screen's picture is checked by a few
+// pass the story and the map, play the memory game, take a power-up in the
+// chooser, win a level, fail the next one on its clock, and quit from the
+// main menu. Each screen's picture is checked by a few
 // pixels of what that screen must show, and the log by its error lines.
 //
 // The program runs from a folder of its own: the built program and data
@@ -98,7 +99,7 @@ private:
 // What a pixel must look like, loosely, so that art may change.
 // Parchment is the dialogs' and plates' paper, Tile a board cell whose
 // picture is still covered.
-enum class Look { Dark, Sea, Parchment, Wood, Tile };
+enum class Look { Dark, Sea, Parchment, Wood, Tile, Gold };
 
 bool looksLike(const SRgb& c, Look look)
 {
@@ -108,13 +109,14 @@ bool looksLike(const SRgb& c, Look look)
     case Look::Parchment: return c.r > 200 && c.g > 180 && c.b > 140;
     case Look::Wood: return c.r > c.b + 30 && c.r > 50 && c.r < 200 && c.g < c.r;
     case Look::Tile: return c.r > 150 && c.r < 215 && std::abs(c.r - c.g) < 30 && c.b > 110 && c.b < 170;
+    case Look::Gold: return c.r > 200 && c.g > 150 && c.b < c.r - 60;
     }
     return false;
 }
 
 const char* lookName(Look look)
 {
-    static const char* const names[] = {"dark", "sea", "parchment", "wood", "tile"};
+    static const char* const names[] = {"dark", "sea", "parchment", "wood", "tile", "gold"};
     return names[int(look)];
 }
 
@@ -158,15 +160,24 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
     // The screens in the order a player meets them, each with pixels it
     // must show; screens between them may come and go.
     const std::vector<SStep> steps = {
+        // The splash's sea and golden title, the progress bar's brass rim
+        // and its water.
+        {"loading", {{60, 60, Look::Sea}, {320, 200, Look::Gold}, {400, 409, Look::Wood}, {400, 430, Look::Sea}}},
         // The sea behind the menus, the name field, the menu's post.
         {"name-dialog", {{60, 60, Look::Sea}, {400, 267, Look::Parchment}, {400, 560, Look::Wood}}},
         {"main-menu", {{60, 60, Look::Sea}, {390, 200, Look::Wood}, {400, 560, Look::Wood}}},
         {"game-choice", {{60, 60, Look::Sea}, {391, 290, Look::Wood}}},
-        // The HUD's left post and menu plate, a covered tile of the small
-        // board, the water above it.
-        {"play", {{20, 300, Look::Wood}, {90, 40, Look::Parchment}, {363, 333, Look::Tile}, {480, 300, Look::Sea}}},
+        // The story's wooden frame, its page and its Skip / Next bar.
+        {"story", {{5, 300, Look::Wood}, {400, 100, Look::Sea}, {260, 560, Look::Parchment}}},
+        // The memory game's gilded frame, a covered cell, the sea.
+        {"minigame", {{230, 300, Look::Gold}, {260, 330, Look::Sea}, {100, 100, Look::Sea}}},
+        // The power-up chooser: the cabin's planks, its paper, a porthole.
+        {"level-start", {{50, 150, Look::Wood}, {400, 150, Look::Parchment}, {760, 270, Look::Sea}}},
+        // The HUD's left post (its plates may still be sliding in), a
+        // covered tile of the small board, the water above it.
+        {"play", {{20, 300, Look::Wood}, {363, 333, Look::Tile}, {480, 300, Look::Sea}}},
         {"won", {}},
-        {"play", {{20, 300, Look::Wood}, {90, 40, Look::Parchment}}},
+        {"play", {{20, 300, Look::Wood}, {480, 120, Look::Sea}}},
         // The message's paper and its frame.
         {"time-out", {{300, 300, Look::Parchment}, {270, 380, Look::Wood}, {20, 300, Look::Wood}}},
         {"main-menu", {{60, 60, Look::Sea}, {390, 200, Look::Wood}}},

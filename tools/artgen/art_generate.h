@@ -15,6 +15,8 @@ std::vector<std::string> GenerateFields(const std::string& strSourceDir, const s
 std::vector<std::string> GenerateHud(const std::string& strSourceDir, const std::string& strOutDir);
 // The story pages, their backdrop and the title picture, from content/story.
 std::vector<std::string> GenerateStory(const std::string& strSourceDir, const std::string& strOutDir);
+// The program's icon at every desktop size, as quellon_N.png.
+std::vector<std::string> GenerateIcons(const std::string& strSourceDir, const std::string& strOutDir);
 
 // A large PNG of every item kind in every layer, for looking at while
 // drawing, without a build of the game.

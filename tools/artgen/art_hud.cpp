@@ -18,6 +18,7 @@ const std::map<std::string, HudPainter>& Painters()
         AddScreenPainters(table);
         AddCreaturePainters(table);
         AddMenuPainters(table);
+        AddAfterWinPainters(table);
         return table;
     }();
     return painters;

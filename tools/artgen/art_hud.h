@@ -22,6 +22,7 @@ void AddPanelPainters(std::map<std::string, HudPainter>& painters);
 void AddScreenPainters(std::map<std::string, HudPainter>& painters);
 void AddCreaturePainters(std::map<std::string, HudPainter>& painters);
 void AddMenuPainters(std::map<std::string, HudPainter>& painters);
+void AddAfterWinPainters(std::map<std::string, HudPainter>& painters);
 
 // Writes every picture of the table: ".png" and ".jpg" names in their
 // formats, everything else as DDS, lists as frames and their ".ifl".

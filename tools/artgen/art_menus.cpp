@@ -196,6 +196,53 @@ HudPainter Page(const char* pszTitle, std::vector<const char*> lines)
     };
 }
 
+// One rule beside the spot where the page's show illustrates it: a pale
+// disc of light for the show to stand on, and the lines beside it.
+struct SRule {
+    double fSpotX, fSpotY;  // in the page's pixels
+    double fTextX;
+    std::vector<const char*> lines;
+};
+
+void PaintRule(cairo_t* c, const SRule& rule)
+{
+    PaintGlow(c, rule.fSpotX, rule.fSpotY, 62, FOAM, 0.28);
+    cairo_arc(c, rule.fSpotX, rule.fSpotY, 44, 0, 2 * kPi);
+    SetColour(c, GOLD, 0.55);
+    cairo_set_line_width(c, 1.5);
+    cairo_stroke(c);
+    cairo_select_font_face(c, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(c, 15);
+    SetColour(c, FOAM);
+    double y = rule.fSpotY - 11.0 * double(rule.lines.size() - 1) + 5;
+    for (const char* pszLine : rule.lines) {
+        cairo_move_to(c, rule.fTextX, y);
+        cairo_show_text(c, pszLine);
+        y += 22;
+    }
+}
+
+// The rules, each beside its illustration: the swapping fish at the top
+// left, the trunk on the right, the crab on the left, the seahorse with
+// its coin on the right; the page's buttons sit along the bottom.
+void PaintRulesPage(cairo_t* c, const SSpriteContext&, int w, int h, double)
+{
+    PaintPane(c, 3, 3, w - 10, h - 10);
+    PaintLabel(c, "How to play", w / 2.0, 44, 30, GOLD, GOLD_DEEP);
+    const SRule rules[] = {
+        {145, 145, 230, {"Swap two neighbouring fish to line up three", "or more of a kind. Every line you clear",
+                         "scores points and wins back time."}},
+        {577, 228, 60, {"Clear the glow from every cell and the", "treasure trunk drops in: bring it down to",
+                        "the sea floor before time runs out."}},
+        {130, 315, 230, {"Four in a line leave a crab that clears its row;", "five leave a star that clears every fish",
+                         "of one colour. Long chains build your combo."}},
+        {579, 386, 60, {"Power-ups fill as you play: click one, then", "the board. Stuck? The shuffle bar mixes",
+                        "the board when it is full."}},
+    };
+    for (const SRule& rule : rules)
+        PaintRule(c, rule);
+}
+
 }  // namespace
 
 void AddMenuPainters(std::map<std::string, HudPainter>& painters)
@@ -214,17 +261,7 @@ void AddMenuPainters(std::map<std::string, HudPainter>& painters)
     painters["rename_user_bg"] = Dialog("Rename player", {{26, 58, 202, 41}});
     painters["mb_background"] = Dialog(nullptr, {});
     painters["mb_background1"] = Dialog(nullptr, {});
-    painters["Rules"] = Page("How to play", {
-        "Swap two neighbouring fish to line up three or more of a kind.",
-        "Every line you clear scores points and wins back time.",
-        "Four in a line leave a bomb; five leave a star that clears",
-        "every fish of one colour. Long chains build your combo.",
-        "Bring the treasure trunk down to the sea floor before the",
-        "time runs out to finish the level.",
-        "",
-        "Power-ups fill as you play: click one, then click the board.",
-        "Stuck? The shuffle bar mixes the board when it is full.",
-    });
+    painters["Rules"] = PaintRulesPage;
     painters["Credits"] = Page("Credits", {
         "Quellon 1.0",
         "",

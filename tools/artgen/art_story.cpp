@@ -15,7 +15,9 @@ namespace {
 
 const SColour kInk = ParseColour("241610");
 
-std::vector<SStoryPanel> ReadScript(const std::string& strPath)
+}  // namespace
+
+std::vector<SStoryPanel> ReadStoryScript(const std::string& strPath)
 {
     std::ifstream in(strPath);
     if (!in)
@@ -48,6 +50,8 @@ std::vector<SStoryPanel> ReadScript(const std::string& strPath)
     }
     return panels;
 }
+
+namespace {
 
 void FramePanel(cairo_t* c, double w, double h)
 {
@@ -152,7 +156,7 @@ std::vector<std::string> GenerateStory(const std::string& strSourceDir, const st
     SStoryArt art;
     art.kinds = ReadKinds(strSourceDir + "/../art/kinds.txt");
     std::vector<std::string> written;
-    for (const SStoryPanel& panel : ReadScript(strSourceDir + "/story.txt")) {
+    for (const SStoryPanel& panel : ReadStoryScript(strSourceDir + "/story.txt")) {
         PaintPanel(art, panel, strOutDir);
         written.push_back(panel.strName);
     }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "art_tables.h"
 
@@ -23,6 +24,10 @@ struct SStoryPanel {
     std::string strCaption;
     std::string strSay;
 };
+
+// The panels of the script "story.txt"; a malformed line throws
+// std::runtime_error naming the file and line.
+std::vector<SStoryPanel> ReadStoryScript(const std::string& strPath);
 
 struct SStoryArt {
     std::map<std::string, SKind> kinds;

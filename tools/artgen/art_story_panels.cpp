@@ -553,11 +553,11 @@ void P6Home(cairo_t* c, const SStoryArt& art, const Panel&, double w, double h)
     PaintIsland(c, w * 0.25, fHorizon + 30, w * 0.5);
     PaintPalm(c, w * 0.1, fHorizon + 8, 0.9);
     PaintHut(c, w * 0.3, fHorizon + 4, 0.9);
-    PaintPier(c, w * 0.45, w * 0.95, fHorizon + 50, false);
-    PaintBoat(c, w * 0.62, fHorizon + 36, 0.7, false, true);
-    PaintBoat(c, w * 0.86, fHorizon + 30, 0.55, false, true);
+    PaintBoat(c, w * 0.9, fHorizon + 30, 0.55, false, true);
+    PaintPier(c, w * 0.42, w * 0.8, fHorizon + 44, false);
     for (int i = 0; i < 3; ++i)
-        PaintTrunkAt(c, art, w * (0.5 + i * 0.12), fHorizon + 42 - 18, 34, true);
+        PaintTrunkAt(c, art, w * (0.5 + i * 0.1), fHorizon + 32, 34, true);
+    PaintBoat(c, w * 0.66, fHorizon + 88, 0.6, false, true);
 }
 
 void P6Party(cairo_t* c, const SStoryArt& art, const Panel&, double w, double h)
@@ -588,13 +588,23 @@ void P6End(cairo_t* c, const SStoryArt& art, const Panel& p, double w, double h)
     const double fHorizon = h * 0.55;
     PaintDaySky(c, w, fHorizon, 1.0);
     PaintSeaSurface(c, w, h, fHorizon, 0.35);
-    cairo_rectangle(c, w * 0.45, fHorizon + 4, w * 0.1, h - fHorizon);
-    SetColour(c, ParseColour("FFB060"), 0.25);
-    cairo_fill(c);
+    // The sun's path on the water.
+    cairo_set_line_width(c, 2.5);
+    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+    const double dash[] = {14, 9};
+    for (int i = 0; i < 9; ++i) {
+        const double y = fHorizon + 8 + i * 11, fHalf = w * (0.1 - i * 0.007);
+        cairo_set_dash(c, dash, 2, i * 7.0);
+        cairo_move_to(c, w * 0.5 - fHalf, y);
+        cairo_line_to(c, w * 0.5 + fHalf, y);
+        SetColour(c, ParseColour("FFD27A"), 0.9);
+        cairo_stroke(c);
+    }
+    cairo_set_dash(c, nullptr, 0, 0);
     PaintIsland(c, w * 0.15, fHorizon + 18, w * 0.5);
     PaintPalm(c, w * 0.12, fHorizon - 2, 0.9);
     PaintPier(c, w * 0.2, w * 1.0, fHorizon + 120, false);
-    PaintMira(c, w * 0.62, fHorizon + 115, 0.9, EPose::Sit);
+    PaintMira(c, w * 0.62, fHorizon + 150, 0.9, EPose::Sit);
     PaintPip(c, art, w * 0.86, fHorizon + 185, 44, true);
     cairo_arc(c, w * 0.86, fHorizon + 215, 26, 0.1 * kPi, 0.9 * kPi);
     cairo_set_source_rgba(c, 1, 1, 1, 0.6);

@@ -1,19 +1,23 @@
 // quellon-artgen GROUP SOURCE_DIR OUT_DIR: draws one group of the game's
-// pictures (items, sprites, fields, hud, minigame or story) from the text sources in SOURCE_DIR.
+// pictures (items, sprites, fields, hud, minigame, story, or the program's
+// icons) from the text sources in SOURCE_DIR.
 // quellon-artgen preview SOURCE_DIR FILE.png: every item layer, enlarged;
 // reef-preview: the memory game's reef fish cards.
+// quellon-artgen map SOURCE_DIR OUT_DIR: the level map from chart.txt;
+// map-preview SOURCE_DIR FILE.png: the chart with every route on it.
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 
 #include "art_generate.h"
+#include "art_map.h"
 #include "art_minigame.h"
 
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud|minigame|story SOURCE_DIR OUT_DIR\n"
-                        "       quellon-artgen preview|reef-preview SOURCE_DIR FILE.png\n");
+        fprintf(stderr, "usage: quellon-artgen items|sprites|fields|hud|minigame|story|icons|map SOURCE_DIR OUT_DIR\n"
+                        "       quellon-artgen preview|reef-preview|map-preview SOURCE_DIR FILE.png\n");
         return 1;
     }
     try {
@@ -33,6 +37,12 @@ int main(int argc, char** argv)
             Art::WriteReefPreview(argv[2], argv[3]);
         else if (strGroup == "story")
             written = Art::GenerateStory(argv[2], argv[3]);
+        else if (strGroup == "icons")
+            written = Art::GenerateIcons(argv[2], argv[3]);
+        else if (strGroup == "map")
+            written = Art::WriteMap(argv[2], argv[3]);
+        else if (strGroup == "map-preview")
+            Art::WriteMapPreview(argv[2], argv[3]);
         else if (strGroup == "preview")
             Art::WritePreview(argv[2], argv[3]);
         else

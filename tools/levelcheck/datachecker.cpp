@@ -62,6 +62,6 @@ void CDataSetChecker::checkLevelFile(const std::string& strFile)
     for (const CLevel::CellRecord& cell : cells)
         if (cell.m_bExists && cell.m_nType != eNoItem)
             m_UsedTypes.insert(cell.m_nType);
-    for (const std::string& strFault : CLevelRules(cells, types).check())
+    for (const std::string& strFault : CLevelRules(cells, ListedItemTypes(level.m_strTypes)).check())
         fail(strFile, strFault);
 }

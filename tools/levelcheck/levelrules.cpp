@@ -1,6 +1,7 @@
 #include "levelcheck/levelrules.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "Game/Items/itemtype.h"
 
@@ -31,8 +32,7 @@ CLevelRules::CLevelRules(const CLevel::Cells& cells, const std::vector<int>& typ
 
 CLevelRules::Faults CLevelRules::check() const
 {
-    Faults faults;
-    checkTypes(faults);
+    Faults faults = ItemTypeFaults(m_Types);
     checkRuns(faults);
     checkReach(faults);
     checkTrunk(faults);
@@ -77,17 +77,37 @@ int CLevelRules::topRow(int nColumn) const
     return -1;
 }
 
-void CLevelRules::checkTypes(Faults& faults) const
+std::vector<int> ListedItemTypes(const std::string& strTypes)
 {
-    if (m_Types.empty())
+    std::vector<int> types;
+    for (size_t nPos = 0; nPos < strTypes.size(); nPos += 2) {
+        bool bFirst, bSecond;
+        const std::string strCode = strTypes.substr(nPos, 2);
+        const bool bDigits = strCode.size() == 2 && isxdigit(static_cast<unsigned char>(strCode[0])) &&
+                             isxdigit(static_cast<unsigned char>(strCode[1]));
+        const int nType = bDigits ? itemTypeFromCode(strCode.c_str(), bFirst, bSecond) : int(eNoItem);
+        // A cell's flags have no meaning in a list of types.
+        types.push_back(bDigits && !bFirst ? nType : int(eNoItem));
+    }
+    return types;
+}
+
+CLevelRules::Faults ItemTypeFaults(const std::vector<int>& types)
+{
+    CLevelRules::Faults faults;
+    std::vector<int> fishKinds;
+    for (int nType : types)
+        if (isOrdinaryType(nType) && std::find(fishKinds.begin(), fishKinds.end(), nType) == fishKinds.end())
+            fishKinds.push_back(nType);
+    if (types.empty())
         faults.push_back("the level names no item types, so nothing can refill the board");
-    if (std::count(m_Types.begin(), m_Types.end(), int(eNoItem)))
+    if (std::count(types.begin(), types.end(), int(eNoItem)))
         faults.push_back("the item types hold a code that names no item");
-    if (std::count(m_Types.begin(), m_Types.end(), int(eTrunk)))
+    if (std::count(types.begin(), types.end(), int(eTrunk)))
         faults.push_back("the item types hold the trunk, so the refill would drop trunks");
-    if (!m_Types.empty() && m_FishKinds.size() < size_t(MIN_RUN))
-        faults.push_back("the refill needs at least three fish kinds, the level names " +
-                         to_string(m_FishKinds.size()));
+    if (!types.empty() && fishKinds.size() < size_t(MIN_RUN))
+        faults.push_back("the refill needs at least three fish kinds, the level names " + to_string(fishKinds.size()));
+    return faults;
 }
 
 // The same walk as the board's run search: equal fish kinds side by side

@@ -23,7 +23,6 @@ public:
 
 private:
     // levelrules.cpp
-    void checkTypes(Faults& faults) const;
     void checkRuns(Faults& faults) const;
     void checkReach(Faults& faults) const;
     void checkTrunk(Faults& faults) const;
@@ -52,3 +51,11 @@ private:
 
 // "row R, column C".
 std::string CellText(int nRow, int nColumn);
+
+// The types a level's "types" text lists, two hexadecimal digits each; a
+// code that names no item, carries a cell's flags or is a lone last digit
+// lists eNoItem.
+std::vector<int> ListedItemTypes(const std::string& strTypes);
+// Why the item types cannot refill a board, one sentence each; empty when
+// they can. The level check and every tool that loads a level ask this.
+CLevelRules::Faults ItemTypeFaults(const std::vector<int>& types);

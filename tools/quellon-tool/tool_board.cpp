@@ -24,6 +24,7 @@
 #include "Game/Items/itemtype.h"
 #include "Game/Script/gamescript.h"
 #include "Resources/vantile_resourcemanager.h"
+#include "levelcheck/levelrules.h"
 #include "Game/Rules/boardscreen.h"
 #include "tool_board_draw.h"
 #include "tool_commands.h"
@@ -166,7 +167,15 @@ int ToolRun_board(const ToolArgs& args)
     std::string strBytes;
     if (CUserFile::Read(options.strLevel, strBytes) != 0)
         return ToolFail(options.strLevel, "cannot read the level file");
-    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", false);
+    // The refill's types are checked before the board fills from them, as
+    // "level" and "check-levels" check them.
+    CLevel level;
+    CLevel::Cells cells;
+    level.loadBytes(options.strLevel, strBytes.data(), strBytes.size(), cells);
+    const CLevelRules::Faults faults = ItemTypeFaults(ListedItemTypes(level.m_strTypes));
+    if (!faults.empty())
+        return ToolFail(options.strLevel, faults.front());
+    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), false);
     const std::string strName = baseName(options.strLevel);
     if (options.bWindow)
         return PlayBoardWindow(options.strLevel, strBytes, options.nSeed);

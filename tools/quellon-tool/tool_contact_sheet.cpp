@@ -247,10 +247,10 @@ int ToolRun_contact_sheet(const ToolArgs& args)
     if ((args.size() != 2 && !bVision) || args[0] != "--out" || (bVision && !Art::ParseVision(args[3], vision)))
         return ToolFail("contact-sheet",
                         "usage: quellon-tool contact-sheet --out FILE.png [--vision deutan|protan|tritan|grey]");
-    CSheetData data(CGameContext::programFolder() + "/game");
+    CSheetData data(CGameContext::gameFolder());
     const SGroups groups = GroupNames(data);
     if (groups.items.empty())
-        return ToolFail(CGameContext::programFolder() + "/game", "holds no item animations; build the game data first");
+        return ToolFail(CGameContext::gameFolder(), "holds no item animations; build the game data first");
     const SurfacePtr pField = groups.fields.empty() ? nullptr : data.Image(groups.fields.front());
     cairo_surface_t* pRecording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
     cairo_t* c = cairo_create(pRecording);

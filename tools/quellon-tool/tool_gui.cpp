@@ -279,7 +279,7 @@ int ToolRun_gui(const ToolArgs& args)
 {
     if (args[0] != "--out")
         return ToolFail("gui", "usage: quellon-tool gui --out FILE.png");
-    const std::string strData = CGameContext::programFolder() + "/game";
+    const std::string strData = CGameContext::gameFolder();
     Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
     const int nMode = renderSystem.FindVideoMode(800, 600, 32);
     if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, "quellon-tool gui", false))

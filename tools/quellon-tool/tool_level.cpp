@@ -6,6 +6,7 @@
 #include "Game/Items/animationmanager.h"
 #include "Game/Level/level.h"
 #include "Resources/vantile_resourcemanager.h"
+#include "levelcheck/levelrules.h"
 #include "tool_commands.h"
 
 namespace {
@@ -45,6 +46,9 @@ int ToolRun_level(const ToolArgs& args)
     CLevel level;
     CLevel::Cells cells;
     level.loadFile(strName, cells);
+    const CLevelRules::Faults faults = ItemTypeFaults(ListedItemTypes(level.m_strTypes));
+    if (!faults.empty())
+        return ToolFail(strPath, faults.front());
     printLevel(level, cells);
     return fflush(stdout) == 0 ? 0 : ToolFail("stdout", "write failed");
 }

@@ -95,7 +95,7 @@ void PrintProgress(int nDone, int nTotal, const SLevelFigures& level, int nSeeds
 int ToolRun_level_lab(const ToolArgs& args)
 {
     SLabOptions options;
-    options.strDataFolder = CGameContext::programFolder() + "/game";
+    options.strDataFolder = CGameContext::gameFolder();
     std::string strOut = "level-lab";
     bool bRuns = false;
     if (!ParseOptions(args, options, strOut, bRuns))

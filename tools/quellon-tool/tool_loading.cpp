@@ -29,7 +29,7 @@ int ToolRun_loading(const ToolArgs& args)
     if (bUsage || strShot.empty())
         return ToolFail("loading", "usage: quellon-tool loading [DIR] --shot FILE.png [--percent N]");
     if (strFolder.empty())
-        strFolder = CGameContext::programFolder() + "/game";
+        strFolder = CGameContext::gameFolder();
     Vantile::CResourceManager::Instance().Init(ToolFolderArgument(strFolder), false);
     return DrawLoadingShot(strShot, int(nPercent));
 }

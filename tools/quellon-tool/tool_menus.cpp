@@ -6,6 +6,7 @@
 
 #include <CEGUI/CEGUI.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "Business/profilesstore.h"
 #include "Core/vantile_exception.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Rules/boardscreen.h"
+#include "Game/Script/gamescript.h"
 #include "Game/Sprites/spriteloader.h"
 #include "Game/Sprites/spritescreen.h"
 #include "RenderSystem/vantile_rendersystem.h"
@@ -172,13 +175,20 @@ std::string MakeUserFolder()
     return pszFolder ? pszFolder : "";
 }
 
+void RemoveUserFolder(const std::string& strFolder)
+{
+    std::error_code error;
+    std::filesystem::remove_all(strFolder, error);
+}
+
 }  // namespace
 
 int ToolRun_menus(const ToolArgs& args)
 {
     if (args[0] != "--out")
         return ToolFail("menus", "usage: quellon-tool menus --out DIR");
-    const std::string strData = CGameContext::programFolder() + "/game";
+    const std::string strData = CGameContext::gameFolder();
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
     Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
     const int nMode = renderSystem.FindVideoMode(800, 600, 32);
     if (nMode < 0 || !renderSystem.CreateRenderWindow(nMode, "quellon-tool menus", false))
@@ -190,9 +200,19 @@ int ToolRun_menus(const ToolArgs& args)
         Vantile::CResourceManager::Instance().Init(strData, true);
         CSpriteLoader::Instance().setFinished(true);
         LoadToolLocale();
-        CMenuShots shots(strUser, args[1]);
-        return shots.run();
+        // The rules page's show draws board items with the game's looks.
+        RunStartupScript("init.lua");
+        CBoardScreen::attachItemVisuals();
+        int nStatus = 0;
+        {
+            CMenuShots shots(strUser, args[1]);
+            nStatus = shots.run();
+        }
+        CBoardScreen::closeDrawing();
+        RemoveUserFolder(strUser);
+        return nStatus;
     } catch (const Vantile::Exception& e) {
+        RemoveUserFolder(strUser);
         return ToolFail(strData, e.getDetails());
     }
 }

@@ -127,7 +127,7 @@ int ToolRun_minigame(const ToolArgs& args)
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     if (!CBoardScreen::openDevice("quellon-tool minigame"))
         return ToolFail("minigame", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
     const int nLevel = miniGameLevel(options.nLevel);
     if (nLevel < 0) {
         CBoardScreen::closeDrawing();

@@ -2,8 +2,10 @@
 // game through the game session offscreen, as the program would draw it,
 // and writes one frame: level play after K bot moves (by mouse clicks), the
 // same with the window's focus lost (the pause picture), or the main menu
-// with its bubbles. The player's store lives in a fresh folder.
+// with its bubbles and the GUI's menu windows, as a returning player sees
+// it. The player's store lives in a fresh folder, removed afterwards.
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "Business/profilesstore.h"
@@ -11,10 +13,13 @@
 #include "Game/Rules/boardscreen.h"
 #include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
+#include "Game/Session/guimenus.h"
 #include "Game/Session/sessiondriver.h"
 #include "Resources/vantile_resourcemanager.h"
+#include "gui/System/guiframehandler.h"
 #include "tool_board_draw.h"
 #include "tool_commands.h"
+#include "tool_hud_draw.h"
 
 namespace {
 
@@ -45,11 +50,16 @@ bool parseOptions(const ToolArgs& args, SessionOptions& options)
     return !options.strShot.empty() && options.nMoves >= 0 && !(options.bPaused && options.bMenu);
 }
 
-// A main menu that is on screen, so the game stays in it.
-class CShownMenus : public CNoMenus {
-public:
-    bool showMainMenu() override { return true; }
-};
+const char* const MENU_PLAYER = "Marina";
+
+// A returning player, so the main menu greets someone.
+void addPlayer(const std::string& strHome)
+{
+    CProfilesStore store(strHome, strHome);
+    store.load();
+    store.profiles()->setCurrent(store.profiles()->create(MENU_PLAYER));
+    store.save();
+}
 
 bool playTo(CGame& game, CSessionDriver& driver, const SessionOptions& options)
 {
@@ -81,19 +91,27 @@ int ToolRun_session(const ToolArgs& args)
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     if (!CBoardScreen::openDevice("quellon-tool session"))
         return ToolFail("session", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::programFolder() + "/game", true);
+    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
     RunStartupScript("init.lua");
     bool bShown = false, bSaved = false;
     {
+        std::unique_ptr<Vantile::CGUIFrameHandler> pGui;
         std::unique_ptr<IGameMenus> pMenus;
-        if (options.bMenu)
-            pMenus = std::make_unique<CShownMenus>();
+        if (options.bMenu) {
+            pGui = std::make_unique<Vantile::CGUIFrameHandler>();
+            pGui->loadData();
+            LoadToolLocale();
+            pMenus = std::make_unique<CGuiMenus>();
+            addPlayer(szHome);
+        }
         CGame game(std::make_unique<CProfilesStore>(szHome, szHome), std::move(pMenus));
-        CSessionDriver driver(game, true);
+        CSessionDriver driver(game, true, 1, pGui.get());
         bShown = playTo(game, driver, options);
         bSaved = bShown && SaveBackBuffer(options.strShot);
     }
     CBoardScreen::closeDrawing();
+    std::error_code error;
+    std::filesystem::remove_all(szHome, error);
     if (!bShown)
         return ToolFail("session", "the game did not reach the screen to show");
     return bSaved ? 0 : ToolFail(options.strShot, "cannot write the picture");

@@ -102,7 +102,7 @@ int ToolRun_story(const ToolArgs& args)
     SStoryOptions options;
     if (!ParseStoryOptions(args, options))
         return ToolFail("story", "usage: quellon-tool story --page 1..6 --shot FILE.png [--revealed K]");
-    const std::string strData = CGameContext::programFolder() + "/game";
+    const std::string strData = CGameContext::gameFolder();
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
     const int nMode = renderSystem.FindVideoMode(800, 600, 32);

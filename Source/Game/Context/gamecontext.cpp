@@ -1,5 +1,7 @@
 #include "Game/Context/gamecontext.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "system/win32.h"
@@ -70,6 +72,15 @@ std::string CGameContext::programFolder()
     const std::string strPath(szPath);
     const size_t nSlash = strPath.find_last_of('/');
     return nSlash == std::string::npos ? std::string(".") : strPath.substr(0, nSlash);
+}
+
+std::string CGameContext::gameFolder()
+{
+    const std::string strBeside = programFolder() + "/game";
+    struct stat info;
+    if (stat(strBeside.c_str(), &info) == 0 || stat((strBeside + ".dat").c_str(), &info) == 0)
+        return strBeside;
+    return programFolder() + "/../share/quellon/game";
 }
 
 std::string CGameContext::dataFolder()

@@ -36,8 +36,12 @@ public:
 
     // The per-user folder "Quellon 1.0" in the user's data home.
     static std::string dataFolder();
-    // The folder of the running program, which the game data lies beside.
+    // The folder of the running program.
     static std::string programFolder();
+    // The game data's root: the folder "game" (or its archive "game.dat")
+    // beside the program in a build tree, else the installed
+    // "../share/quellon/game" next to the program's "bin".
+    static std::string gameFolder();
 
     // Sound calls: they apply the gains below and forward to the sound
     // manager.

@@ -83,7 +83,8 @@ void CLevel::readParameters(const TiXmlDocument& document)
     if (!pGame)
         refuse();
     const char* szTypes = pGame->Attribute("types");
-    CAnimationManager::Instance().setActiveItemTypes(szTypes ? szTypes : "");
+    m_strTypes = szTypes ? szTypes : "";
+    CAnimationManager::Instance().setActiveItemTypes(m_strTypes);
     readInt(*pGame, "period", 1, m_nPeriod);
     readInt(*pGame, "powerups", 0, m_nPowerups);
     readInt(*pGame, "bonustime", 0, m_nBonusTime);

@@ -35,6 +35,7 @@ public:
     int m_nPeriod = 0;
     int m_nPowerups = 0;
     int m_nBonusTime = 0;
+    std::string m_strTypes;  // the "types" text as the file holds it
 
 private:
     void readParameters(const TiXmlDocument& document);

@@ -18,6 +18,8 @@ public:
 
     int getTotalLength() const { return m_nTotalLength; }
     int getCurrentSegment() const { return m_nCurrentSegment; }
+    // Whole points of progress; the path ends when they reach the count.
+    int getProgress() const { return static_cast<int>(m_fT); }
 
 private:
     std::vector<D3DXVECTOR3> m_Points;

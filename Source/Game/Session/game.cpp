@@ -5,7 +5,10 @@
 #include "Game/Aquarium/aquarium.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/hintguiwindows.h"
+#include "Game/Hints/powerupchoosedialog.h"
 #include "Game/Hud/loadingscreen.h"
+#include "Game/Map/map.h"
 #include "Game/MiniGame/minigame.h"
 #include "Game/MiniGame/minigamepond.h"
 #include "Game/Session/gamemenus.h"
@@ -43,14 +46,19 @@ CGame::CGame(std::unique_ptr<CProfilesStore> pStore, std::unique_ptr<IGameMenus>
     m_strScreenshotFolder = CGameContext::dataFolder();
     if (m_bDraw)
         makeScreens();
+    makeChooser();
     makeLogo();
 }
 
-CGame::~CGame() = default;
+CGame::~CGame()
+{
+    releaseChooser();
+}
 
 void CGame::makeScreens()
 {
     m_pLoading = std::make_unique<CLoadingScreen>();
+    m_pMap = std::make_unique<CMap>(true);
     m_pSplash = std::make_unique<CSprite>(SPLASH, CSprite::WHITE, false, true);
 }
 

@@ -7,8 +7,9 @@
 // game_states.cpp (entering states, music), game_events.cpp (the event
 // drain), game_input.cpp (window input and diagnostic keys),
 // game_update.cpp (the frame and level play), game_minigame.cpp (the
-// memory game before a level). Its parts: screenfader.h,
-// bubbles.h, gamemenus.h; the render stages are gamestages.h.
+// memory game before a level), game_map.cpp (the level map). Its parts:
+// screenfader.h, bubbles.h, gamemenus.h; the render stages are
+// gamestages.h.
 #pragma once
 
 #include <functional>
@@ -28,9 +29,12 @@
 #include "d3d/d3dx8.h"
 
 class CAquarium;
+class CGuiTextPainter;
+class CPowerupChooseDialog;
 class CComicsScreen;
 class CGameField;
 class CLoadingScreen;
+class CMap;
 class CMiniGame;
 class IMiniGamePond;
 struct CMiniGameInfo;
@@ -96,6 +100,9 @@ public:
     void setAquarium(CAquarium* pAquarium);
     // The folder the diagnostic screenshot goes to.
     void setScreenshotFolder(const std::string& strFolder) { m_strScreenshotFolder = strFolder; }
+    // The level map's routes, once the data is there (scene set-up).
+    void buildMap();
+    const CMap* map() const { return m_pMap.get(); }
     // Levels that carry story pages, counted from 0.
     static bool hasStory(int nLevel);
     // The story screen of the story states; none elsewhere.
@@ -135,6 +142,9 @@ private:
     void leftButtonUp();
     void handleKey(const Vantile::InputEvent& evt);
     void saveScreenshot() const;
+    // game_map.cpp
+    void showMap();
+    void renderMap(float fSeconds);
     // game_minigame.cpp
     void makeMiniGame();
     void attachMiniGamePond(bool bAquarium);
@@ -149,6 +159,12 @@ private:
     void leaveStory();
     void storyClick();
     void storyKey(int nKey);
+    // game_chooser.cpp
+    void makeChooser();
+    void showChooser(int nPowerups);
+    void runChooser(float fSeconds);
+    void clickChooser();
+    void releaseChooser();
     // game_afterwin.cpp
     void showAfterWin(const CProfile& profile);
     void afterWinKey(int nKey);
@@ -165,6 +181,7 @@ private:
     CScreenFader m_Fader;
     CGameGui m_Hud;
     std::unique_ptr<CLoadingScreen> m_pLoading;
+    std::unique_ptr<CMap> m_pMap;
     std::unique_ptr<CGameField> m_pField;
     CAquarium* m_pAquarium = nullptr;
     std::unique_ptr<CMiniGame> m_pMiniGame;
@@ -192,4 +209,6 @@ private:
     std::function<void()> m_StopMapEffect;
     std::string m_strScreenshotFolder;
     CAfterWinDialog m_AfterWin;
+    std::unique_ptr<CGuiTextPainter> m_pHintPainter;
+    std::unique_ptr<CPowerupChooseDialog> m_pChooser;
 };

@@ -101,6 +101,7 @@ void CGame::leftButtonUp()
         if (CProfile* pProfile = profile())
             pProfile->m_strTooltipsData = CTooltipManager::Instance().save();
         break;
+    case eLevelStart: clickChooser(); break;
     case eWon: requestState(m_bWonLastLevel ? eFinalStory : eMap); break;
     case eGameOver: requestState(eMainMenu); break;
     case eLost: requestState(eMiniGame); break;

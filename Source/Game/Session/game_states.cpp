@@ -94,9 +94,7 @@ void CGame::enterMap()
     m_Scoring.setTimerStopped(false);
     m_pMenus->releaseBackground();
     chooseMusic();
-    // The map screen comes with the map; until then the route is taken
-    // as clicked at once.
-    leaveMap();
+    showMap();
 }
 
 // The story pages of a level come before it, except for the first level,
@@ -167,10 +165,7 @@ void CGame::enterLevelStart()
     if (nPowerups == 1)
         pProfile->m_bPowerUpShown = true;
     chooseMusic();
-    // The power-up chooser comes with the hints; until then its first
-    // power-up, checked at the start, is taken as if OK were pressed.
-    CGameContext::Instance().m_nPowerup = FIRST_CHOOSER_POWERUP;
-    CGameContext::Instance().postEvent(eEventChooserDone);
+    showChooser(nPowerups);
     CHintManager::Instance().setGroup(0);
     m_Hud.resetPowerup();
 }

@@ -59,9 +59,11 @@ void CGame::runState(float fSeconds)
             m_pLoading->render(fSeconds);
         break;
     case ePlay: playLevel(fSeconds); break;
+    case eMap: renderMap(fSeconds); break;
     case eMiniGame: playMiniGame(fSeconds); break;
     case eFinalStory:
     case eStory: runStory(fSeconds); break;
+    case eLevelStart: runChooser(fSeconds); break;
     case eWon: m_AfterWin.update(fSeconds); break;
     case eMainMenu:
         m_pMenus->renderBackground();

@@ -11,10 +11,12 @@
 #include "Game/Session/gamestages.h"
 #include "Game/Sprites/spriteloader.h"
 #include "RenderSystem/vantile_rendersystem.h"
+#include "gui/Renderer/guirenderstage.h"
+#include "gui/System/guiframehandler.h"
 #include "Renderstages/vantile_renderqueue.h"
 
-CSessionDriver::CSessionDriver(CGame& game, bool bDraw, unsigned nBotSeed)
-    : m_Game(game), m_Clock{0, 1000, 0}, m_Bot(nBotSeed)
+CSessionDriver::CSessionDriver(CGame& game, bool bDraw, unsigned nBotSeed, Vantile::CGUIFrameHandler* pGui)
+    : m_Game(game), m_Clock{0, 1000, 0}, m_pGui(pGui), m_Bot(nBotSeed)
 {
     PlatformSetClockOverride(&m_Clock);
     Vantile::CFrameTimer::Instance().reset();
@@ -23,7 +25,7 @@ CSessionDriver::CSessionDriver(CGame& game, bool bDraw, unsigned nBotSeed)
     if (bDraw && Vantile::CD3D9RenderSystem::Instance().GetDevice()) {
         m_pQueue = std::make_unique<Vantile::CRenderQueue>();
         m_pQueue->MakeCurrent();
-        AddSessionStages(*m_pQueue, m_Game, nullptr);
+        AddSessionStages(*m_pQueue, m_Game, m_pGui ? new CGUIRenderStage(m_pGui->getRenderer()) : nullptr);
     }
 }
 
@@ -42,6 +44,8 @@ void CSessionDriver::frame()
     PlatformSetClockOverride(&m_Clock);
     Vantile::CFrameTimer::Instance().update();
     m_Loading.frame(m_Game);
+    if (m_pGui)
+        m_pGui->frameStarted({double(m_nFrameMs), double(m_Clock.ticks)});
     if (m_pQueue) {
         IDirect3DDevice8* pDevice = Vantile::CD3D9RenderSystem::Instance().GetDevice();
         pDevice->BeginScene();

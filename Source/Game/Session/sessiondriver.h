@@ -13,6 +13,7 @@
 #include "system/win32.h"
 
 namespace Vantile {
+class CGUIFrameHandler;
 class CRenderQueue;
 }
 class CGame;
@@ -29,8 +30,9 @@ public:
     void setTurnStoryPages(bool bTurn) { m_bTurnStoryPages = bTurn; }
 
     // bDraw needs a device; it draws each frame through a render queue of
-    // the driver's own.
-    CSessionDriver(CGame& game, bool bDraw, unsigned nBotSeed = 1);
+    // the driver's own, with the GUI's windows over the game when a GUI
+    // is given.
+    CSessionDriver(CGame& game, bool bDraw, unsigned nBotSeed = 1, Vantile::CGUIFrameHandler* pGui = nullptr);
     ~CSessionDriver();
 
     void frame();
@@ -62,6 +64,7 @@ private:
     CGame& m_Game;
     PlatformClockOverride m_Clock;
     std::unique_ptr<Vantile::CRenderQueue> m_pQueue;
+    Vantile::CGUIFrameHandler* m_pGui = nullptr;
     CLoadingProgress m_Loading;
     std::minstd_rand m_Bot;
     int m_nFrameMs = FRAME_MS;

@@ -50,6 +50,7 @@ const CEGUI::String TextColour1 = "TextColour1";
 const CEGUI::String TextColour2 = "TextColour2";
 const CEGUI::String FrameEnabled = "FrameEnabled";
 const CEGUI::String BackgroundEnabled = "BackgroundEnabled";
+const CEGUI::String HeaderHeight = "HeaderHeight";
 }  // namespace GuiProperty
 
 const CEGUI::String MENU_TEXTS_PREFIX = "MenuTexts/";

@@ -57,6 +57,7 @@ extern const CEGUI::String TextColour1;
 extern const CEGUI::String TextColour2;
 extern const CEGUI::String FrameEnabled;
 extern const CEGUI::String BackgroundEnabled;
+extern const CEGUI::String HeaderHeight;
 }  // namespace GuiProperty
 
 // The image set of the button captions; images are named "MenuTexts/<name>".

@@ -3,6 +3,7 @@
 #include <CEGUI/Window.h>
 #include <CEGUI/widgets/PushButton.h>
 
+#include "Game/Sprites/sprite.h"
 #include "gui/Framework/guifactory.h"
 #include "gui/Framework/guinames.h"
 #include "gui/Framework/windowstack.h"

@@ -3,10 +3,12 @@
 #include <CEGUI/Window.h>
 #include <CEGUI/widgets/PushButton.h>
 
+#include "Core/vantile_frametimer.h"
 #include "Game/Sprites/sprite.h"
 #include "gui/Framework/guifactory.h"
 #include "gui/Framework/windowstack.h"
 #include "gui/Menus/menunames.h"
+#include "gui/Menus/rulesdemo.h"
 
 namespace {
 
@@ -58,6 +60,14 @@ void CRulesWindow::create()
     m_pBackground = createPageSprite(MenuImage::RULES_BG);
     m_pCreditsPage.reset(new CCreditsWindow);
     m_pCreditsPage->create();
+}
+
+void CRulesWindow::render()
+{
+    CBaseDialogWindow::render();
+    if (!m_pDemo)
+        m_pDemo = std::make_unique<CRulesDemo>(true);
+    m_pDemo->update(Vantile::CFrameTimer::Instance().frameSeconds());
 }
 
 bool CRulesWindow::onClose(const CEGUI::EventArgs&)

@@ -25,6 +25,10 @@ CEGUI::Slider* createSlider(float fY)
     return pSlider;
 }
 
+// The jingle track takes the new music gain with the settings' OK or
+// Cancel; nothing happens when it is not loaded.
+const char* const JINGLE_TRACK = "Muz nibbets.ogg";
+
 }  // namespace
 
 void CSettingsWindow::create()
@@ -69,6 +73,7 @@ bool CSettingsWindow::onOk(const CEGUI::EventArgs& args)
     m_pStore->setVolume(int(m_pVolume->getCurrentValue()));
     m_pStore->save();
     applyGains();
+    CGameContext::Instance().setTrackVolume(JINGLE_TRACK, 1.0f);
     applyFullscreen(m_pStore->getFullscreen());
     return CBaseDialogWindow::onOk(args);
 }
@@ -79,6 +84,7 @@ bool CSettingsWindow::onCancel(const CEGUI::EventArgs& args)
         return true;
     m_pStore->setMusic(m_nShownMusic);
     applyGains();
+    CGameContext::Instance().setTrackVolume(JINGLE_TRACK, 1.0f);
     return CBaseDialogWindow::onCancel(args);
 }
 

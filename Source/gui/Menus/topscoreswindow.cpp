@@ -16,6 +16,16 @@ namespace {
 const CEGUI::uint NAME_COLUMN = 0;
 const CEGUI::uint SCORE_COLUMN = 1;
 
+// A row's cell in the list's own brush: the look multiplies the brush by
+// the selection colour, and white keeps it.
+CEGUI::ListboxTextItem* makeItem(const CEGUI::String& strText)
+{
+    CEGUI::ListboxTextItem* pItem = new CEGUI::ListboxTextItem(strText);
+    pItem->setSelectionBrushImage("Velmora/ListBoxBrush");
+    pItem->setSelectionColours(CEGUI::Colour(1.0f, 1.0f, 1.0f, 1.0f));
+    return pItem;
+}
+
 }  // namespace
 
 void CTopScoresWindow::create()
@@ -27,7 +37,7 @@ void CTopScoresWindow::create()
     m_pList->addColumn("name", NAME_COLUMN, CEGUI::UDim(0.44f, 0.0f));
     m_pList->addColumn("score", SCORE_COLUMN, CEGUI::UDim(0.43f, 0.0f));
     m_pList->getListHeader()->setVisible(false);
-    m_pList->getListHeader()->setHeight(CEGUI::UDim(0.0f, 0.0f));
+    m_pList->setProperty(GuiProperty::HeaderHeight, "{0,0}");
     m_pList->setShowHorzScrollbar(false);
     m_pList->setUserColumnDraggingEnabled(false);
     m_pList->setUserSortControlEnabled(false);
@@ -49,7 +59,7 @@ void CTopScoresWindow::fillList()
     m_pList->resetList();
     for (const CProfile* pProfile : m_pStore->profiles()->rankByScore()) {
         const CEGUI::uint nRow = m_pList->addRow();
-        m_pList->setItem(new CEGUI::ListboxTextItem(NameToGui(pProfile->getName())), NAME_COLUMN, nRow);
-        m_pList->setItem(new CEGUI::ListboxTextItem(std::to_string(pProfile->m_nScore).c_str()), SCORE_COLUMN, nRow);
+        m_pList->setItem(makeItem(NameToGui(pProfile->getName())), NAME_COLUMN, nRow);
+        m_pList->setItem(makeItem(std::to_string(pProfile->m_nScore).c_str()), SCORE_COLUMN, nRow);
     }
 }

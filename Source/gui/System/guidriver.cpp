@@ -84,9 +84,14 @@ void CGuiDriver::typeText(const std::string& strText)
     }
 }
 
+// The key-down carries the character the window finds for it, as the
+// window's own input does (Enter gives a carriage return).
 void CGuiDriver::pressKey(int nVirtualKey)
 {
-    sendKey(nVirtualKey, 0, true);
+    WORD character = 0;
+    if (ToAscii(UINT(nVirtualKey), 0, nullptr, &character, 0) != 1)
+        character = 0;
+    sendKey(nVirtualKey, char(character), true);
     sendKey(nVirtualKey, 0, false);
 }
 

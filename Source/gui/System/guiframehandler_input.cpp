@@ -69,8 +69,11 @@ void CGUIFrameHandler::injectKey(const KeyInput& key)
         return;
     }
     context().injectKeyDown(scan);
-    if (key.ch)
-        context().injectChar(CEGUI::utf32(static_cast<unsigned char>(key.ch)));
+    // Enter, Escape, Tab and Backspace come with control characters, which
+    // are keys to the GUI and never text.
+    const unsigned char character = static_cast<unsigned char>(key.ch);
+    if (character >= 0x20 && character != 0x7F)
+        context().injectChar(CEGUI::utf32(character));
 }
 
 }  // namespace Vantile

@@ -1,43 +1,75 @@
-// The autoplayer's move in the memory game: it knows the deal, so it opens
-// the twin of the open card, or the first covered card that has a covered
-// twin, the fish's pair among them.
+// The memory game: the player turns cells over and remembers every picture
+// it has seen; a pair it knows is taken at once, otherwise it turns a cell
+// it has not seen yet.
+#include "main/autoplay/autoplayer.h"
+
 #include <cmath>
 
 #include "Game/MiniGame/minigame.h"
+#include "Game/MiniGame/minigamecell.h"
 #include "Game/Session/game.h"
-#include "main/autoplay/autoplayer.h"
 
 namespace {
 
-const CMiniGameCell* coveredTwin(const CMiniGame& game, const CMiniGameCell& cell)
+// Cells turning over or back are not to be clicked.
+bool isTurning(const CMiniGame& game)
 {
-    for (const auto& pOther : game.cells())
-        if (pOther.get() != &cell && pOther->state() == CMiniGameCell::eCovered &&
-            pOther->kind().nId == cell.kind().nId)
-            return pOther.get();
-    return nullptr;
-}
-
-const CMiniGameCell* nextCard(const CMiniGame& game)
-{
-    if (const CMiniGameCell* pFirst = game.first())
-        return game.second() ? nullptr : coveredTwin(game, *pFirst);
-    for (const auto& pCell : game.cells())
-        if (pCell->state() == CMiniGameCell::eCovered && coveredTwin(game, *pCell))
-            return pCell.get();
-    return nullptr;
+    for (const std::unique_ptr<CMiniGameCell>& pCell : game.cells())
+        if (pCell->state() == CMiniGameCell::eOpening || pCell->state() == CMiniGameCell::eClosing)
+            return true;
+    return game.first() && game.second();
 }
 
 }  // namespace
 
 void CAutoPlayer::actOnMiniGame(CGame& game)
 {
-    const CMiniGameCell* pCard = nextCard(game.miniGame());
-    if (!pCard) {
-        // All taken: a click ends the game.
-        click(400, 300);
+    // A click on a cell also closes a tooltip; once the game is solved
+    // only its tooltip is left to close.
+    CMiniGame& miniGame = game.miniGame();
+    if (miniGame.isSolved()) {
+        closeTooltip();
         return;
     }
-    const D3DXVECTOR3& vAt = pCard->position();
-    click(int(std::lround(vAt.x + 400.0f)), int(std::lround(300.0f - vAt.y)));
+    if (isTurning(miniGame))
+        return;
+    const auto& cells = miniGame.cells();
+    if (m_SeenKinds.size() != cells.size())
+        m_SeenKinds.assign(cells.size(), -1);
+    for (size_t i = 0; i < cells.size(); ++i)
+        if (cells[i]->state() == CMiniGameCell::eOpen)
+            m_SeenKinds[i] = cells[i]->kind().nId;
+    const int nCell = chooseMemoryCell(miniGame);
+    if (nCell < 0)
+        return;
+    const D3DXVECTOR3& v = cells[size_t(nCell)]->position();
+    click(int(std::lround(v.x + 400.0f)), int(std::lround(300.0f - v.y)));
+    m_fIdle = 0.0f;
+}
+
+// With one cell open: its partner when seen, else an unseen cell. With
+// none: one of a seen pair, else an unseen cell.
+int CAutoPlayer::chooseMemoryCell(const CMiniGame& miniGame) const
+{
+    const auto& cells = miniGame.cells();
+    const CMiniGameCell* pOpen = miniGame.first();
+    int nUnseen = -1;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (cells[i]->state() != CMiniGameCell::eCovered)
+            continue;
+        if (m_SeenKinds[i] < 0) {
+            if (nUnseen < 0)
+                nUnseen = int(i);
+            continue;
+        }
+        for (size_t j = 0; j < cells.size(); ++j) {
+            if (j == i || m_SeenKinds[j] != m_SeenKinds[i])
+                continue;
+            const bool bPartnerOpen = pOpen && cells[j].get() == pOpen;
+            const bool bPairCovered = !pOpen && cells[j]->state() == CMiniGameCell::eCovered;
+            if (bPartnerOpen || bPairCovered)
+                return int(i);
+        }
+    }
+    return nUnseen;
 }

@@ -14,6 +14,7 @@
 #include "gui/Menus/mainmenuwindow.h"
 #include "gui/Menus/messagebox.h"
 #include "gui/Menus/userwindows.h"
+#include "levellab/labbot.h"
 #include "main/autoplay/shotqueue.h"
 #include "main/clientapplication.h"
 #include "system/win32.h"
@@ -72,11 +73,7 @@ const char* CAutoPlayer::screenName(Screen screen)
 
 bool CAutoPlayer::frameStarted(const Vantile::FrameEvent&)
 {
-    // Real time: the game's clock stands still while it is paused.
-    const Clock::time_point now = Clock::now();
-    const float fSeconds = m_nFrames++ == 0 ? 0.0f : std::chrono::duration<float>(now - m_LastFrame).count();
-    m_LastFrame = now;
-    m_fSeconds += fSeconds;
+    const float fSeconds = advanceClock();
     CGame* pGame = m_Application.game();
     if (!m_strFault.empty())
         return false;
@@ -85,33 +82,55 @@ bool CAutoPlayer::frameStarted(const Vantile::FrameEvent&)
     const Screen screen = currentScreen(*pGame);
     if (screen != m_Screen)
         onNewScreen(*pGame, screen);
+    keepLevelFigures(*pGame, fSeconds);
     m_fIdle += fSeconds;
-    if (screen == Screen::Play || screen == Screen::TimeOut)
-        m_fLevelTime += fSeconds;
-    // The level's points only grow until the level ends and clears them.
-    if ((screen == Screen::Play || screen == Screen::TimeOut) && pGame->profile())
-        m_nLevelPoints =
-            std::max(m_nLevelPoints, pGame->profile()->m_nLevelScore + pGame->profile()->m_nComboBonus);
     if (m_fIdle > STUCK_SECONDS) {
         giveUp(std::string("nothing happened for a long time on the screen \"") + screenName(screen) + "\"");
         return false;
     }
-    if (!isSettled(*pGame))
-        return true;
+    if (isSettled(*pGame))
+        runScreen(*pGame, fSeconds);
+    return m_strFault.empty();
+}
+
+// Real seconds since the last frame: the game's clock stands still while
+// it is paused.
+float CAutoPlayer::advanceClock()
+{
+    const Clock::time_point now = Clock::now();
+    const float fSeconds = m_nFrames++ == 0 ? 0.0f : std::chrono::duration<float>(now - m_LastFrame).count();
+    m_LastFrame = now;
+    m_fSeconds += fSeconds;
+    return fSeconds;
+}
+
+// The level's time, and its points, which only grow until the level ends
+// and clears them.
+void CAutoPlayer::keepLevelFigures(CGame& game, float fSeconds)
+{
+    if (m_Screen != Screen::Play && m_Screen != Screen::TimeOut)
+        return;
+    m_fLevelTime += fSeconds;
+    if (const CProfile* pProfile = game.profile())
+        m_nLevelPoints = std::max(m_nLevelPoints, pProfile->m_nLevelScore + pProfile->m_nComboBonus);
+}
+
+// A settled screen is pictured first, then acted on.
+void CAutoPlayer::runScreen(CGame& game, float fSeconds)
+{
     m_fOnScreen += fSeconds;
     if (!m_bShotTaken) {
         // The loading screen shows only while it loads.
-        if (m_fOnScreen >= SHOT_DELAY || screen == Screen::Loading) {
-            takeShot(screenName(screen));
+        if (m_fOnScreen >= SHOT_DELAY || m_Screen == Screen::Loading) {
+            takeShot(screenName(m_Screen));
             m_bShotTaken = true;
             m_fWait = ACTION_DELAY;
         }
-        return true;
+        return;
     }
     m_fWait -= fSeconds;
     if (m_fWait <= 0.0f)
-        act(*pGame);
-    return m_strFault.empty();
+        act(game);
 }
 
 CAutoPlayer::Screen CAutoPlayer::currentScreen(CGame& game) const
@@ -142,9 +161,12 @@ CAutoPlayer::Screen CAutoPlayer::currentScreen(CGame& game) const
     return pTop ? Screen::OtherMenu : Screen::None;
 }
 
-// Nothing fading and no window about to replace the top one.
+// Nothing fading, no window about to replace the top one, and in play
+// the HUD's panels in place.
 bool CAutoPlayer::isSettled(CGame& game) const
 {
+    if (game.getState() == CGame::ePlay && game.hud().panelOffset() < 0.0f)
+        return false;
     return !game.isTransition() && game.fader().progress() >= 1.0f && !CWindowStack::instance().isSwitchPending();
 }
 
@@ -155,10 +177,13 @@ void CAutoPlayer::onNewScreen(CGame& game, Screen screen)
     m_bShotTaken = false;
     m_fOnScreen = 0.0f;
     m_fIdle = 0.0f;
+    if (screen == Screen::MiniGame)
+        m_SeenKinds.clear();
     const bool bWasPlaying = previous == Screen::Play || previous == Screen::TimeOut;
     if (screen == Screen::Play && !bWasPlaying) {
         m_fLevelTime = 0.0f;
         m_nLevelPoints = 0;
+        m_pBot.reset();
         m_nLevel = game.level();
         m_nScoreBefore = game.profile() ? game.profile()->m_nScore : 0;
     }
@@ -191,10 +216,7 @@ void CAutoPlayer::act(CGame& game)
     m_fWait = ACTION_DELAY;
     switch (m_Screen) {
     case Screen::Play: actOnPlay(game); break;
-    case Screen::MiniGame:
-        actOnMiniGame(game);
-        m_fWait = CLICK_PAUSE;
-        break;
+    case Screen::MiniGame: actOnMiniGame(game); break;
     case Screen::TimeOut: click(TIMEOUT_OK_X, TIMEOUT_OK_Y); break;
     // The power-up chooser: OK takes the power-up that is checked.
     case Screen::LevelStart:

@@ -8,18 +8,22 @@
 // level a summary line on stdout.
 //
 // Body by role: autoplayer.cpp (the frame, screens, pictures, summary),
-// autoplay_menus.cpp (menus and dialogs), autoplay_board.cpp (the board).
+// autoplay_menus.cpp (menus and dialogs), autoplay_board.cpp (the board),
+// autoplay_minigame.cpp (the memory game).
 #pragma once
 
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Core/vantile_framehandler.h"
 #include "Core/vantile_input.h"
 #include "main/autoplay/autoplayoptions.h"
 
 class CGame;
+class CLabBot;
+class CMiniGame;
 class CShotQueue;
 
 namespace Vantile {
@@ -74,6 +78,9 @@ public:
 
 private:
     // autoplayer.cpp
+    float advanceClock();
+    void keepLevelFigures(CGame& game, float fSeconds);
+    void runScreen(CGame& game, float fSeconds);
     Screen currentScreen(CGame& game) const;
     bool isSettled(CGame& game) const;
     void onNewScreen(CGame& game, Screen screen);
@@ -90,13 +97,14 @@ private:
     void typeText(const std::string& strText);
     // autoplay_menus.cpp
     void actOnMenu(CGame& game, Screen screen);
+    // autoplay_minigame.cpp
+    void actOnMiniGame(CGame& game);
+    int chooseMemoryCell(const CMiniGame& miniGame) const;
     // autoplay_board.cpp
     void actOnPlay(CGame& game);
     bool closeTooltip();
     bool playBoardMove(CGame& game);
     bool shuffle(CGame& game);
-    // autoplay_minigame.cpp
-    void actOnMiniGame(CGame& game);
 
     Vantile::CClientApplication& m_Application;
     SAutoplayOptions m_Options;
@@ -119,7 +127,10 @@ private:
     Clock::time_point m_LastFrame;
     int m_nFrames = 0;
     float m_fSeconds = 0.0f;
-    unsigned m_nRandom = 1;
+    // The board's player, made for each level.
+    std::unique_ptr<CLabBot> m_pBot;
     const void* m_pClosedTip = nullptr;
+    // The memory game's pictures seen so far, by cell; -1 unseen.
+    std::vector<int> m_SeenKinds;
     std::string m_strFault;
 };

@@ -2,8 +2,11 @@
 
 #include <tinyxml.h>
 
+#include <climits>
+
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
+#include "Core/vantile_number.h"
 #include "Core/vantile_xml.h"
 #include "Resources/vantile_resource.h"
 #include "Scene/vantile_camera.h"
@@ -20,12 +23,35 @@ namespace {
 // walk well inside the stack as well.
 const int MAX_SCENE_DEPTH = 256;
 
-// Numbers are read as doubles and kept as floats; an absent or unreadable
-// attribute keeps the default.
+// Coordinates, sizes, speeds and colours of a scene all lie well inside
+// this; a larger number is a damaged file, not a far-away node.
+const float MAX_SCENE_NUMBER = 1.0e6f;
+
+[[noreturn]] void RefuseNumber(const TiXmlElement& element, const char* pszName, const char* pszText)
+{
+    VANTILE_EXCEPT(0, FormatString("Scene attribute [%s] of <%s> is not a number in range: [%s]", pszName,
+                                   element.Value(), pszText),
+                   "CSceneLoader::ReadSceneNode");
+}
+
+// An absent attribute keeps the default; a present one must be a whole
+// decimal number within the scene's range.
 float ReadFloat(const TiXmlElement& element, const char* pszName, float fDefault)
 {
-    double dValue = 0.0;
-    return element.QueryDoubleAttribute(pszName, &dValue) == TIXML_SUCCESS ? float(dValue) : fDefault;
+    const char* pszText = element.Attribute(pszName);
+    float fValue = fDefault;
+    if (pszText && !ParseFloat(pszText, -MAX_SCENE_NUMBER, MAX_SCENE_NUMBER, fValue))
+        RefuseNumber(element, pszName, pszText);
+    return fValue;
+}
+
+int ReadInt(const TiXmlElement& element, const char* pszName, int nDefault)
+{
+    const char* pszText = element.Attribute(pszName);
+    int nValue = nDefault;
+    if (pszText && !ParseInteger(pszText, INT_MIN, INT_MAX, nValue))
+        RefuseNumber(element, pszName, pszText);
+    return nValue;
 }
 
 // Missing elements fall back to the identity's.
@@ -72,9 +98,7 @@ CLight* MakeLight(const TiXmlElement& light, const std::string& strName, const D
 {
     CLight* pLight = new CLight(strName, mLocal);
     pLight->SetColor(ReadFloat(light, "color_r", 1.0f), ReadFloat(light, "color_g", 1.0f), ReadFloat(light, "color_b", 1.0f));
-    int nType = 0;
-    light.QueryIntAttribute("type", &nType);
-    pLight->SetShape(nType, ReadFloat(light, "tdist", 0.0f), ReadFloat(light, "hotspot", 0.0f),
+    pLight->SetShape(ReadInt(light, "type", 0), ReadFloat(light, "tdist", 0.0f), ReadFloat(light, "hotspot", 0.0f),
                      ReadFloat(light, "fallsize", 0.0f));
     return pLight;
 }

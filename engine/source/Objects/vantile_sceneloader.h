@@ -25,7 +25,8 @@ public:
 
     // The new scene root, owned by the caller, or null (logged) when the
     // document cannot be parsed or its root's first child is no element. A
-    // missing or damaged object file throws.
+    // missing or damaged object file, or a number that is not a whole
+    // decimal number in the scene's range, throws.
     CNode* LoadScene(const std::string& strFileName);
     // The same from XML text; the name is for messages.
     CNode* LoadSceneFromText(const std::string& strText, const std::string& strName);

@@ -145,3 +145,34 @@ TEST_F(SceneLoaderTest, ABrokenObjectFailsTheLoadAndIsNotCached)
 }
 
 }  // namespace
+
+// Every number of a scene is read whole and in range: a value a float
+// would turn into infinity, zero or a cut-off prefix fails the load with
+// the attribute's name instead of placing a node at infinity.
+TEST_F(SceneLoaderTest, NumbersOutsideTheSceneOrNotWholeFailTheLoad)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"<node name=\"n\" _41=\"1e308\"/>", "_41"},
+        {"<node name=\"n\" _11=\"nan\"/>", "_11"},
+        {"<node name=\"n\" _42=\"5abc\"/>", "_42"},
+        {"<node name=\"n\" _43=\"\"/>", "_43"},
+        {"<node name=\"n\"><emitter TTL=\"1e-64\"/></node>", "TTL"},
+        {"<node name=\"n\"><emitter Velocity=\"-inf\"/></node>", "Velocity"},
+        {"<node name=\"n\"><light type=\"4294967297\"/></node>", "type"},
+        {"<node name=\"n\"><light color_r=\"2e6\"/></node>", "color_r"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        try {
+            Load("<scene>" + c.first + "</scene>");
+            ADD_FAILURE() << "loaded";
+        } catch (const Exception& e) {
+            EXPECT_NE(e.getDetails().find("[" + c.second + "]"), std::string::npos) << e.getDetails();
+        }
+    }
+    std::unique_ptr<CNode> pScene = Load("<scene><node name=\"n\" _41=\"-1200.5\" _42=\"+3\" _43=\"1e3\"/></scene>");
+    ASSERT_NE(pScene, nullptr);
+    EXPECT_EQ(pScene->GetLocalMatrix()->_41, -1200.5f);
+    EXPECT_EQ(pScene->GetLocalMatrix()->_42, 3.0f);
+    EXPECT_EQ(pScene->GetLocalMatrix()->_43, 1000.0f);
+}

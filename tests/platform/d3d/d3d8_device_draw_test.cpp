@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -338,6 +340,36 @@ TEST_F(DeviceTest, IndexedDrawsFromBuffersAndUserMemory)
     EXPECT_EQ(Device()->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 1), D3DERR_INVALIDCALL);
     vb->Release();
     ib->Release();
+}
+
+// Draws from user memory share one stream buffer that starts afresh when
+// full: 48 draws of 40 KB each run through it twice, and every draw still
+// shows its own vertices.
+TEST_F(DeviceTest, UserMemoryDrawsStayRightPastTheStreamBuffersEnd)
+{
+    const int nDraws = 48;
+    std::vector<SScreenVertex> list(2000);
+    for (int i = 0; i < nDraws; ++i) {
+        const float x = float(i % 8) * 6.0f, y = float(i / 8) * 6.0f;
+        const D3DCOLOR colour = 0xFF000000 | D3DCOLOR(i * 5 + 10) << 16 | D3DCOLOR(255 - i * 5);
+        const SScreenVertex corners[4] = {{x - 0.5f, y - 0.5f, 0.5f, 1.0f, colour},
+                                          {x + 3.5f, y - 0.5f, 0.5f, 1.0f, colour},
+                                          {x - 0.5f, y + 3.5f, 0.5f, 1.0f, colour},
+                                          {x + 3.5f, y + 3.5f, 0.5f, 1.0f, colour}};
+        const int quad[6] = {0, 1, 2, 2, 1, 3};
+        // The rest of the list: triangles of no area.
+        std::fill(list.begin(), list.end(), corners[0]);
+        for (int k = 0; k < 6; ++k)
+            list[k] = corners[quad[k]];
+        Device()->SetVertexShader(kScreenFvf);
+        ASSERT_EQ(Device()->DrawPrimitiveUP(D3DPT_TRIANGLELIST, UINT(list.size() / 3), list.data(),
+                                            sizeof(SScreenVertex)),
+                  D3D_OK);
+    }
+    for (int i = 0; i < nDraws; ++i) {
+        const UINT x = UINT(i % 8) * 6 + 1, y = UINT(i / 8) * 6 + 1;
+        EXPECT_EQ(m_Dev.Pixel(x, y), 0xFF000000 | D3DCOLOR(i * 5 + 10) << 16 | D3DCOLOR(255 - i * 5)) << "draw " << i;
+    }
 }
 
 TEST_F(DeviceTest, DrawingOutsideASceneIsRefused)

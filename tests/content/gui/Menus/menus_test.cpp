@@ -2,6 +2,8 @@
 // mouse and keys: the first player's name, the profile chooser with its
 // name, rename and delete dialogs, the settings and the high scores, each
 // checked against the store and the file it saves.
+#include <functional>
+
 #include <CEGUI/CEGUI.h>
 
 #include "Business/profilesstore.h"
@@ -387,6 +389,9 @@ TEST_F(ShippedMenus, TheHighScoresListEveryPlayerByScoreHighestFirst)
     ASSERT_EQ(top(), m_pGui->topScores());
     CEGUI::MultiColumnList* pList = m_pGui->topScores()->getList();
     ASSERT_EQ(pList->getRowCount(), 4u);
+    // The headings are hidden and take no room: the rows start at the top.
+    EXPECT_EQ(pList->getListHeader()->getPixelSize().d_height, 0.0f);
+    EXPECT_LT(pList->getListRenderArea().top(), 8.0f);
     const char* expected[][2] = {{"Bob", "4500"}, {"Ann", "300"}, {"Cy", "300"}, {"Dee", "0"}};
     for (CEGUI::uint nRow = 0; nRow < 4; ++nRow) {
         EXPECT_EQ(pList->getItemAtGridReference(CEGUI::MCLGridRef(nRow, 0))->getText(), expected[nRow][0]);
@@ -425,3 +430,57 @@ TEST_F(ShippedMenus, TheRulesOpenTheCreditsAndEachPageClosesBackToWhereItCameFro
 }
 
 }  // namespace
+
+// However a sub-dialog of the chooser is closed, by key or by click, the
+// chooser takes the very next click.
+TEST_F(ShippedMenus, TheChooserTakesClicksAgainAfterADialogIsClosedByKey)
+{
+    startGui({"Ann", "Bob"});
+    clickAt(m_pGui->mainMenu()->getChangeProfileButton());
+    struct Case {
+        const char* pszHow;
+        std::function<void()> open;
+        std::function<void()> close;
+    };
+    const Case cases[] = {
+        {"name dialog, Escape", [&] { clickEntry(0); }, [&] { key(VK_ESCAPE); }},
+        {"name dialog, Enter on a taken name, then Enter and Escape",
+         [&] {
+             clickEntry(0);
+             typeName(chooser()->getNameDialog(), "Ann");
+         },
+         [&] {
+             key(VK_RETURN);
+             key(VK_RETURN);
+             key(VK_ESCAPE);
+         }},
+        {"rename dialog, Escape", [&] { clickAt(chooser()->getRenameButton()); }, [&] { key(VK_ESCAPE); }},
+        {"rename dialog, Enter",
+         [&] {
+             clickAt(chooser()->getRenameButton());
+             typeName(chooser()->getRenameDialog(), "Eve");
+         },
+         [&] { key(VK_RETURN); }},
+        {"delete question, Escape", [&] { clickAt(chooser()->getDeleteButton()); }, [&] { key(VK_ESCAPE); }},
+    };
+    size_t nEntry = 1;
+    for (const Case& c : cases) {
+        c.open();
+        ASSERT_NE(top(), chooser()) << c.pszHow;
+        // The mouse rests where the entry will be while the dialog is up,
+        // and the player clicks there without moving it.
+        const CEGUI::Vector2f point = entryPoint(nEntry);
+        m_pDriver->moveMouse(int(point.d_x), int(point.d_y));
+        frame();
+        c.close();
+        ASSERT_EQ(top(), chooser()) << c.pszHow;
+        m_pDriver->pressLeft();
+        m_pDriver->releaseLeft();
+        settle();
+        const CEGUI::ListboxItem* pChosen = chooser()->getList()->getFirstSelectedItem();
+        ASSERT_NE(pChosen, nullptr) << c.pszHow;
+        EXPECT_EQ(pChosen, chooser()->getList()->getListboxItemFromIndex(nEntry)) << c.pszHow;
+        nEntry = 3 - nEntry;
+    }
+    EXPECT_EQ(NamesIn(*reload()), (std::vector<std::string>{"Eve", "Bob"}));
+}
