@@ -70,6 +70,8 @@ void CGame::dealMiniGame(const CMiniGameInfo& info)
     m_pMiniGame->setup(MINI_GAME_ORIGIN, info.m_nColumns, info.m_nRows, info.m_nFish);
     m_Hud.startTimer(MINI_GAME_SECONDS);
     m_Hud.setTimeoutArmed(false);
+    // The plate names the level the game opens.
+    m_Hud.setLevelTitle(currentLevel().m_strName);
     CTooltipManager& tooltips = CTooltipManager::Instance();
     tooltips.makePending(CTooltipManager::HINT_MINIGAME_START);
     tooltips.makePending(CTooltipManager::HINT_MINIGAME_SOLVED);
