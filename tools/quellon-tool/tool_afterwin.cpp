@@ -15,9 +15,9 @@
 #include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
 #include "Game/Session/sessiondriver.h"
+#include "RenderSystem/vantile_framepicture.h"
 #include "Resources/vantile_resourcemanager.h"
 #include "system/win32.h"
-#include "tool_board_draw.h"
 #include "tool_commands.h"
 
 namespace {
@@ -90,7 +90,7 @@ int ToolRun_afterwin(const ToolArgs& args)
         CGame game(std::make_unique<CProfilesStore>(szHome, szHome), nullptr);
         CSessionDriver driver(game, true);
         bShown = winFirstLevel(game, driver, nLevel);
-        bSaved = bShown && SaveBackBuffer(strShot);
+        bSaved = bShown && Vantile::SaveFramePicture(strShot);
     }
     CBoardScreen::closeDrawing();
     std::error_code error;

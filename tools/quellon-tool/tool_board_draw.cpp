@@ -1,7 +1,3 @@
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-#include <stb/stb_image_write.h>
-
 #include "tool_board_draw.h"
 
 #include <cstdio>
@@ -18,6 +14,7 @@
 #include "Game/Board/gamefield.h"
 #include "Game/Items/gameitem.h"
 #include "Game/Script/gamescript.h"
+#include "RenderSystem/vantile_framepicture.h"
 #include "RenderSystem/vantile_rendersystem.h"
 #include "RenderSystem/vantile_renderwindow.h"
 #include "tool_commands.h"
@@ -32,37 +29,6 @@ const int MAX_SHOT_FRAMES = 2000;
 // Moves the bot plays behind an aquarium shot; the picture is taken once
 // the last one has settled, while its food still sinks.
 const int AQUARIUM_SHOT_MOVES = 4;
-
-}  // namespace
-
-bool SaveBackBuffer(const std::string& strPath)
-{
-    IDirect3DSurface8* pTarget = nullptr;
-    if (FAILED(Vantile::CD3D9RenderSystem::Instance().GetDevice()->GetRenderTarget(&pTarget)))
-        return false;
-    D3DSURFACE_DESC desc;
-    pTarget->GetDesc(&desc);
-    std::vector<uint8_t> rgb(size_t(desc.Width) * desc.Height * 3);
-    D3DLOCKED_RECT locked;
-    const bool bLocked = SUCCEEDED(pTarget->LockRect(&locked, nullptr, D3DLOCK_READONLY));
-    for (UINT y = 0; bLocked && y < desc.Height; ++y) {
-        const uint8_t* pRow = static_cast<const uint8_t*>(locked.pBits) + size_t(y) * locked.Pitch;
-        for (UINT x = 0; x < desc.Width; ++x) {
-            uint8_t* pOut = &rgb[(size_t(y) * desc.Width + x) * 3];
-            // X8R8G8B8 in memory order: blue, green, red, unused.
-            pOut[0] = pRow[x * 4 + 2];
-            pOut[1] = pRow[x * 4 + 1];
-            pOut[2] = pRow[x * 4];
-        }
-    }
-    if (bLocked)
-        pTarget->UnlockRect();
-    pTarget->Release();
-    return bLocked && stbi_write_png(strPath.c_str(), int(desc.Width), int(desc.Height), 3, rgb.data(),
-                                     int(desc.Width) * 3) != 0;
-}
-
-namespace {
 
 // Mouse input in board units for the board, Esc to leave.
 class CBoardInput : public Vantile::IInputHandler {
@@ -151,7 +117,7 @@ int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, con
                 pHud->showTooltip(field);
             pHud->frame(driver, fSeconds);
         }
-        bSaved = SaveBackBuffer(strOut);
+        bSaved = Vantile::SaveFramePicture(strOut);
     }
     CBoardScreen::closeDrawing();
     return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");
@@ -181,7 +147,7 @@ int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, un
             if (nMove < AQUARIUM_SHOT_MOVES && driver.chooseMove(move))
                 driver.playMove(move.first, move.second);
         }
-        bSaved = SaveBackBuffer(strOut);
+        bSaved = Vantile::SaveFramePicture(strOut);
         field.setAquarium(nullptr);
     }
     CBoardScreen::closeDrawing();

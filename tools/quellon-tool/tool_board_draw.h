@@ -24,9 +24,6 @@ SBoardLayout CaptureLayout(const CGameField& field);
 int DrawBoardShot(const SBoardLayout& layout, const std::string& strPicture, const std::string& strOut,
                   const std::string& strHudLevel = std::string());
 
-// The back buffer as a PNG; false when it cannot be read or written.
-bool SaveBackBuffer(const std::string& strPath);
-
 // The same with the level's aquarium behind the board: the bot plays a few
 // moves on the drawing board so that fish swim and food falls.
 int DrawAquariumShot(const SBoardLayout& layout, const std::string& strLevel, unsigned nSeed, const std::string& strOut);

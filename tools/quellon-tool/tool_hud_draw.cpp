@@ -22,6 +22,7 @@
 #include "Game/Hud/loadingscreen.h"
 #include "Game/Sprites/sprite.h"
 #include "Game/Sprites/spritescreen.h"
+#include "RenderSystem/vantile_framepicture.h"
 #include "RenderSystem/vantile_rendersystem.h"
 #include "Resources/vantile_resource.h"
 #include "gui/System/guidriver.h"
@@ -157,7 +158,7 @@ int DrawChooserShot(const std::string& strOut)
                 CHintManager::Instance().render();
             });
         }
-        bSaved = SaveBackBuffer(strOut);
+        bSaved = Vantile::SaveFramePicture(strOut);
         StopHints();
     }
     CBoardScreen::closeDrawing();
@@ -181,7 +182,7 @@ int DrawLoadingShot(const std::string& strOut, int nPercent)
                 loading.render(FRAME_SECONDS);
             });
         }
-        bSaved = SaveBackBuffer(strOut);
+        bSaved = Vantile::SaveFramePicture(strOut);
     }
     CBoardScreen::closeDrawing();
     return bSaved ? 0 : ToolFail(strOut, "cannot write the picture");

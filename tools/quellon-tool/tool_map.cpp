@@ -13,8 +13,8 @@
 #include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
 #include "Game/Session/sessiondriver.h"
+#include "RenderSystem/vantile_framepicture.h"
 #include "Resources/vantile_resourcemanager.h"
-#include "tool_board_draw.h"
 #include "tool_commands.h"
 
 namespace {
@@ -104,7 +104,7 @@ int ToolRun_map(const ToolArgs& args)
                 driver.frames(int((fAt - fSailed) * 1000.0 / CSessionDriver::FRAME_MS));
             bShown = game.getState() == CGame::eMap;
         }
-        bSaved = bShown && SaveBackBuffer(options.strShot);
+        bSaved = bShown && Vantile::SaveFramePicture(options.strShot);
     }
     CBoardScreen::closeDrawing();
     if (!bShown)

@@ -18,6 +18,7 @@
 #include "Game/Script/gamescript.h"
 #include "Game/Sprites/spriteloader.h"
 #include "Game/Sprites/spritescreen.h"
+#include "RenderSystem/vantile_framepicture.h"
 #include "RenderSystem/vantile_rendersystem.h"
 #include "Resources/vantile_resourcemanager.h"
 #include "gui/Framework/gui.h"
@@ -30,7 +31,6 @@
 #include "gui/Menus/userwindows.h"
 #include "gui/Menus/whoareyouwindow.h"
 #include "gui/System/guidriver.h"
-#include "tool_board_draw.h"
 #include "tool_commands.h"
 #include "tool_hud_draw.h"
 
@@ -115,7 +115,7 @@ bool CMenuShots::shot(const char* pszName)
             m_Gui.renderTopWindow();
         });
     const std::string strPath = m_strOut + "/" + pszName + ".png";
-    if (!SaveBackBuffer(strPath))
+    if (!Vantile::SaveFramePicture(strPath))
         m_Failed.push_back(strPath);
     return true;
 }

@@ -16,8 +16,8 @@
 #include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
 #include "Game/Session/sessiondriver.h"
+#include "RenderSystem/vantile_framepicture.h"
 #include "Resources/vantile_resourcemanager.h"
-#include "tool_board_draw.h"
 #include "tool_commands.h"
 
 namespace {
@@ -146,7 +146,7 @@ int ToolRun_minigame(const ToolArgs& args)
             driver.frames(SETTLE_FRAMES);
             bShown = game.getState() == CGame::eMiniGame;
         }
-        bSaved = bShown && SaveBackBuffer(options.strShot);
+        bSaved = bShown && Vantile::SaveFramePicture(options.strShot);
     }
     CBoardScreen::closeDrawing();
     if (!bShown)

@@ -15,9 +15,9 @@
 #include "Game/Session/game.h"
 #include "Game/Session/guimenus.h"
 #include "Game/Session/sessiondriver.h"
+#include "RenderSystem/vantile_framepicture.h"
 #include "Resources/vantile_resourcemanager.h"
 #include "gui/System/guiframehandler.h"
-#include "tool_board_draw.h"
 #include "tool_commands.h"
 #include "tool_hud_draw.h"
 
@@ -107,7 +107,7 @@ int ToolRun_session(const ToolArgs& args)
         CGame game(std::make_unique<CProfilesStore>(szHome, szHome), std::move(pMenus));
         CSessionDriver driver(game, true, 1, pGui.get());
         bShown = playTo(game, driver, options);
-        bSaved = bShown && SaveBackBuffer(options.strShot);
+        bSaved = bShown && Vantile::SaveFramePicture(options.strShot);
     }
     CBoardScreen::closeDrawing();
     std::error_code error;

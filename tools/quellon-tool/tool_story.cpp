@@ -14,10 +14,10 @@
 #include "Game/Story/comicsguibuttons.h"
 #include "Game/Story/comicsscreen.h"
 #include "Game/Story/storypages.h"
+#include "RenderSystem/vantile_framepicture.h"
 #include "RenderSystem/vantile_rendersystem.h"
 #include "Resources/vantile_resourcemanager.h"
 #include "gui/System/guidriver.h"
-#include "tool_board_draw.h"
 #include "tool_commands.h"
 #include "tool_hud_draw.h"
 
@@ -92,7 +92,7 @@ int DrawStory(const SStoryOptions& options)
     }
     for (int k = 0; k < FADE_FRAMES; ++k)
         driver.frame(BLACK, draw, FRAME_SECONDS);
-    return SaveBackBuffer(options.strShot) ? 0 : ToolFail(options.strShot, "cannot write the picture");
+    return Vantile::SaveFramePicture(options.strShot) ? 0 : ToolFail(options.strShot, "cannot write the picture");
 }
 
 }  // namespace

@@ -21,6 +21,3 @@ private:
     std::string m_strPending;
     std::string m_strFailed;
 };
-
-// The device's current render target as an RGB PNG.
-bool SaveRenderTarget(const std::string& strPath);
