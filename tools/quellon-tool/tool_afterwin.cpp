@@ -4,21 +4,17 @@
 // raining in. With --level N the chest is shown as after level N (through
 // the session's diagnostic keys, with their trial numbers).
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "Business/profile.h"
 #include "Business/profilesstore.h"
-#include "Game/Context/gamecontext.h"
 #include "Game/Hud/rollingcounter.h"
-#include "Game/Rules/boardscreen.h"
-#include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
 #include "Game/Session/sessiondriver.h"
 #include "RenderSystem/vantile_framepicture.h"
-#include "Resources/vantile_resourcemanager.h"
 #include "system/win32.h"
 #include "tool_commands.h"
+#include "tool_offscreen_game.h"
 
 namespace {
 
@@ -77,24 +73,17 @@ int ToolRun_afterwin(const ToolArgs& args)
     int nLevel = 0;
     if (!parseOptions(args, strShot, nLevel))
         return ToolFail("afterwin", "usage: quellon-tool afterwin --shot FILE.png [--level N], N from 0 to 50");
-    char szHome[] = "/tmp/quellon-afterwin-XXXXXX";
-    if (!mkdtemp(szHome))
-        return ToolFail("afterwin", "cannot make a folder for the player's store");
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    if (!CBoardScreen::openDevice("quellon-tool afterwin"))
-        return ToolFail("afterwin", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
-    RunStartupScript("init.lua");
+    COffscreenGame offscreen;
+    const std::string strFault = offscreen.open("afterwin");
+    if (!strFault.empty())
+        return ToolFail("afterwin", strFault);
     bool bShown = false, bSaved = false;
     {
-        CGame game(std::make_unique<CProfilesStore>(szHome, szHome), nullptr);
+        CGame game(std::make_unique<CProfilesStore>(offscreen.home(), offscreen.home()), nullptr);
         CSessionDriver driver(game, true);
         bShown = winFirstLevel(game, driver, nLevel);
         bSaved = bShown && Vantile::SaveFramePicture(strShot);
     }
-    CBoardScreen::closeDrawing();
-    std::error_code error;
-    std::filesystem::remove_all(szHome, error);
     if (!bShown)
         return ToolFail("afterwin", "the game did not reach the dialog after a won level");
     return bSaved ? 0 : ToolFail(strShot, "cannot write the picture");

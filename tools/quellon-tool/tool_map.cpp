@@ -7,15 +7,12 @@
 #include <string>
 
 #include "Business/profilesstore.h"
-#include "Game/Context/gamecontext.h"
 #include "Game/Map/map.h"
-#include "Game/Rules/boardscreen.h"
-#include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
 #include "Game/Session/sessiondriver.h"
 #include "RenderSystem/vantile_framepicture.h"
-#include "Resources/vantile_resourcemanager.h"
 #include "tool_commands.h"
+#include "tool_offscreen_game.h"
 
 namespace {
 
@@ -48,18 +45,6 @@ bool parseOptions(const ToolArgs& args, MapOptions& options)
     return args.size() % 2 == 0 && !options.strShot.empty() && options.nLevel >= 0;
 }
 
-// A player who has won the level before N, so that "Continue" leads to
-// the map on the way to N; a new player for the first level.
-void makePlayer(const std::string& strHome, int nLevel)
-{
-    CProfilesStore store(strHome, strHome);
-    store.load();
-    CProfile* pProfile = store.profiles()->create("Ann");
-    pProfile->m_nLevel = nLevel - 1;
-    store.profiles()->setCurrent(pProfile);
-    store.save();
-}
-
 // Story pages on the way are turned by clicks.
 bool reachMap(CGame& game, CSessionDriver& driver)
 {
@@ -80,18 +65,16 @@ int ToolRun_map(const ToolArgs& args)
     MapOptions options;
     if (!parseOptions(args, options))
         return ToolFail("map", "usage: quellon-tool map --level N --shot FILE.png [--at SECONDS]");
-    char szHome[] = "/tmp/quellon-map-XXXXXX";
-    if (!mkdtemp(szHome))
-        return ToolFail("map", "cannot make a folder for the player's store");
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    if (!CBoardScreen::openDevice("quellon-tool map"))
-        return ToolFail("map", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
-    RunStartupScript("init.lua");
-    makePlayer(szHome, options.nLevel);
+    COffscreenGame offscreen;
+    const std::string strFault = offscreen.open("map");
+    if (!strFault.empty())
+        return ToolFail("map", strFault);
+    // A player who has won the level before N, so that "Continue" leads to
+    // the map on the way to N; a new player for the first level.
+    offscreen.addPlayer("Ann", options.nLevel - 1);
     bool bShown = false, bSaved = false;
     {
-        CGame game(std::make_unique<CProfilesStore>(szHome, szHome), nullptr);
+        CGame game(std::make_unique<CProfilesStore>(offscreen.home(), offscreen.home()), nullptr);
         game.buildMap();
         CSessionDriver driver(game, true);
         bShown = game.map() && game.map()->segmentCount() > 0 && reachMap(game, driver);
@@ -106,7 +89,6 @@ int ToolRun_map(const ToolArgs& args)
         }
         bSaved = bShown && Vantile::SaveFramePicture(options.strShot);
     }
-    CBoardScreen::closeDrawing();
     if (!bShown)
         return ToolFail("map", "the game did not reach the level map");
     return bSaved ? 0 : ToolFail(options.strShot, "cannot write the picture");

@@ -9,16 +9,13 @@
 
 #include "Business/profilesstore.h"
 #include "Core/vantile_random.h"
-#include "Game/Context/gamecontext.h"
 #include "Game/Level/gamefile.h"
 #include "Game/MiniGame/minigame.h"
-#include "Game/Rules/boardscreen.h"
-#include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
 #include "Game/Session/sessiondriver.h"
 #include "RenderSystem/vantile_framepicture.h"
-#include "Resources/vantile_resourcemanager.h"
 #include "tool_commands.h"
+#include "tool_offscreen_game.h"
 
 namespace {
 
@@ -62,17 +59,6 @@ int miniGameLevel(int nAsked)
         if (levels[i].m_pMiniGame)
             return int(i);
     return -1;
-}
-
-// A player who has won the level before it, so that "Continue" leads there.
-void makePlayer(const std::string& strHome, int nLevel)
-{
-    CProfilesStore store(strHome, strHome);
-    store.load();
-    CProfile* pProfile = store.profiles()->create("Ann");
-    pProfile->m_nLevel = nLevel - 1;
-    store.profiles()->setCurrent(pProfile);
-    store.save();
 }
 
 // A click on the cell, then frames until its card has turned.
@@ -121,23 +107,18 @@ int ToolRun_minigame(const ToolArgs& args)
     MiniGameOptions options;
     if (!parseOptions(args, options))
         return ToolFail("minigame", "usage: quellon-tool minigame --seed S --shot FILE.png [--level N]");
-    char szHome[] = "/tmp/quellon-minigame-XXXXXX";
-    if (!mkdtemp(szHome))
-        return ToolFail("minigame", "cannot make a folder for the player's store");
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    if (!CBoardScreen::openDevice("quellon-tool minigame"))
-        return ToolFail("minigame", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
+    COffscreenGame offscreen;
+    const std::string strFault = offscreen.open("minigame");
+    if (!strFault.empty())
+        return ToolFail("minigame", strFault);
     const int nLevel = miniGameLevel(options.nLevel);
-    if (nLevel < 0) {
-        CBoardScreen::closeDrawing();
+    if (nLevel < 0)
         return ToolFail("minigame", "no memory game before that level");
-    }
-    RunStartupScript("init.lua");
-    makePlayer(szHome, nLevel);
+    // A player who has won the level before it, so that "Continue" leads there.
+    offscreen.addPlayer("Ann", nLevel - 1);
     bool bShown = false, bSaved = false;
     {
-        CGame game(std::make_unique<CProfilesStore>(szHome, szHome), nullptr);
+        CGame game(std::make_unique<CProfilesStore>(offscreen.home(), offscreen.home()), nullptr);
         CSessionDriver driver(game, true);
         Vantile::SeedRandom(uint32_t(options.nSeed));
         bShown = driver.runUntilState(CGame::eMiniGame, MAX_FRAMES);
@@ -148,7 +129,6 @@ int ToolRun_minigame(const ToolArgs& args)
         }
         bSaved = bShown && Vantile::SaveFramePicture(options.strShot);
     }
-    CBoardScreen::closeDrawing();
     if (!bShown)
         return ToolFail("minigame", "the game did not reach the memory game");
     return bSaved ? 0 : ToolFail(options.strShot, "cannot write the picture");

@@ -5,20 +5,16 @@
 // with its bubbles and the GUI's menu windows, as a returning player sees
 // it. The player's store lives in a fresh folder, removed afterwards.
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "Business/profilesstore.h"
-#include "Game/Context/gamecontext.h"
-#include "Game/Rules/boardscreen.h"
-#include "Game/Script/gamescript.h"
 #include "Game/Session/game.h"
 #include "Game/Session/guimenus.h"
 #include "Game/Session/sessiondriver.h"
 #include "RenderSystem/vantile_framepicture.h"
-#include "Resources/vantile_resourcemanager.h"
 #include "gui/System/guiframehandler.h"
 #include "tool_commands.h"
+#include "tool_offscreen_game.h"
 #include "tool_hud_draw.h"
 
 namespace {
@@ -52,15 +48,6 @@ bool parseOptions(const ToolArgs& args, SessionOptions& options)
 
 const char* const MENU_PLAYER = "Marina";
 
-// A returning player, so the main menu greets someone.
-void addPlayer(const std::string& strHome)
-{
-    CProfilesStore store(strHome, strHome);
-    store.load();
-    store.profiles()->setCurrent(store.profiles()->create(MENU_PLAYER));
-    store.save();
-}
-
 bool playTo(CGame& game, CSessionDriver& driver, const SessionOptions& options)
 {
     if (options.bMenu) {
@@ -85,14 +72,10 @@ int ToolRun_session(const ToolArgs& args)
     SessionOptions options;
     if (!parseOptions(args, options))
         return ToolFail("session", "usage: quellon-tool session --shot FILE.png [--moves K] [--paused | --menu]");
-    char szHome[] = "/tmp/quellon-session-XXXXXX";
-    if (!mkdtemp(szHome))
-        return ToolFail("session", "cannot make a folder for the player's store");
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    if (!CBoardScreen::openDevice("quellon-tool session"))
-        return ToolFail("session", "no 800 x 600 device");
-    Vantile::CResourceManager::Instance().Init(CGameContext::gameFolder(), true);
-    RunStartupScript("init.lua");
+    COffscreenGame offscreen;
+    const std::string strFault = offscreen.open("session");
+    if (!strFault.empty())
+        return ToolFail("session", strFault);
     bool bShown = false, bSaved = false;
     {
         std::unique_ptr<Vantile::CGUIFrameHandler> pGui;
@@ -102,16 +85,14 @@ int ToolRun_session(const ToolArgs& args)
             pGui->loadData();
             LoadToolLocale();
             pMenus = std::make_unique<CGuiMenus>();
-            addPlayer(szHome);
+            // A returning player, so the main menu greets someone.
+            offscreen.addPlayer(MENU_PLAYER, 0);
         }
-        CGame game(std::make_unique<CProfilesStore>(szHome, szHome), std::move(pMenus));
+        CGame game(std::make_unique<CProfilesStore>(offscreen.home(), offscreen.home()), std::move(pMenus));
         CSessionDriver driver(game, true, 1, pGui.get());
         bShown = playTo(game, driver, options);
         bSaved = bShown && Vantile::SaveFramePicture(options.strShot);
     }
-    CBoardScreen::closeDrawing();
-    std::error_code error;
-    std::filesystem::remove_all(szHome, error);
     if (!bShown)
         return ToolFail("session", "the game did not reach the screen to show");
     return bSaved ? 0 : ToolFail(options.strShot, "cannot write the picture");
