@@ -1,10 +1,11 @@
 // The device's life: the GL context, the back buffer, presentation and the
 // lost-device protocol.
 //
-// The back buffer is an FBO of the present parameters' size whatever the
-// window's size; Present scales it into the drawable with the aspect kept.
-// That keeps every read-back exact and lets full screen show an 800 x 600
-// game on any desktop.
+// When the window shows the back buffer pixel for pixel, the back buffer is
+// the window's own buffer and Present only swaps. Otherwise it is an FBO of
+// the present parameters' size and Present scales it into the drawable with
+// the aspect kept, which lets full screen show an 800 x 600 game on any
+// desktop (d3d8_device_window.cpp decides which).
 #include "d3d/d3d8_local.h"
 #include "d3d/d3d8_testhooks.h"
 #include "system/win32_sdl.h"
@@ -54,6 +55,7 @@ bool CDevice::Initialise()
         return false;
     }
     m_FixedFunction = DescribeProgram(program);
+    m_bClipControl = HasClipControl();
     glGenFramebuffers(1, &m_nDrawFbo);
     glGenFramebuffers(1, &m_nReadFbo);
     glGenVertexArrays(1, &m_nVao);
@@ -81,11 +83,16 @@ void CDevice::ApplySwapInterval()
 
 bool CDevice::CreateDefaultTargets()
 {
+    // Unbound first, so the old surfaces going do not rebind each other.
+    m_pRenderTarget = nullptr;
+    m_pDepthStencil = nullptr;
+    m_pBackBuffer.reset();
+    m_pAutoDepth.reset();
     D3DSURFACE_DESC colour = {m_Params.BackBufferFormat, D3DRTYPE_SURFACE, D3DUSAGE_RENDERTARGET,
                               D3DPOOL_DEFAULT, 0, D3DMULTISAMPLE_NONE, m_Params.BackBufferWidth,
                               m_Params.BackBufferHeight};
-    m_pBackBuffer.reset(new CSurface(this, CSurface::eDeviceOwned, this, colour, 0, 0));
-    m_pAutoDepth.reset();
+    const CSurface::EKind kind = WindowCanHoldBackBuffer() ? CSurface::eWindow : CSurface::eDeviceOwned;
+    m_pBackBuffer.reset(new CSurface(this, kind, this, colour, 0, 0));
     if (m_Params.EnableAutoDepthStencil) {
         if (!IsDepthFormat(m_Params.AutoDepthStencilFormat)) {
             PlatformSetLastError("Unsupported depth-stencil format");
@@ -94,7 +101,7 @@ bool CDevice::CreateDefaultTargets()
         D3DSURFACE_DESC depth = colour;
         depth.Format = m_Params.AutoDepthStencilFormat;
         depth.Usage = D3DUSAGE_DEPTHSTENCIL;
-        m_pAutoDepth.reset(new CSurface(this, CSurface::eDeviceOwned, this, depth, 0, 0));
+        m_pAutoDepth.reset(new CSurface(this, kind, this, depth, 0, 0));
     }
     m_pRenderTarget = m_pBackBuffer.get();
     m_pDepthStencil = m_pAutoDepth.get();
@@ -197,6 +204,11 @@ void CDevice::Forget(const void* resource)
 void CDevice::BindForRead(CSurface* surface)
 {
     MakeCurrent();
+    if (surface->InWindow()) {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+        glReadBuffer(m_eWindowBuffer);
+        return;
+    }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, m_nReadFbo);
     glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
                            surface->Texture(), surface->Level());
@@ -270,28 +282,10 @@ HRESULT CDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND dest
     if (!window)
         return D3DERR_INVALIDCALL;
     MakeCurrent();
-    int drawableW, drawableH;
-    SDL_GL_GetDrawableSize(window, &drawableW, &drawableH);
-    RECT box;
-    PlatformLetterbox(m_hWnd, drawableW, drawableH, &box);
-    UINT width = m_pBackBuffer->Desc().Width, height = m_pBackBuffer->Desc().Height;
-
-    BindForRead(m_pBackBuffer.get());
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glDisable(GL_SCISSOR_TEST);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    // Only the bars of a letterbox need black; a frame that fills the
-    // window covers every pixel of it.
-    if (box.left > 0 || box.top > 0 || box.right < drawableW || box.bottom < drawableH) {
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    // Our rows run top down; the window's run bottom up, hence the flip.
-    bool scaled = (UINT)(box.right - box.left) != width || (UINT)(box.bottom - box.top) != height;
-    glBlitFramebuffer(0, 0, width, height, box.left, drawableH - box.top, box.right,
-                      drawableH - box.bottom, GL_COLOR_BUFFER_BIT, scaled ? GL_LINEAR : GL_NEAREST);
+    if (!m_pBackBuffer->InWindow())
+        CopyToWindow(window);
     SDL_GL_SwapWindow(window);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_nDrawFbo);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, DrawFramebuffer());
     return D3D_OK;
 }
 

@@ -192,7 +192,7 @@ const SProgram& CDevice::PrepareDraw(const BYTE* vertexBase, UINT stride)
 {
     glBindVertexArray(m_nVao);
     BindVertexFormat(vertexBase, stride);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_nDrawFbo);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, DrawFramebuffer());
     ApplyPipelineStates();
     ApplySamplers();
     auto bound = m_Programs.find(m_nBoundProgram);

@@ -8,6 +8,15 @@ namespace d3d8 {
 void CDevice::AttachTargets()
 {
     MakeCurrent();
+    const bool colourInWindow = TargetInWindow();
+    const bool depthInWindow = m_pDepthStencil && m_pDepthStencil->InWindow();
+    if (depthInWindow ? !colourInWindow : colourInWindow && m_pDepthStencil)
+        MoveBackBufferOffWindow();
+    ApplyClipOrigin();
+    if (TargetInWindow()) {
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        return;
+    }
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_nDrawFbo);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
                            m_pRenderTarget ? m_pRenderTarget->Texture() : 0,
@@ -18,10 +27,11 @@ void CDevice::AttachTargets()
 }
 
 // Rows of our targets run top down from GL row 0, so Direct3D rectangles
-// are GL rectangles as they are.
+// are GL rectangles as they are; the window's are mirrored.
 void CDevice::ApplyViewport()
 {
-    glViewport(m_Viewport.X, m_Viewport.Y, m_Viewport.Width, m_Viewport.Height);
+    glViewport(m_Viewport.X, TargetRow(m_Viewport.Y, m_Viewport.Y + m_Viewport.Height),
+               m_Viewport.Width, m_Viewport.Height);
     glDepthRange(m_Viewport.MinZ, m_Viewport.MaxZ);
 }
 
@@ -29,7 +39,7 @@ HRESULT CDevice::SetRenderTarget(IDirect3DSurface8* renderTarget, IDirect3DSurfa
 {
     CSurface* target = renderTarget ? static_cast<CSurface*>(renderTarget) : m_pRenderTarget;
     CSurface* depth = static_cast<CSurface*>(depthStencil);
-    if (!target || !target->IsRenderTarget() || !target->Texture())
+    if (!target || !target->IsRenderTarget() || (!target->Texture() && !target->InWindow()))
         return D3DERR_INVALIDCALL;
     if (depth && !IsDepthFormat(depth->Desc().Format))
         return D3DERR_INVALIDCALL;
@@ -88,7 +98,7 @@ HRESULT CDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR 
         return D3DERR_INVALIDCALL;
     FlushDraws();
     MakeCurrent();
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_nDrawFbo);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, DrawFramebuffer());
     float rgba[4];
     ColorToFloats(color, rgba);
     glClearColor(rgba[0], rgba[1], rgba[2], rgba[3]);
@@ -115,7 +125,7 @@ HRESULT CDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR 
         }
         if (r.x2 <= r.x1 || r.y2 <= r.y1)
             continue;
-        glScissor(r.x1, r.y1, r.x2 - r.x1, r.y2 - r.y1);
+        glScissor(r.x1, TargetRow(r.y1, r.y2), r.x2 - r.x1, r.y2 - r.y1);
         glClear(mask);
     }
     glDisable(GL_SCISSOR_TEST);

@@ -96,6 +96,12 @@ bool IsTextureFormat(D3DFORMAT format)
     return FormatBytes(format) != 0 && !IsDepthFormat(format) && format != D3DFMT_D16_LOCKABLE;
 }
 
+bool HasAlpha(D3DFORMAT format)
+{
+    return format == D3DFMT_A8R8G8B8 || format == D3DFMT_A1R5G5B5 || format == D3DFMT_A4R4G4B4 ||
+           format == D3DFMT_A8 || format == D3DFMT_A8L8;
+}
+
 void ToRgba(D3DFORMAT format, const BYTE* s, BYTE* d, UINT count)
 {
     SPacked packed;

@@ -25,6 +25,7 @@ class CDevice;
 UINT FormatBytes(D3DFORMAT format);
 bool IsDepthFormat(D3DFORMAT format);
 bool IsTextureFormat(D3DFORMAT format);
+bool HasAlpha(D3DFORMAT format);
 // Every colour texture lives in GL as RGBA8; these convert whole rows
 // between that and the Direct3D memory layout.
 void ToRgba(D3DFORMAT format, const BYTE* source, BYTE* rgba, UINT count);
@@ -36,10 +37,12 @@ void ColorToFloats(D3DCOLOR color, float* rgba);
 
 // A surface is one of: a level of a texture (counted by its texture), the
 // back buffer or the automatic depth buffer (counted by the device), a
-// depth-stencil surface or an image surface (counted by itself).
+// depth-stencil surface or an image surface (counted by itself). The back
+// buffer and the automatic depth buffer are eWindow while they live in the
+// window's own buffers (d3d8_device_window.cpp) and own no GL storage.
 class CSurface : public IDirect3DSurface8 {
 public:
-    enum EKind { eTextureLevel, eDeviceOwned, eDepthStencil, eImage };
+    enum EKind { eTextureLevel, eDeviceOwned, eDepthStencil, eImage, eWindow };
 
     CSurface(CDevice* device, EKind kind, IUnknown* container, const D3DSURFACE_DESC& desc,
              GLuint texture, UINT level);
@@ -57,6 +60,10 @@ public:
     UINT Level() const { return m_nLevel; }
     GLuint Renderbuffer() const { return m_nRenderbuffer; }
     bool IsRenderTarget() const { return (m_Desc.Usage & D3DUSAGE_RENDERTARGET) != 0; }
+    bool InWindow() const { return m_eKind == eWindow; }
+    // Gives a surface in the window storage of its own (its pixels are
+    // the device's to copy).
+    void MoveOffWindow();
     // Replaces the storage with a new size (the back buffer after Reset).
     void Resize(UINT width, UINT height);
     // The CPU copy in the Direct3D layout, filled from GL when the GPU side
@@ -329,6 +336,7 @@ public:
                     const void* dirtyRegion) override;
     HRESULT GetBackBuffer(UINT index, D3DBACKBUFFER_TYPE type, IDirect3DSurface8** surface) override;
     UINT GetAvailableTextureMem() override;
+    bool BackBufferInWindow() const { return m_pBackBuffer && m_pBackBuffer->InWindow(); }
 
     // d3d8_device_resources.cpp
     HRESULT CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format,
@@ -399,8 +407,14 @@ public:
     void ResourceDestroyed(D3DPOOL pool) { if (pool == D3DPOOL_DEFAULT) --m_nDefaultPoolResources; }
     // Drops every binding of a resource that is going away.
     void Forget(const void* resource);
-    // Binds a colour surface for reading (glReadPixels) on the read FBO.
+    // Binds a colour surface for reading (glReadPixels): the read FBO, or
+    // the window's buffer for a back buffer that lives there.
     void BindForRead(CSurface* surface);
+    // d3d8_device_window.cpp: rows r, g, b, a (top row first) into a
+    // rectangle of the back buffer in the window.
+    void WriteToWindow(const RECT& rect, const BYTE* rgba);
+    // The window's buffer as top-down rows r, g, b, a (what it shows).
+    std::vector<BYTE> ReadWindow(int* width, int* height);
     void MarkLost() { m_bNeedsReset = true; }
     UINT DrawCalls() const { return m_nDrawCalls; }
     // Draws the merged draws still held back; everything that reads or
@@ -421,6 +435,19 @@ private:
     void ApplySwapInterval();
     void WatchWindow();
     void WindowState(int* width, int* height, bool* fullScreen) const;
+
+    // d3d8_device_window.cpp: where the back buffer lives
+    bool WindowCanHoldBackBuffer();
+    bool WindowBuffersSuit();
+    static bool HasClipControl();
+    void ApplyClipOrigin();
+    void MoveBackBufferOffWindow();
+    void CopyToWindow(SDL_Window* window);
+    // Drawing into the window runs bottom up; the device mirrors rows.
+    bool TargetInWindow() const { return m_pRenderTarget && m_pRenderTarget->InWindow(); }
+    GLuint DrawFramebuffer() const { return TargetInWindow() ? 0 : m_nDrawFbo; }
+    // A Direct3D row range of the render target as GL rows.
+    GLint TargetRow(LONG top, LONG bottom) const;
 
     // d3d8_device_states.cpp
     void ResetStates();
@@ -473,6 +500,10 @@ private:
     GLuint m_nDrawFbo = 0, m_nReadFbo = 0;
     GLuint m_nBackBufferTexture = 0;
     bool m_bInScene = false;
+    // Set once targets that cannot share the window were drawn together.
+    bool m_bWindowRefused = false;
+    GLenum m_eWindowBuffer = GL_BACK;
+    bool m_bClipControl = false;
 
     // fixed-function state
     DWORD m_RenderStates[256];

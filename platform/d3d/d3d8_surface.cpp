@@ -34,6 +34,8 @@ CSurface::~CSurface()
 
 void CSurface::AllocateStorage()
 {
+    if (m_eKind == eWindow)
+        return;
     m_pDevice->MakeCurrent();
     if (IsDepthFormat(m_Desc.Format)) {
         // Every depth format gets 24 bits and stencil: callers only choose
@@ -52,6 +54,12 @@ void CSurface::AllocateStorage()
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, m_Desc.Width, m_Desc.Height, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+}
+
+void CSurface::MoveOffWindow()
+{
+    m_eKind = eDeviceOwned;
+    AllocateStorage();
 }
 
 void CSurface::Resize(UINT width, UINT height)
@@ -108,7 +116,7 @@ std::vector<BYTE>& CSurface::Bits(const RECT& rect)
     m_pDevice->FlushDraws();
     if (m_Bits.size() != (size_t)Pitch() * m_Desc.Height)
         m_Bits.assign((size_t)Pitch() * m_Desc.Height, 0);
-    if (m_nTexture && (IsRenderTarget() || m_eKind == eDeviceOwned))
+    if ((m_nTexture && (IsRenderTarget() || m_eKind == eDeviceOwned)) || (m_eKind == eWindow && IsRenderTarget()))
         ReadBack(rect);
     return m_Bits;
 }
@@ -120,11 +128,13 @@ void CSurface::ReadBack(const RECT& rect)
     m_pDevice->BindForRead(this);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     // Our targets hold their top row at GL row 0, so rows come out in
-    // Direct3D order without flipping.
-    glReadPixels(rect.left, rect.top, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    // Direct3D order without flipping; the window holds it at the top.
+    const bool bottomUp = m_eKind == eWindow;
+    glReadPixels(rect.left, bottomUp ? m_Desc.Height - rect.bottom : rect.top, width, height,
+                 GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     const UINT bytes = FormatBytes(m_Desc.Format);
     for (UINT row = 0; row < height; ++row)
-        FromRgba(m_Desc.Format, &rgba[(size_t)row * width * 4],
+        FromRgba(m_Desc.Format, &rgba[(size_t)(bottomUp ? height - 1 - row : row) * width * 4],
                  &m_Bits[(size_t)(rect.top + row) * Pitch() + (size_t)rect.left * bytes], width);
 }
 
@@ -135,7 +145,7 @@ void CSurface::Upload()
 
 void CSurface::Upload(const RECT& rect)
 {
-    if (!m_nTexture)
+    if (!m_nTexture && m_eKind != eWindow)
         return;
     m_pDevice->FlushDraws();
     const UINT width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -144,6 +154,10 @@ void CSurface::Upload(const RECT& rect)
     for (UINT row = 0; row < height; ++row)
         ToRgba(m_Desc.Format, &m_Bits[(size_t)(rect.top + row) * Pitch() + (size_t)rect.left * bytes],
                &rgba[(size_t)row * width * 4], width);
+    if (m_eKind == eWindow) {
+        m_pDevice->WriteToWindow(rect, rgba.data());
+        return;
+    }
     m_pDevice->MakeCurrent();
     glBindTexture(GL_TEXTURE_2D, m_nTexture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);

@@ -42,12 +42,32 @@ int SdlPosition(int coordinate)
     return coordinate == CW_USEDEFAULT ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : coordinate;
 }
 
+// The device draws straight into the window when the window's own buffers
+// hold what its back buffer and depth-stencil buffer need: 8 bits a
+// colour channel and of alpha, 24 of depth, 8 of stencil. A display that
+// has no such visual still gets a window with SDL's defaults; the device
+// then draws offscreen and copies.
+SDL_Window* CreateSdlWindow(const char* title, DWORD style, int x, int y, int width, int height)
+{
+    const int sizes[][2] = {{SDL_GL_RED_SIZE, 8},   {SDL_GL_GREEN_SIZE, 8}, {SDL_GL_BLUE_SIZE, 8},
+                            {SDL_GL_ALPHA_SIZE, 8}, {SDL_GL_DEPTH_SIZE, 24}, {SDL_GL_STENCIL_SIZE, 8}};
+    for (const auto& size : sizes)
+        SDL_GL_SetAttribute(SDL_GLattr(size[0]), size[1]);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        SDL_Window* window = SDL_CreateWindow(title ? title : "", SdlPosition(x), SdlPosition(y),
+                                              std::max(width, 1), std::max(height, 1),
+                                              SdlFlagsForStyle(style));
+        if (window || attempt > 0)
+            return window;
+        SDL_GL_ResetAttributes();
+    }
+    return nullptr;
+}
+
 PlatformWindow* MakeWindow(const WindowClass& windowClass, const char* title, DWORD style,
                            DWORD exStyle, int x, int y, int width, int height)
 {
-    SDL_Window* sdlWindow = SDL_CreateWindow(title ? title : "", SdlPosition(x), SdlPosition(y),
-                                             std::max(width, 1), std::max(height, 1),
-                                             SdlFlagsForStyle(style));
+    SDL_Window* sdlWindow = CreateSdlWindow(title, style, x, y, width, height);
     if (!sdlWindow) {
         PlatformSetLastError(SDL_GetError());
         return nullptr;
