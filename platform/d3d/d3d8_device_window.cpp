@@ -40,6 +40,9 @@ GLint AttachmentBits(GLenum attachment, GLenum name)
 // changes size afterwards makes the device need a Reset.
 bool CDevice::WindowCanHoldBackBuffer()
 {
+    // Asked every time: it also tells reads which of the window's buffers
+    // holds the frame.
+    const bool suits = WindowBuffersSuit();
     SDL_Window* window = LiveWindow();
     if (!window || m_bWindowRefused || !m_bClipControl)
         return false;
@@ -48,8 +51,7 @@ bool CDevice::WindowCanHoldBackBuffer()
     RECT box;
     PlatformLetterbox(m_hWnd, width, height, &box);
     return (UINT)width == m_Params.BackBufferWidth && (UINT)height == m_Params.BackBufferHeight &&
-           box.left == 0 && box.top == 0 && box.right == width && box.bottom == height &&
-           WindowBuffersSuit();
+           box.left == 0 && box.top == 0 && box.right == width && box.bottom == height && suits;
 }
 
 // The same bits as our own targets (RGBA8, D24S8), so pictures stay the

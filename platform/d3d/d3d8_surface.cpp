@@ -116,7 +116,7 @@ std::vector<BYTE>& CSurface::Bits(const RECT& rect)
     m_pDevice->FlushDraws();
     if (m_Bits.size() != (size_t)Pitch() * m_Desc.Height)
         m_Bits.assign((size_t)Pitch() * m_Desc.Height, 0);
-    if ((m_nTexture && (IsRenderTarget() || m_eKind == eDeviceOwned)) || (m_eKind == eWindow && IsRenderTarget()))
+    if ((m_nTexture || m_eKind == eWindow) && (IsRenderTarget() || m_eKind == eDeviceOwned))
         ReadBack(rect);
     return m_Bits;
 }
