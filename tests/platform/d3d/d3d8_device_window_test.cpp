@@ -205,32 +205,45 @@ TEST_F(DeviceWindowTest, WritesToTheBackBufferLandUpright)
 }
 
 // The window's depth buffer only goes with the window's colour: pairing
-// the back buffer with a depth surface of its own moves it offscreen with
+// either with a surface of its own moves the back buffer offscreen with
 // what it shows so far.
-TEST_F(DeviceWindowTest, BackBufferWithItsOwnDepthSurfaceMovesOffscreenKeepingItsPixels)
+TEST_F(DeviceWindowTest, WindowBuffersPairedWithOtherSurfacesMoveOffscreenKeepingThePixels)
 {
-    ASSERT_TRUE(D3DDeviceDrawsToWindow(Device()));
-    const D3DRECT redRect = {40, 30, 240, 130};
-    Device()->Clear(0, nullptr, D3DCLEAR_TARGET, kBackground, 1.0f, 0);
-    Device()->Clear(1, &redRect, D3DCLEAR_TARGET, kRed, 1.0f, 0);
-    IDirect3DSurface8* back = nullptr;
-    IDirect3DSurface8* depth = nullptr;
-    Device()->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &back);
-    ASSERT_EQ(Device()->CreateDepthStencilSurface(800, 600, D3DFMT_D24S8, D3DMULTISAMPLE_NONE, &depth), D3D_OK);
-    ASSERT_EQ(Device()->SetRenderTarget(back, depth), D3D_OK);
-    EXPECT_FALSE(D3DDeviceDrawsToWindow(Device()));
-    EXPECT_EQ(Dev().Pixel(140, 80), kRed);
-    EXPECT_EQ(Dev().Pixel(140, 500), kBackground);
+    for (bool ownDepth : {true, false}) {
+        COffscreenDevice dev(800, 600);
+        ASSERT_TRUE(dev.IsReady()) << dev.Error();
+        IDirect3DDevice8* device = dev.Device();
+        ASSERT_TRUE(D3DDeviceDrawsToWindow(device));
+        const D3DRECT redRect = {40, 30, 240, 130};
+        device->Clear(0, nullptr, D3DCLEAR_TARGET, kBackground, 1.0f, 0);
+        device->Clear(1, &redRect, D3DCLEAR_TARGET, kRed, 1.0f, 0);
+        IDirect3DSurface8 *back = nullptr, *autoDepth = nullptr, *depth = nullptr, *target = nullptr;
+        IDirect3DTexture8* texture = nullptr;
+        device->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &back);
+        device->GetDepthStencilSurface(&autoDepth);
+        ASSERT_EQ(device->CreateDepthStencilSurface(800, 600, D3DFMT_D24S8, D3DMULTISAMPLE_NONE, &depth), D3D_OK);
+        ASSERT_EQ(device->CreateTexture(800, 600, 1, D3DUSAGE_RENDERTARGET, D3DFMT_X8R8G8B8, D3DPOOL_DEFAULT,
+                                        &texture),
+                  D3D_OK);
+        texture->GetSurfaceLevel(0, &target);
+        ASSERT_EQ(ownDepth ? device->SetRenderTarget(back, depth) : device->SetRenderTarget(target, autoDepth),
+                  D3D_OK);
+        EXPECT_FALSE(D3DDeviceDrawsToWindow(device)) << (ownDepth ? "own depth" : "own colour");
+        ASSERT_EQ(device->SetRenderTarget(back, ownDepth ? depth : autoDepth), D3D_OK);
+        EXPECT_EQ(dev.Pixel(140, 80), kRed);
+        EXPECT_EQ(dev.Pixel(140, 500), kBackground);
 
-    DrawScene(Device());
-    const std::vector<uint8_t> picture = Picture();
-    for (const auto& s : kSamples)
-        EXPECT_EQ(At(picture, 800, s.x, s.y), s.colour) << s.what;
-    int width = 0, height = 0;
-    const std::vector<uint8_t> window = Window(&width, &height);
-    EXPECT_EQ(At(window, width, 140, 80), kRed);
-    back->Release();
-    depth->Release();
+        DrawScene(device);
+        const std::vector<uint8_t> picture = dev.ReadRgba();
+        for (const auto& s : kSamples)
+            EXPECT_EQ(At(picture, 800, s.x, s.y), s.colour) << s.what;
+        EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+        int width = 0, height = 0;
+        const std::vector<uint8_t> window = D3DDeviceReadWindow(device, &width, &height);
+        EXPECT_EQ(At(window, width, 140, 80), kRed);
+        for (IUnknown* held : std::initializer_list<IUnknown*>{target, texture, depth, autoDepth, back})
+            held->Release();
+    }
 }
 
 }  // namespace
