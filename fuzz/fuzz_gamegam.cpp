@@ -22,7 +22,7 @@ const CTempFolder& Folder()
     static CTempFolder folder;
     static const bool bWritten = [] {
         folder.write("init.lua", "");
-        folder.write("level01.xml", "<root><game types=\"01\" period=\"60\"/></root>");
+        folder.write("level01.xml", "<root><game types=\"010203\" period=\"60\"/></root>");
         return true;
     }();
     (void)bWritten;

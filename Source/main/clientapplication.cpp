@@ -180,6 +180,12 @@ void CClientApplication::destroyScene()
     m_pLocale.reset();
 }
 
+void CClientApplication::saveProgress()
+{
+    if (m_pGame)
+        m_pGame->profiles().save();
+}
+
 bool CClientApplication::frameStarted(const FrameEvent&)
 {
     if (m_pGame)

@@ -31,6 +31,9 @@ public:
     // The session, from the scene's creation until its end.
     CGame* game() const { return m_pGame.get(); }
     void destroyScene() override;
+    // Saves the player's store as it stands, for an end that cannot run
+    // the scene's teardown.
+    void saveProgress();
 
     // The loading screen's progress.
     bool frameStarted(const FrameEvent& evt) override;

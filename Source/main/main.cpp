@@ -66,6 +66,34 @@ bool HasGameData(std::string& strFault)
     return false;
 }
 
+// The running application, for the end the display's loss forces.
+CClientApplication* g_pApplication = nullptr;
+
+// The window and the device went with the display, so the usual teardown
+// cannot run: the player's store is saved as it stands, the log says why
+// the game ended, and the platform ends the process with status 1.
+void OnDisplayLost()
+{
+    CLog::Instance().Write(LOG_ERROR, "The connection to the display was lost; the game ends");
+    if (g_pApplication)
+        g_pApplication->saveProgress();
+}
+
+// Registers the application with the display-lost handler while it runs.
+class CDisplayWatch {
+public:
+    explicit CDisplayWatch(CClientApplication& application)
+    {
+        g_pApplication = &application;
+        PlatformOnDisplayLost(OnDisplayLost);
+    }
+    ~CDisplayWatch()
+    {
+        PlatformOnDisplayLost(nullptr);
+        g_pApplication = nullptr;
+    }
+};
+
 int Refuse(const std::string& strReason)
 {
     CLog::Instance().Write(LOG_ERROR, strReason);
@@ -104,7 +132,10 @@ int RunGame(HINSTANCE hInstance, const SAutoplayOptions& autoplay)
     std::unique_ptr<CAutoPlayer> pPlayer;
     if (autoplay.bEnabled)
         pPlayer = std::make_unique<CAutoPlayer>(application, autoplay);
-    application.run();
+    {
+        CDisplayWatch watch(application);
+        application.run();
+    }
     CLog::Instance().Write(LOG_INFO, "WinMain exit");
     return pPlayer ? ReportAutoplay(*pPlayer, autoplay) : 0;
 }

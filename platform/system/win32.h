@@ -420,6 +420,11 @@ void SetLastError(DWORD error);
 
 // ---- diagnostics ----------------------------------------------------------
 
+// Called when the connection to the display breaks under the running
+// program, before the process ends with status 1: the window and the
+// device are gone, so the handler may only save and log. Null forgets it.
+void PlatformOnDisplayLost(void (*handler)());
+
 // Why the last window or device creation failed, in SDL's or EGL's words.
 const char* PlatformLastError();
 void PlatformSetLastError(const char* text);

@@ -19,6 +19,11 @@ bool PlatformInitVideo();
 // otherwise false with PlatformLastError() set.
 bool PlatformVideoHasDisplay();
 
+// From the start of video on, a broken connection to the X server ends
+// the process with status 1 after the handler given to
+// PlatformOnDisplayLost, instead of hanging in the exit handlers.
+void PlatformWatchDisplay();
+
 // The SDL window behind a window handle; null for a handle that is not a
 // live window.
 SDL_Window* PlatformSdlWindow(HWND window);

@@ -95,6 +95,8 @@ bool PlatformInitVideo()
     // when a window closes, so it holds even if the device layer started
     // video first.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // Also when the device layer started video: every window comes here.
+    PlatformWatchDisplay();
     if (SDL_WasInit(SDL_INIT_VIDEO))
         return true;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {

@@ -95,18 +95,15 @@ std::vector<int> ListedItemTypes(const std::string& strTypes)
 CLevelRules::Faults ItemTypeFaults(const std::vector<int>& types)
 {
     CLevelRules::Faults faults;
-    std::vector<int> fishKinds;
-    for (int nType : types)
-        if (isOrdinaryType(nType) && std::find(fishKinds.begin(), fishKinds.end(), nType) == fishKinds.end())
-            fishKinds.push_back(nType);
+    const int nKinds = CLevel::fishKinds(types);
     if (types.empty())
         faults.push_back("the level names no item types, so nothing can refill the board");
     if (std::count(types.begin(), types.end(), int(eNoItem)))
         faults.push_back("the item types hold a code that names no item");
     if (std::count(types.begin(), types.end(), int(eTrunk)))
         faults.push_back("the item types hold the trunk, so the refill would drop trunks");
-    if (!types.empty() && fishKinds.size() < size_t(MIN_RUN))
-        faults.push_back("the refill needs at least three fish kinds, the level names " + to_string(fishKinds.size()));
+    if (!types.empty() && nKinds < CLevel::MIN_FISH_KINDS)
+        faults.push_back("the refill needs at least three fish kinds, the level names " + to_string(nKinds));
     return faults;
 }
 

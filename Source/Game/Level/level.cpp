@@ -2,11 +2,14 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
+
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
 #include "Core/vantile_number.h"
 #include "Core/vantile_xml.h"
 #include "Game/Items/animationmanager.h"
+#include "Game/Items/itemtype.h"
 #include "Resources/vantile_resource.h"
 
 using Vantile::CLog;
@@ -90,8 +93,21 @@ void CLevel::readParameters(const TiXmlDocument& document)
     readInt(*pGame, "bonustime", 0, m_nBonusTime);
     // Nothing could refill the board without active types, and the level
     // timer divides by the period.
-    if (CAnimationManager::Instance().activeItemTypes().empty() || m_nPeriod <= 0)
+    const std::vector<int>& types = CAnimationManager::Instance().activeItemTypes();
+    if (types.empty() || m_nPeriod <= 0)
         refuse();
+    const int nKinds = fishKinds(types);
+    if (nKinds < MIN_FISH_KINDS)
+        refuse(FormatString("the refill needs at least three fish kinds, the level names %d", nKinds));
+}
+
+int CLevel::fishKinds(const std::vector<int>& types)
+{
+    std::vector<int> kinds;
+    for (int nType : types)
+        if (isOrdinaryType(nType) && std::find(kinds.begin(), kinds.end(), nType) == kinds.end())
+            kinds.push_back(nType);
+    return int(kinds.size());
 }
 
 void CLevel::readCells(const TiXmlDocument& document, Cells& cells)

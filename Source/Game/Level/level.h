@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class TiXmlDocument;
 
@@ -31,6 +32,12 @@ public:
     // and the cells. Throws when the document is not a playable level;
     // a document without cells leaves the cells as they were.
     void load(const TiXmlDocument& document, Cells& cells);
+
+    // A run is three of a kind, so a refill from fewer kinds than that
+    // deals boards without moves and shuffles them for ever.
+    static const int MIN_FISH_KINDS = 3;
+    // The distinct fish kinds (ordinary types) of a list of item types.
+    static int fishKinds(const std::vector<int>& types);
 
     int m_nPeriod = 0;
     int m_nPowerups = 0;

@@ -7,14 +7,16 @@
 
 void CLoadingProgress::frame(CGame& game)
 {
-    if (game.getState() != CGame::eLoading || game.fader().progress() != 1.0f || game.isTransition())
+    // The loading screen already works while it fades in; it gives way to
+    // the menu once it has been fully shown and everything is loaded.
+    if (game.getState() != CGame::eLoading || game.fader().progress() < 0.5f || game.isTransition())
         return;
     CSpriteLoader& loader = CSpriteLoader::Instance();
     const int nRemaining = static_cast<int>(loader.count());
     std::string strName;
     if (nRemaining > 0)
         loader.loadNext(strName);
-    if (loader.count() == 0) {
+    if (loader.count() == 0 && game.fader().progress() >= 1.0f) {
         loader.setFinished(true);
         game.requestState(CGame::eMainMenu);
     }

@@ -1,10 +1,9 @@
 #include "Game/Story/presplash.h"
 
-#include "Core/vantile_exception.h"
 #include "Game/Context/gamecontext.h"
 #include "Game/Context/gameevents.h"
 #include "Game/Sprites/sprite.h"
-#include "Resources/vantile_resource.h"
+#include "Resources/vantile_resourcemanager.h"
 
 CPreSplash::CPreSplash(bool bDraw)
 {
@@ -30,13 +29,10 @@ void CPreSplash::render()
         m_pLogo->draw();
 }
 
+// Looked up in the file system without the resource manager's exception:
+// a game without a partner's logo is no fault to log.
 bool CPreSplash::isShipped()
 {
-    try {
-        Vantile::CResource resource(LOGO);
-        resource.Load();
-        return resource.GetData() != nullptr;
-    } catch (const Vantile::Exception&) {
-        return false;
-    }
+    Vantile::CVFSFile file;
+    return Vantile::CResourceManager::Instance().GetVFS().GetFile(0, LOGO, file) > 0 && file.GetData() != nullptr;
 }

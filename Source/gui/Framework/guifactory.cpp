@@ -49,9 +49,11 @@ CEGUI::Window* createImageButton(float fX, float fY, float fWidth, float fHeight
     return pButton;
 }
 
+// Windows are made at start-up, long before most of them show: their
+// pictures load with the loading screen, not before the first frame.
 CSprite* createBackgroundSprite(const std::string& strImage, float fX, float fY)
 {
-    CSprite* pSprite = new CSprite(strImage, CSprite::WHITE, false, true);
+    CSprite* pSprite = new CSprite(strImage, CSprite::WHITE, false, false);
     pSprite->setAnchor(TOP_LEFT);
     pSprite->setPosition(D3DXVECTOR3(fX - 400.0f, 300.0f - fY, 0.0f));
     return pSprite;

@@ -12,10 +12,11 @@
 
 namespace {
 
-// A page stands centred on the screen: the sprite's own anchor.
+// A page stands centred on the screen: the sprite's own anchor. Its
+// picture loads with the loading screen, as the windows' backgrounds do.
 CSprite* createPageSprite(const char* pszImage)
 {
-    return new CSprite(pszImage, CSprite::WHITE, false, true);
+    return new CSprite(pszImage, CSprite::WHITE, false, false);
 }
 
 void hideDialogButtons(CEGUI::Window* pOk, CEGUI::Window* pCancel)

@@ -1,13 +1,16 @@
 // A CEGUI texture on an engine texture. CEGUI's image sets and font glyph
 // pages become textures of the engine's cache, so they share its device-loss
-// handling and live until the program ends.
+// handling and live until the program ends. An image set's picture is
+// decoded when it is first drawn; until then only its size is known.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include <CEGUI/Texture.h>
 
 #include "Resources/vantile_texture.h"
+#include "d3d/d3dx8.h"
 
 class CCEGUITexture : public CEGUI::Texture {
 public:
@@ -28,7 +31,10 @@ public:
     void blitToMemory(void* pvTarget) override {}
     bool isPixelFormatSupported(PixelFormat format) const override;
 
-    const Vantile::TextureRef& getTexture() const { return m_Texture; }
+    // Decodes a file's picture on first use.
+    const Vantile::TextureRef& getTexture();
+    // True until the picture of a file is decoded.
+    bool isPending() const { return m_bPending; }
     uint16_t getWidth() const { return m_nWidth; }
     uint16_t getHeight() const { return m_nHeight; }
 
@@ -39,9 +45,14 @@ public:
 
 private:
     void updateSize();
+    void setSize(uint16_t nWidth, uint16_t nHeight);
+    bool readImageInfo(D3DXIMAGE_INFO& info) const;
+    void decode();
 
     CEGUI::String m_strName;
+    std::string m_strFile;
     Vantile::TextureRef m_Texture;
+    bool m_bPending = false;
     uint16_t m_nWidth = 0;
     uint16_t m_nHeight = 0;
     CEGUI::Sizef m_Size = CEGUI::Sizef(0.0f, 0.0f);

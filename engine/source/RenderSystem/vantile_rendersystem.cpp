@@ -109,6 +109,12 @@ void CD3D9RenderSystem::DeviceLost()
     m_bDeviceLost = true;
 }
 
+void CD3D9RenderSystem::RequestReset(const std::string& strReason)
+{
+    CLog::Instance().Write(LOG_INFO, "D3D9 : resetting the device: " + strReason);
+    m_bDeviceLost = true;
+}
+
 void CD3D9RenderSystem::unbindStreams()
 {
     for (UINT nStream = 0; nStream < m_nBoundStreams; ++nStream)

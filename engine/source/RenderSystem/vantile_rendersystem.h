@@ -40,8 +40,12 @@ public:
 
     static std::string GetErrorDescription(HRESULT hr);
 
+    // True while the device waits for a reset: it was lost, or the back
+    // buffer's size or the screen mode changed.
     bool IsDeviceLost() const { return m_bDeviceLost; }
     void DeviceLost();
+    // The next frame resets the device; the reason goes to the log.
+    void RequestReset(const std::string& strReason);
     // Listeners' lost notice, reset, listeners' restored notice. A reset
     // that reports loss again leaves the device lost for the next frame.
     void restoreLostDevice();

@@ -265,16 +265,27 @@ void CD3D9RenderWindow::swapBuffers()
         throw Exception(hr, "Error Presenting surfaces", "D3D9RenderWindow::swapBuffers", __FILE__, __LINE__);
 }
 
+// A window that is only moved, as when it is first mapped, keeps its back
+// buffer: only a new client size needs the device reset.
 void CD3D9RenderWindow::OnMoveOrSize()
 {
     if (!m_hWnd || IsIconic(m_hWnd))
         return;
-    if (m_PresentParams.Windowed) {
-        readGeometry();
-        m_PresentParams.BackBufferWidth = m_nWidth;
-        m_PresentParams.BackBufferHeight = m_nHeight;
-    }
-    CD3D9RenderSystem::Instance().DeviceLost();
+    if (takeClientSize())
+        CD3D9RenderSystem::Instance().RequestReset(FormatString("the window's size is now %dx%d", m_nWidth, m_nHeight));
+}
+
+// True when a windowed back buffer had another size.
+bool CD3D9RenderWindow::takeClientSize()
+{
+    if (!m_PresentParams.Windowed)
+        return false;
+    readGeometry();
+    const bool bChanged = m_PresentParams.BackBufferWidth != UINT(m_nWidth) ||
+                          m_PresentParams.BackBufferHeight != UINT(m_nHeight);
+    m_PresentParams.BackBufferWidth = m_nWidth;
+    m_PresentParams.BackBufferHeight = m_nHeight;
+    return bChanged;
 }
 
 void CD3D9RenderWindow::SetWindowedSize(int nWidth, int nHeight)
@@ -303,7 +314,9 @@ void CD3D9RenderWindow::SetFullScreen(bool bFullScreen)
 {
     m_PresentParams.Windowed = !bFullScreen;
     SetWindowedSize(800, 600);
-    OnMoveOrSize();
+    if (m_hWnd && !IsIconic(m_hWnd))
+        takeClientSize();
+    CD3D9RenderSystem::Instance().RequestReset(bFullScreen ? "full screen" : "windowed");
 }
 
 void CD3D9RenderWindow::Destroy()

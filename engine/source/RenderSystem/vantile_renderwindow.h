@@ -69,6 +69,7 @@ private:
     void swapBuffers();
     void choosePace();
     void readGeometry();
+    bool takeClientSize();
 
     HINSTANCE m_hInstance;
     CD3D9Driver* m_pDriver;

@@ -8,6 +8,7 @@
 #include "Core/vantile_exception.h"
 #include "RenderSystem/vantile_renderwindow.h"
 #include "d3d/d3d8_testhooks.h"
+#include "support/log_capture.h"
 
 using namespace Vantile;
 
@@ -115,17 +116,44 @@ TEST_F(RenderWindowTest, DeviceThatCannotResetYetSkipsFramesUntilRestored)
     EXPECT_FALSE(renderSystem.IsDeviceLost());
 }
 
-TEST_F(RenderWindowTest, DraggingLosesTheDeviceOnceWhenTheDragEnds)
+// A window manager moves the window when it first maps it, and players
+// drag it about: neither touches the back buffer, so neither may reset the
+// device or report it lost.
+TEST_F(RenderWindowTest, MovingTheWindowKeepsTheDevice)
 {
+    CLogCapture log;
     CD3D9RenderSystem& renderSystem = CD3D9RenderSystem::Instance();
+    Send(WM_MOVE, 0, MAKELPARAM(30, 40));
+    Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 600));
     Send(WM_ENTERSIZEMOVE);
     Send(WM_MOVE, 0, MAKELPARAM(10, 10));
-    Send(WM_MOVE, 0, MAKELPARAM(20, 20));
+    Send(WM_EXITSIZEMOVE);
     EXPECT_FALSE(renderSystem.IsDeviceLost());
+    m_pWindow->Update();
+    EXPECT_FALSE(renderSystem.IsDeviceLost());
+    EXPECT_EQ(log.text().find("Lost"), std::string::npos) << log.text();
+    EXPECT_EQ(log.text().find("resetting"), std::string::npos) << log.text();
+}
+
+TEST_F(RenderWindowTest, ResizingResetsTheDeviceOnceWhenTheDragEnds)
+{
+    CLogCapture log;
+    CD3D9RenderSystem& renderSystem = CD3D9RenderSystem::Instance();
+    HWND hWnd = m_pWindow->GetWindowHandle();
+    Send(WM_ENTERSIZEMOVE);
+    RECT rect = {0, 0, 640, 480};
+    AdjustWindowRect(&rect, GetWindowLongA(hWnd, GWL_STYLE), FALSE);
+    SetWindowPos(hWnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
+    Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(640, 480));
+    EXPECT_FALSE(renderSystem.IsDeviceLost()) << "not while the drag goes on";
     Send(WM_EXITSIZEMOVE);
     EXPECT_TRUE(renderSystem.IsDeviceLost());
     m_pWindow->Update();
     EXPECT_FALSE(renderSystem.IsDeviceLost());
+    EXPECT_EQ(m_pWindow->GetPresentParameters().BackBufferWidth, 640u);
+    EXPECT_EQ(m_pWindow->GetPresentParameters().BackBufferHeight, 480u);
+    EXPECT_TRUE(log.contains("[INFO] D3D9 : resetting the device: the window's size is now 640x480\n")) << log.text();
+    EXPECT_EQ(log.text().find("Lost"), std::string::npos) << "a new size is no loss";
 }
 
 TEST_F(RenderWindowTest, ResetRefusedForAnyReasonButLossIsFatal)

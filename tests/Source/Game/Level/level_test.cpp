@@ -127,7 +127,7 @@ TEST_F(LevelTest, NumbersThatAreNotWholeOrInRangeRefuseTheLevel)
         SCOPED_TRACE(szGame);
         EXPECT_NE(std::string::npos, loadFailure(levelText(szGame, "")).find("is not a whole number from"));
     }
-    load(levelText("<game types=\"01\" period=\"+7\" powerups=\"0\" bonustime=\"1000000\"/>", ""));
+    load(levelText("<game types=\"010203\" period=\"+7\" powerups=\"0\" bonustime=\"1000000\"/>", ""));
     EXPECT_EQ(7, m_Level.m_nPeriod);
     EXPECT_EQ(1000000, m_Level.m_nBonusTime);
 }
@@ -143,11 +143,11 @@ TEST_F(LevelTest, WithoutCellsTheCellsStayAndAnErrorIsLogged)
 TEST_F(LevelTest, MissingAttributesKeepTheValuesOfTheLevelBefore)
 {
     load(levelText(GAME, ""));
-    load(levelText("<game types=\"04\" period=\"60\"/>", ""));
+    load(levelText("<game types=\"040506\" period=\"60\"/>", ""));
     EXPECT_EQ(60, m_Level.m_nPeriod);
     EXPECT_EQ(2, m_Level.m_nPowerups);
     EXPECT_EQ(1, m_Level.m_nBonusTime);
-    EXPECT_EQ(std::vector<int>({4}), CAnimationManager::Instance().activeItemTypes());
+    EXPECT_EQ(std::vector<int>({4, 5, 6}), CAnimationManager::Instance().activeItemTypes());
 }
 
 TEST_F(LevelTest, ASecondLevelReplacesEveryCellOfTheFirst)
@@ -182,6 +182,28 @@ TEST_F(LevelTest, UnplayableLevelsAreRefused)
         EXPECT_TRUE(untouched());
     }
     EXPECT_EQ("CLevel::load(): Incorrect level file", loadFailure("<level>" + GAME + strCells + "</level>"));
+}
+
+// A run is three of a kind: a refill from one or two kinds deals boards
+// without a move, shuffled for ever. Special items and repeats add no kind.
+TEST_F(LevelTest, FewerThanThreeFishKindsAreRefused)
+{
+    const struct {
+        const char* szTypes;
+        int nKinds;
+    } refused[] = {{"01", 1}, {"0102", 2}, {"010101", 1}, {"0102101115", 2}, {"01020B", 2}};
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.szTypes);
+        m_Level = CLevel();
+        EXPECT_EQ("CLevel::load(): Incorrect level file: the refill needs at least three fish kinds, the level names " +
+                      std::to_string(c.nKinds),
+                  loadFailure(levelText(std::string("<game period=\"60\" types=\"") + c.szTypes + "\"/>", "")));
+        EXPECT_TRUE(untouched());
+    }
+    for (const char* szTypes : {"010203", "0A010215", "0102030102"}) {
+        SCOPED_TRACE(szTypes);
+        EXPECT_EQ("", loadFailure(levelText(std::string("<game period=\"60\" types=\"") + szTypes + "\"/>", "")));
+    }
 }
 
 TEST_F(LevelTest, FilesAreReadThroughTheResourceManager)

@@ -144,6 +144,33 @@ TEST_F(CeguiRenderer, MemoryTexturesAreNumberedAndReportTheSquareTheyWerePackedI
     EXPECT_THROW(renderer().createTexture("first"), CEGUI::AlreadyExistsException);
 }
 
+// Start-up loads every window's image set; only the size of a picture is
+// read then, and its pixels are decoded once, when it is first drawn.
+TEST_F(CeguiRenderer, AFilePictureIsDecodedWhenFirstDrawn)
+{
+    Vantile::CTextureManager& textures = Vantile::CTextureManager::Instance();
+    textures.RemoveTexture("fixture.png");
+    CCEGUITexture& texture = static_cast<CCEGUITexture&>(renderer().createTexture("late", "fixture.png", ""));
+    EXPECT_EQ(texture.getSize(), CEGUI::Sizef(32, 32));
+    EXPECT_EQ(texture.getOriginalDataSize(), CEGUI::Sizef(32, 32));
+    EXPECT_TRUE(texture.isPending());
+    EXPECT_EQ(textures.FindTexture("fixture.png"), nullptr);
+
+    CCEGUIGeometryBuffer& buffer = newBuffer();
+    buffer.setActiveTexture(&texture);
+    addQuad(buffer, 0, 0, 32, 32);
+    buffer.draw();
+    EXPECT_FALSE(texture.isPending());
+    ASSERT_NE(textures.FindTexture("fixture.png"), nullptr);
+    EXPECT_EQ(texture.getTexture().GetTexture(), textures.FindTexture("fixture.png"));
+    EXPECT_EQ(texture.getSize(), CEGUI::Sizef(32, 32));
+
+    // A second texture on the same file shares the decoded picture.
+    CCEGUITexture& again = static_cast<CCEGUITexture&>(renderer().createTexture("again", "fixture.png", ""));
+    EXPECT_FALSE(again.isPending());
+    EXPECT_EQ(again.getTexture().GetTexture(), textures.FindTexture("fixture.png"));
+}
+
 TEST_F(CeguiRenderer, AnImageThatCannotBeReadGivesAnEmptyTextureAndALogLine)
 {
     CLogCapture log;
