@@ -164,10 +164,22 @@ void CTooltipManager::showHint(IHintCell* pCell, IHintCell* pOther)
     if (pEntry->bShown)
         return;
     m_pCurrent = pEntry;
-    placeNextTo(*pEntry, pCell->position());
-    pEntry->pFirstCell = pCell;
-    pEntry->pSecondCell = pOther;
-    highlight(*pEntry, true);
+    pointAt(*pEntry, pCell, pOther);
+}
+
+void CTooltipManager::pointMoveHint(IHintCell* pCell, IHintCell* pOther)
+{
+    if (pCell && isShowingHint(HINT_MOVE))
+        pointAt(*m_pCurrent, pCell, pOther);
+}
+
+void CTooltipManager::pointAt(SEntry& entry, IHintCell* pCell, IHintCell* pOther)
+{
+    highlight(entry, false);
+    placeNextTo(entry, pCell->position());
+    entry.pFirstCell = pCell;
+    entry.pSecondCell = pOther;
+    highlight(entry, true);
 }
 
 void CTooltipManager::showNumbered(int nHint)
