@@ -65,8 +65,8 @@ public:
 
     // One character per entry: "1" while it may still show.
     std::string save() const;
-    // A text this version did not write (shorter, or with other
-    // characters) is read as nothing seen yet.
+    // Only a "1" keeps a tooltip to come; a shorter text leaves the
+    // entries it has no character for seen.
     void load(const std::string& strText);
 
     bool isShowing() const { return m_pCurrent && !m_pCurrent->bShown; }
