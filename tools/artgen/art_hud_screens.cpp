@@ -137,6 +137,15 @@ void PaintHintBubble(cairo_t* c, const SSpriteContext&, int w, int h, double)
     Parchment(c, 2, 2, w - 7, h - 7, 12, 67);
 }
 
+// The chooser's bubble sits just above the row of portholes. Its text
+// window starts 5 pixels in and is 33 narrower and 18 lower than the
+// picture, so the paper is centred on the text and ends clear of the
+// portholes.
+void PaintChooserHint(cairo_t* c, const SSpriteContext&, int w, int h, double)
+{
+    Parchment(c, 1, 1, w - 23, h - 13, 12, 67);
+}
+
 void PaintMessage(cairo_t* c, const SSpriteContext&, int w, int h, double)
 {
     // A timber board with a parchment for the text and room for the OK
@@ -323,7 +332,7 @@ void AddScreenPainters(std::map<std::string, HudPainter>& painters)
     painters["x"] = PaintClose;
     painters["check"] = PaintCheck;
     painters["win_hint"] = PaintHintBubble;
-    painters["powerup_hint"] = PaintHintBubble;
+    painters["powerup_hint"] = PaintChooserHint;
     painters["message_bg"] = PaintMessage;
     painters["loading_bg"] = PaintLoadingBack;
     painters["loading_fg"] = PaintLoadingBar;
