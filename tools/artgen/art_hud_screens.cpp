@@ -132,18 +132,12 @@ void PaintCheckBox(cairo_t* c, const SSpriteContext&, int w, int h, double)
     cairo_fill(c);
 }
 
+// A hover hint's bubble. Its text window starts 5 pixels in and is 33
+// narrower and 18 lower than the picture, so the paper is centred on the
+// text; the chooser's bubble so also ends clear of the portholes below.
 void PaintHintBubble(cairo_t* c, const SSpriteContext&, int w, int h, double)
 {
-    Parchment(c, 2, 2, w - 7, h - 7, 12, 67);
-}
-
-// The chooser's bubble sits just above the row of portholes. Its text
-// window starts 5 pixels in and is 33 narrower and 18 lower than the
-// picture, so the paper is centred on the text and ends clear of the
-// portholes.
-void PaintChooserHint(cairo_t* c, const SSpriteContext&, int w, int h, double)
-{
-    Parchment(c, 1, 1, w - 23, h - 13, 12, 67);
+    Parchment(c, 0, 1, w - 20, h - 13, 12, 67);
 }
 
 void PaintMessage(cairo_t* c, const SSpriteContext&, int w, int h, double)
@@ -332,7 +326,7 @@ void AddScreenPainters(std::map<std::string, HudPainter>& painters)
     painters["x"] = PaintClose;
     painters["check"] = PaintCheck;
     painters["win_hint"] = PaintHintBubble;
-    painters["powerup_hint"] = PaintChooserHint;
+    painters["powerup_hint"] = PaintHintBubble;
     painters["message_bg"] = PaintMessage;
     painters["loading_bg"] = PaintLoadingBack;
     painters["loading_fg"] = PaintLoadingBar;
