@@ -147,6 +147,26 @@ TEST_F(SessionTooltipTest, AfterTwentySecondsWithoutAClickAMoveIsShownUntilTheNe
     EXPECT_GT(usedTime(), fUsed);
 }
 
+// A swap made under a tooltip is evaluated only once the tooltip has been
+// closed and has faded out.
+TEST_F(SessionTooltipTest, TheBoardWaitsWhileATooltipShowsAndGoesOnOnceItHasFaded)
+{
+    writeLevels({LevelDesign()});
+    startLeavingTooltips();
+    reachPlay();
+    ASSERT_EQ(TEXT_MOVE_HINT, shownText());
+    CGameField& field = m_pGame->field();
+    CGameField::MoveList moves;
+    field.findPossibleMoves(moves);
+    ASSERT_FALSE(moves.empty());
+    field.swap(moves.front().first, moves.front().second, true, 175.0f);
+    m_pDriver->frames(120);
+    EXPECT_TRUE(field.isBusy()) << "the evaluation waits";
+    EXPECT_EQ(0, player().m_nLevelScore);
+    clickAside();
+    EXPECT_TRUE(m_pDriver->runUntil([&] { return player().m_nLevelScore > 0; }, 60));
+}
+
 TEST_F(SessionTooltipTest, ClicksOnTheTooltipKeepItAndItsCheckSpotTurnsTooltipsOffForThePlayer)
 {
     startLeavingTooltips();
