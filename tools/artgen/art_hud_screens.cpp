@@ -49,17 +49,41 @@ void Parchment(cairo_t* c, double x, double y, double w, double h, double r, uns
             PaintRivet(c, cx, cy, 2.6);
 }
 
+// A small cross engraved where the game draws its brass close marker when
+// the mouse comes near, so that the way out shows before then.
+void EngravedCross(cairo_t* c, double cx, double cy, double r)
+{
+    cairo_save(c);
+    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_move_to(c, cx - r, cy - side * r);
+        cairo_line_to(c, cx + r, cy + side * r);
+    }
+    SetColour(c, K().ink, 0.55);
+    cairo_set_line_width(c, 2.2);
+    cairo_stroke(c);
+    cairo_restore(c);
+}
+
 void PaintTooltip(cairo_t* c, const SSpriteContext&, int w, int h, double)
 {
     Parchment(c, 3, 3, w - 9, h - 9, 14, 61);
+    EngravedCross(c, w - 24, 22, 5);
     // The "don't show again" box at the lower left, where the check mark
-    // goes.
+    // goes, and what it does.
     RoundedRect(c, 24, h - 52, 20, 20, 3);
     SetColour(c, {1, 1, 1, 1}, 0.6);
     cairo_fill_preserve(c);
     SetColour(c, K().ink);
     cairo_set_line_width(c, 1.6);
     cairo_stroke(c);
+    cairo_save(c);
+    cairo_select_font_face(c, "Open Sans", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(c, 12);
+    SetColour(c, K().ink, 0.85);
+    cairo_move_to(c, 50, h - 37);
+    cairo_show_text(c, "Don't show tips again");
+    cairo_restore(c);
 }
 
 void PaintClose(cairo_t* c, const SSpriteContext&, int w, int h, double)
@@ -108,9 +132,12 @@ void PaintCheckBox(cairo_t* c, const SSpriteContext&, int w, int h, double)
     cairo_fill(c);
 }
 
+// A hover hint's bubble. Its text window starts 5 pixels in and is 33
+// narrower and 18 lower than the picture, so the paper is centred on the
+// text; the chooser's bubble so also ends clear of the portholes below.
 void PaintHintBubble(cairo_t* c, const SSpriteContext&, int w, int h, double)
 {
-    Parchment(c, 2, 2, w - 7, h - 7, 12, 67);
+    Parchment(c, 0, 1, w - 20, h - 13, 12, 67);
 }
 
 void PaintMessage(cairo_t* c, const SSpriteContext&, int w, int h, double)

@@ -108,14 +108,13 @@ std::string CTooltipManager::save() const
     return strText;
 }
 
-// Characters beyond the entries (a later version's) are ignored.
+// Only a "1" keeps a tooltip to come: an entry the text has no character
+// for counts as seen, and characters beyond the entries (a later
+// version's) are ignored.
 void CTooltipManager::load(const std::string& strText)
 {
-    bool bValid = strText.size() >= m_Entries.size();
-    for (size_t i = 0; bValid && i < m_Entries.size(); ++i)
-        bValid = strText[i] == '0' || strText[i] == '1';
     for (size_t i = 0; i < m_Entries.size(); ++i)
-        m_Entries[i]->bShown = bValid && strText[i] != '1';
+        m_Entries[i]->bShown = i >= strText.size() || strText[i] != '1';
 }
 
 CTooltipManager::SEntry* CTooltipManager::hint(int nHint) const
@@ -164,10 +163,22 @@ void CTooltipManager::showHint(IHintCell* pCell, IHintCell* pOther)
     if (pEntry->bShown)
         return;
     m_pCurrent = pEntry;
-    placeNextTo(*pEntry, pCell->position());
-    pEntry->pFirstCell = pCell;
-    pEntry->pSecondCell = pOther;
-    highlight(*pEntry, true);
+    pointAt(*pEntry, pCell, pOther);
+}
+
+void CTooltipManager::pointMoveHint(IHintCell* pCell, IHintCell* pOther)
+{
+    if (pCell && isShowingHint(HINT_MOVE))
+        pointAt(*m_pCurrent, pCell, pOther);
+}
+
+void CTooltipManager::pointAt(SEntry& entry, IHintCell* pCell, IHintCell* pOther)
+{
+    highlight(entry, false);
+    placeNextTo(entry, pCell->position());
+    entry.pFirstCell = pCell;
+    entry.pSecondCell = pOther;
+    highlight(entry, true);
 }
 
 void CTooltipManager::showNumbered(int nHint)

@@ -65,14 +65,17 @@ public:
 
     // One character per entry: "1" while it may still show.
     std::string save() const;
-    // A text this version did not write (shorter, or with other
-    // characters) is read as nothing seen yet.
+    // Only a "1" keeps a tooltip to come; a shorter text leaves the
+    // entries it has no character for seen.
     void load(const std::string& strText);
 
     bool isShowing() const { return m_pCurrent && !m_pCurrent->bShown; }
     void showForType(int nKey, IHintCell* pCell);
     void showHint(IHintCell* pCell, IHintCell* pOther);
     void showNumbered(int nHint);
+    bool isShowingHint(int nHint) const { return isShowing() && m_pCurrent == hint(nHint); }
+    // The possible-move hint on screen points at these cells instead.
+    void pointMoveHint(IHintCell* pCell, IHintCell* pOther);
     void makePending(int nHint);
     void showMoveHint();
     int pendingMoveHints() const;
@@ -94,6 +97,7 @@ private:
     SEntry* add(int nTextId, const D3DXVECTOR3& vPosition);
     SEntry* hint(int nHint) const;
     void placeNextTo(SEntry& entry, const D3DXVECTOR3& vPoint) const;
+    void pointAt(SEntry& entry, IHintCell* pCell, IHintCell* pOther);
     static void highlight(const SEntry& entry, bool bOn);
     // tooltipmanager_render.cpp
     void fadeClosed(float fSeconds);

@@ -6,6 +6,7 @@
 #include <CEGUI/widgets/PushButton.h>
 
 #include "Game/Hud/chargebutton.h"
+#include "Game/Hud/timeoutmessage.h"
 #include "gui/Framework/guifactory.h"
 #include "gui/Framework/guinames.h"
 
@@ -90,7 +91,7 @@ void CHudGuiWindows::createTimeoutMessage()
     m_pTimeoutText->setFont(STYLO_FONT);
     m_pTimeoutText->setProperty(GuiProperty::NormalTextColour, "FF601C02");
     m_pTimeout->addChild(m_pTimeoutText);
-    m_pTimeoutOk = createTextButton(352.0f, 338.0f, OkCaption());
+    m_pTimeoutOk = createTextButton(CTimeoutMessage::OK_LEFT, CTimeoutMessage::OK_TOP, OkCaption());
     m_pTimeoutOk->subscribeEvent(CEGUI::PushButton::EventClicked,
                                  CEGUI::Event::Subscriber(&CHudGuiWindows::onTimeoutOk, this));
     m_pTimeout->addChild(m_pTimeoutOk);

@@ -12,6 +12,13 @@ const char* const LOSING_TUNE = "Muz Losser.ogg";
 
 }  // namespace
 
+bool CTimeoutMessage::isOnOk(const D3DXVECTOR3& vPoint)
+{
+    const float fX = vPoint.x + 400.0f - OK_LEFT;
+    const float fY = 300.0f - vPoint.y - OK_TOP;
+    return fX >= 0.0f && fX < OK_WIDTH && fY >= 0.0f && fY < OK_HEIGHT;
+}
+
 CTimeoutMessage::CTimeoutMessage() = default;
 CTimeoutMessage::~CTimeoutMessage() = default;
 

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "d3d/d3dx8.h"
+
 class CSprite;
 class IBoardSounds;
 class IHudWindows;
@@ -13,6 +15,14 @@ public:
     static constexpr const char* BACKGROUND = "message_bg.png";
     static constexpr int TEXT_TIME_UP = 58;
     static constexpr int TEXT_GAME_OVER = 59;
+    // The OK button's top-left pixel and size (the GUI's text buttons).
+    static constexpr float OK_LEFT = 352.0f;
+    static constexpr float OK_TOP = 338.0f;
+    static constexpr float OK_WIDTH = 100.0f;
+    static constexpr float OK_HEIGHT = 24.0f;
+
+    // A point in board units over the OK button.
+    static bool isOnOk(const D3DXVECTOR3& vPoint);
 
     CTimeoutMessage();
     ~CTimeoutMessage();

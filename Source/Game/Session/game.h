@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Core/vantile_input.h"
+#include "Game/Hints/idlehint.h"
 #include "Game/Hud/gamegui.h"
 #include "Game/Level/gamefile.h"
 #include "Game/Rules/playevents.h"
@@ -165,6 +166,18 @@ private:
     void runChooser(float fSeconds);
     void clickChooser();
     void releaseChooser();
+    // game_tooltips.cpp: tooltips and hints during level play
+    void startLevelTooltips();
+    void showMoveTutorial();
+    void offerIdleHint(float fSeconds);
+    void runLevelTooltips(float fSeconds);
+    void offerTooltips();
+    bool isBoardQuiet() const;
+    bool isLevelEnding() const;
+    bool isTooltipShowing() const;
+    bool dropsEvaluation(const GameEvent& event) const;
+    void tooltipClick();
+    void keepTooltips();
     // game_afterwin.cpp
     void showAfterWin(const CProfile& profile);
     void afterWinKey(int nKey);
@@ -195,7 +208,7 @@ private:
     std::vector<std::function<void()>> m_Deferred;
     bool m_bMiniGameHud = true;
     bool m_bMouseDown = false;
-    float m_fIdle = 0.0f;
+    CIdleHint m_IdleHint;
     // The last level won was the game's last: its click leads to the
     // final story.
     bool m_bWonLastLevel = false;

@@ -26,6 +26,8 @@ void CGame::drainEvents()
         context.popEvent();
         if (!handleFlowEvent(event))
             return;
+        if (dropsEvaluation(event))
+            continue;
         CProfile* pProfile = profile();
         if (!pProfile)
             continue;

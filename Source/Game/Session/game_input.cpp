@@ -7,7 +7,7 @@
 #include "Core/vantile_log.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gameevents.h"
-#include "Game/Hints/tooltipmanager.h"
+#include "Game/Hud/timeoutmessage.h"
 #include "Game/MiniGame/minigame.h"
 #include "Game/Session/gamemenus.h"
 #include "RenderSystem/vantile_rendersystem.h"
@@ -81,8 +81,9 @@ void CGame::leftButtonDown()
         miniGameMouseDown();
     if (m_nState != ePlay)
         return;
-    m_fIdle = 0.0f;
-    if (!isTimeOut())
+    m_IdleHint.reset();
+    tooltipClick();
+    if (!isTimeOut() && !isTooltipShowing())
         m_pField->mouseDown(m_vMouse);
 }
 
@@ -92,14 +93,15 @@ void CGame::leftButtonUp()
     switch (m_nState) {
     case eMap: leaveMap(); break;
     case ePlay:
-        // Without its windows the HUD's time-out message takes any click
-        // as its button.
-        if (!m_bHudWindows && m_Hud.isTimeoutVisible())
+        // Without its windows the HUD's time-out message takes a click on
+        // where its button would be.
+        if (!m_bHudWindows && m_Hud.isTimeoutVisible() && CTimeoutMessage::isOnOk(m_vMouse))
             m_Hud.onTimeoutOk();
-        m_pField->mouseUp(m_vMouse);
-        m_Scoring.setPlayerMoved();
-        if (CProfile* pProfile = profile())
-            pProfile->m_strTooltipsData = CTooltipManager::Instance().save();
+        if (!isTooltipShowing()) {
+            m_pField->mouseUp(m_vMouse);
+            m_Scoring.setPlayerMoved();
+        }
+        keepTooltips();
         break;
     case eLevelStart: clickChooser(); break;
     case eWon: requestState(m_bWonLastLevel ? eFinalStory : eMap); break;

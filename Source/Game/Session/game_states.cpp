@@ -35,7 +35,7 @@ void fadeOut(const char* szName)
 
 void CGame::applyPendingState()
 {
-    m_fIdle = 0.0f;
+    m_IdleHint.reset();
     // Deferred calls run instead of a state change, unless another state
     // was requested during the same fade: that one still comes.
     if (!m_Deferred.empty()) {
@@ -157,6 +157,7 @@ void CGame::enterLevelStart()
     m_Hud.resetShuffle();
     m_Hud.setLevelTitle(level.m_strName);
     m_Hud.setPowerupAvailable(nPowerups != 0);
+    startLevelTooltips();
     if (nPowerups == 0 || (nPowerups == 1 && pProfile->m_bPowerUpShown)) {
         m_nPendingState = ePlay;
         enterState();

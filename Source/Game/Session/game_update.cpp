@@ -76,7 +76,7 @@ void CGame::runState(float fSeconds)
 
 void CGame::playLevel(float fSeconds)
 {
-    m_fIdle += fSeconds;
+    offerIdleHint(fSeconds);
     if (m_pAquarium)
         m_pAquarium->update(fSeconds);
     m_pField->update();
@@ -88,6 +88,7 @@ void CGame::playLevel(float fSeconds)
         // The hint bubbles of the HUD's parts under the mouse.
         CHintManager::Instance().render();
     }
-    if (!m_Scoring.isTimerStopped())
+    runLevelTooltips(fSeconds);
+    if (!m_Scoring.isTimerStopped() && !isTooltipShowing())
         m_Hud.tickTimer(fSeconds);
 }

@@ -7,6 +7,7 @@
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/tooltipmanager.h"
 #include "Game/Session/game.h"
 #include "Game/Session/gamestages.h"
 #include "Game/Sprites/spriteloader.h"
@@ -56,6 +57,15 @@ void CSessionDriver::frame()
     }
     ++m_nFrames;
     turnStoryPage();
+    closeTooltip();
+}
+
+void CSessionDriver::closeTooltip()
+{
+    const CTooltipManager& tooltips = CTooltipManager::Instance();
+    if (m_bCloseTooltips && m_Game.getState() == CGame::ePlay && tooltips.isShowing() &&
+        tooltips.current()->fAlpha >= 1.0f)
+        click(QUIET_SPOT_X, QUIET_SPOT_Y);
 }
 
 void CSessionDriver::turnStoryPage()

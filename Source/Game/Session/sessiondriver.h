@@ -28,6 +28,13 @@ public:
     // A player turns the story's pages with a click each; tests of the
     // story turn them by hand.
     void setTurnStoryPages(bool bTurn) { m_bTurnStoryPages = bTurn; }
+    // A player clicks a tooltip in level play away once it is fully up;
+    // tests of the tooltips leave them.
+    void setCloseTooltips(bool bClose) { m_bCloseTooltips = bClose; }
+    // Below the board, clear of the HUD and any tooltip: a click there
+    // only closes a tooltip.
+    static constexpr int QUIET_SPOT_X = 400;
+    static constexpr int QUIET_SPOT_Y = 590;
 
     // bDraw needs a device; it draws each frame through a render queue of
     // the driver's own, with the GUI's windows over the game when a GUI
@@ -59,6 +66,7 @@ public:
 
 private:
     void turnStoryPage();
+    void closeTooltip();
     void send(int nAction, int nX, int nY);
 
     CGame& m_Game;
@@ -69,6 +77,7 @@ private:
     std::minstd_rand m_Bot;
     int m_nFrameMs = FRAME_MS;
     bool m_bTurnStoryPages = true;
+    bool m_bCloseTooltips = true;
     int m_nFrames = 0;
     int m_nMoves = 0;
 };

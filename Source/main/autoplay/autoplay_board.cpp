@@ -12,6 +12,7 @@
 #include "Game/Items/gameitem.h"
 #include "Game/Items/itemtype.h"
 #include "Game/Session/game.h"
+#include "Game/Session/sessiondriver.h"
 #include "levellab/labbot.h"
 #include "system/win32.h"
 
@@ -20,10 +21,6 @@ namespace {
 const unsigned BOT_SEED = 1;
 // Between a move's two clicks and the next look at the board.
 const float MOVE_PAUSE = 0.3f;
-// The sand below the board, clear of the board, the HUD and the
-// tooltips: a click there only closes a tooltip.
-const int QUIET_SPOT_X = 400;
-const int QUIET_SPOT_Y = 590;
 // The shuffle button's click area, from its top-left corner.
 const int SHUFFLE_WIDTH = 125;
 const int SHUFFLE_HEIGHT = 36;
@@ -49,7 +46,13 @@ void CAutoPlayer::actOnPlay(CGame& game)
         m_fWait = 2.0f;
         return;
     }
-    if (closeTooltip() || playBoardMove(game) || shuffle(game))
+    // A tooltip holds the board and the clock until it is clicked away.
+    if (CTooltipManager::Instance().isShowing()) {
+        if (closeTooltip())
+            m_fIdle = 0.0f;
+        return;
+    }
+    if (playBoardMove(game) || shuffle(game))
         m_fIdle = 0.0f;
 }
 
@@ -64,15 +67,14 @@ bool CAutoPlayer::shuffle(CGame& game)
     return true;
 }
 
-// A tooltip takes the first click; one outside it closes it. Each one is
-// clicked away once: a tooltip that stays does not stop the play.
+// Once a tooltip is fully up the player has read it: a click outside it
+// closes it.
 bool CAutoPlayer::closeTooltip()
 {
-    const CTooltipManager::SEntry* pTip = CTooltipManager::Instance().current();
-    if (!CTooltipManager::Instance().isShowing() || !pTip || pTip == m_pClosedTip)
+    const CTooltipManager& tooltips = CTooltipManager::Instance();
+    if (!tooltips.isShowing() || tooltips.current()->fAlpha < 1.0f)
         return false;
-    m_pClosedTip = pTip;
-    click(QUIET_SPOT_X, QUIET_SPOT_Y);
+    click(CSessionDriver::QUIET_SPOT_X, CSessionDriver::QUIET_SPOT_Y);
     m_fWait = MOVE_PAUSE;
     return true;
 }

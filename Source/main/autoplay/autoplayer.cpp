@@ -8,6 +8,7 @@
 #include "Business/profilesstore.h"
 #include "Core/vantile_log.h"
 #include "Core/vantile_root.h"
+#include "Game/Hints/tooltipmanager.h"
 #include "Game/Session/game.h"
 #include "RenderSystem/vantile_renderwindow.h"
 #include "gui/Framework/windowstack.h"
@@ -66,6 +67,7 @@ const char* CAutoPlayer::screenName(Screen screen)
     case Screen::LevelStart: return "level-start";
     case Screen::Play: return "play";
     case Screen::TimeOut: return "time-out";
+    case Screen::Tooltip: return "tooltip";
     case Screen::Won: return "won";
     case Screen::Lost: return "lost";
     case Screen::GameOver: return "game-over";
@@ -111,7 +113,7 @@ float CAutoPlayer::advanceClock()
 // and clears them.
 void CAutoPlayer::keepLevelFigures(CGame& game, float fSeconds)
 {
-    if (m_Screen != Screen::Play && m_Screen != Screen::TimeOut)
+    if (!isLevelScreen(m_Screen))
         return;
     m_fLevelTime += fSeconds;
     if (const CProfile* pProfile = game.profile())
@@ -144,7 +146,10 @@ CAutoPlayer::Screen CAutoPlayer::currentScreen(CGame& game) const
     case CGame::eLogo: return Screen::Logo;
     case CGame::eLoading: return Screen::Loading;
     case CGame::eMap: return Screen::Map;
-    case CGame::ePlay: return game.hud().isTimeoutVisible() ? Screen::TimeOut : Screen::Play;
+    case CGame::ePlay:
+        if (game.hud().isTimeoutVisible())
+            return Screen::TimeOut;
+        return CTooltipManager::Instance().isShowing() ? Screen::Tooltip : Screen::Play;
     case CGame::eLevelStart: return Screen::LevelStart;
     case CGame::eWon: return Screen::Won;
     case CGame::eGameOver: return Screen::GameOver;
@@ -185,8 +190,8 @@ void CAutoPlayer::onNewScreen(CGame& game, Screen screen)
     m_fIdle = 0.0f;
     if (screen == Screen::MiniGame)
         m_SeenKinds.clear();
-    const bool bWasPlaying = previous == Screen::Play || previous == Screen::TimeOut;
-    if (screen == Screen::Play && !bWasPlaying) {
+    const bool bWasPlaying = isLevelScreen(previous);
+    if (isLevelScreen(screen) && !bWasPlaying) {
         m_fLevelTime = 0.0f;
         m_nLevelPoints = 0;
         m_pBot.reset();
@@ -224,6 +229,7 @@ void CAutoPlayer::act(CGame& game)
     case Screen::Play: actOnPlay(game); break;
     case Screen::MiniGame: actOnMiniGame(game); break;
     case Screen::TimeOut: click(TIMEOUT_OK_X, TIMEOUT_OK_Y); break;
+    case Screen::Tooltip: closeTooltip(); break;
     // The power-up chooser: OK takes the power-up that is checked.
     case Screen::LevelStart:
         click(CHOOSER_OK_X, CHOOSER_OK_Y);

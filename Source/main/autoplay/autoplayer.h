@@ -48,6 +48,8 @@ public:
         LevelStart,
         Play,
         TimeOut,
+        // Level play with a tooltip over it: read, pictured, clicked away.
+        Tooltip,
         Won,
         Lost,
         GameOver,
@@ -89,6 +91,10 @@ private:
     void act(CGame& game);
     void giveUp(const std::string& strFault);
     bool isDone() const { return m_nLevelsPlayed >= m_Options.nLevels; }
+    static bool isLevelScreen(Screen screen)
+    {
+        return screen == Screen::Play || screen == Screen::TimeOut || screen == Screen::Tooltip;
+    }
     // Input as the window sends it.
     void send(const Vantile::InputEvent& evt);
     void moveMouse(int nX, int nY);
@@ -130,7 +136,6 @@ private:
     float m_fSeconds = 0.0f;
     // The board's player, made for each level.
     std::unique_ptr<CLabBot> m_pBot;
-    const void* m_pClosedTip = nullptr;
     // The memory game's pictures seen so far, by cell; -1 unseen.
     std::vector<int> m_SeenKinds;
     std::string m_strFault;

@@ -111,7 +111,7 @@ protected:
         m_pDriver->setFrameMs(100);
         ASSERT_TRUE(m_pDriver->runUntil([&] { return m_pGame->hud().isTimeoutVisible(); }, 10000));
         m_pDriver->setFrameMs(CSessionDriver::FRAME_MS);
-        m_pDriver->click(400, 300);
+        m_pDriver->click(400, 350);
     }
 
     CTempFolder m_Temp;

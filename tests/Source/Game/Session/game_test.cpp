@@ -151,7 +151,7 @@ TEST_F(SessionTest, ThePowerUpChooserOfValueOneComesOnceAPlayer)
     // Lose the level by time and start it again.
     CGameContext::Instance().m_nPowerup = 0;
     m_pDriver->runUntil([&] { return m_pGame->hud().isTimeoutVisible(); }, 400);
-    m_pDriver->click(400, 300);
+    m_pDriver->click(400, 350);
     const std::vector<int> again = statesUntil(CGame::ePlay);
     EXPECT_TRUE(seen(again, CGame::eLost));
     EXPECT_FALSE(seen(again, CGame::eLevelStart)) << "no chooser the second time";
@@ -209,7 +209,10 @@ TEST_F(SessionTest, ATimeOutCostsALifeAndWithNoneLeftTheGameIsOver)
     player().m_nLevelScore = 70;
     m_pDriver->runUntil([&] { return m_pGame->hud().isTimeoutVisible(); }, 400);
     ASSERT_TRUE(m_pGame->hud().isTimeoutVisible());
-    m_pDriver->click(400, 300);  // the message's button, any click without HUD windows
+    m_pDriver->click(400, 300);
+    m_pDriver->frames(3);
+    EXPECT_TRUE(m_pGame->hud().isTimeoutVisible()) << "only its button takes the click";
+    m_pDriver->click(400, 350);  // where the message's button is
     reachNext(CGame::ePlay);
     EXPECT_EQ(2, player().m_nLives);
     EXPECT_EQ(0, player().m_nLevelScore);
@@ -217,7 +220,7 @@ TEST_F(SessionTest, ATimeOutCostsALifeAndWithNoneLeftTheGameIsOver)
 
     player().m_nLives = 0;
     m_pDriver->runUntil([&] { return m_pGame->hud().isTimeoutVisible(); }, 400);
-    m_pDriver->click(400, 300);
+    m_pDriver->click(400, 350);
     const std::vector<int> states = statesUntil(CGame::eMainMenu);
     EXPECT_NE(states.end(), std::find(states.begin(), states.end(), int(CGame::eGameOver)));
     const CProfile record = saved();

@@ -5,6 +5,7 @@
 #include "Core/vantile_frametimer.h"
 #include "Core/vantile_random.h"
 #include "Game/Context/gamecontext.h"
+#include "Game/Hints/tooltipmanager.h"
 #include "Game/Items/animationmanager.h"
 #include "Game/Session/gamemenus.h"
 #include "Resources/vantile_resourcemanager.h"
@@ -41,6 +42,7 @@ void SessionTest::SetUp()
     for (int nType = 1; nType <= eTimeFreeze; ++nType)
         AddTestItemLayers(nType);
     clearQueue();
+    CTooltipManager::Instance().clear();
     Vantile::SeedRandom(7);
     writeLevels({LevelDesign(), LevelDesign(), LevelDesign()});
 }
@@ -50,6 +52,7 @@ void SessionTest::TearDown()
     m_pDriver.reset();
     m_pGame.reset();
     clearQueue();
+    CTooltipManager::Instance().clear();
     CAnimationManager::Instance().clear();
     CGameContext::Instance().m_bTrunkShown = false;
     CGameContext::Instance().m_bPowerupArmed = false;
