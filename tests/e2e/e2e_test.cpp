@@ -171,7 +171,7 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
         // The story's wooden frame, its page and its Skip / Next bar.
         {"story", {{5, 300, Look::Wood}, {400, 100, Look::Sea}, {260, 560, Look::Parchment}}},
         // The sea chart: its frame, its title banner, an island.
-        {"map", {{5, 300, Look::Wood}, {300, 30, Look::Parchment}, {100, 160, Look::Green}}},
+        {"map", {{5, 300, Look::Wood}, {300, 30, Look::Parchment}, {520, 330, Look::Green}}},
         // The memory game's gilded frame, a covered cell, the sea.
         {"minigame", {{230, 300, Look::Gold}, {260, 330, Look::Sea}, {100, 100, Look::Sea}}},
         // The power-up chooser: the cabin's planks, its paper, a porthole.

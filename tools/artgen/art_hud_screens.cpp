@@ -142,17 +142,15 @@ void PaintHintBubble(cairo_t* c, const SSpriteContext&, int w, int h, double)
 
 void PaintMessage(cairo_t* c, const SSpriteContext&, int w, int h, double)
 {
-    // A timber board with a parchment for the text and room for the OK
-    // button below it.
+    // A timber board with a parchment for the text and a small one below
+    // it for the OK button, whose ochre label is made to be read on paper.
     WithShadow(c, [&](cairo_t* d) {
         RoundedRect(d, 4, 4, w - 12, h - 12, 16);
         PaintTimber(d, 4, 4, w - 12, h - 12, false, 71);
         cairo_new_path(d);
     }, 5, 5, 0.5);
     Parchment(c, 26, 14, w - 52, 118, 10, 73);
-    RoundedRect(c, 92, 142, 120, 36, 8);
-    SetColour(c, K().woodDark, 0.55);
-    cairo_fill(c);
+    Parchment(c, 94, 144, 116, 32, 8, 75);
     for (double x : {14.0, double(w) - 22})
         for (double y : {14.0, double(h) - 22})
             PaintRivet(c, x, y, 3);

@@ -186,9 +186,12 @@ void PaintIsland(cairo_t* c, const std::vector<SChartPoint>& coast, const SIslan
     cairo_pop_group_to_source(c);
     cairo_paint(c);
     const double fWidth = x1 - x0;
-    const int nHills = std::max(1, int(fWidth / 70));
+    // A hill stands clear of the shore; a low islet has none.
+    const double fHeight = y1 - y0;
+    const int nHills = fHeight < 40 ? 0 : std::max(1, int(fWidth / 70));
     for (int i = 0; i < nHills; ++i)
-        PaintHill(c, x0 + fWidth * (i + 0.5) / nHills + random.Range(-8, 8), (y0 + y1) / 2 + 3, random.Range(8, 12));
+        PaintHill(c, x0 + fWidth * (i + 0.5) / nHills + random.Range(-8, 8), (y0 + y1) / 2 + 3,
+                  std::min(random.Range(8, 12), fHeight / 4));
     for (int i = 0; i < int(fWidth / 22); ++i)
         PaintTree(c, random.Range(x0 + 14, x1 - 14), random.Range(y0 + 10, y1 - 8), random.Range(2.5, 4));
     cairo_restore(c);

@@ -177,6 +177,27 @@ void PaintMenuBackboard(cairo_t* c, const SSpriteContext&, int w, int h, double)
     PaintWeed(c, 26, h - 6, 60, 0.3);
 }
 
+// The pages' text buttons write in ochre and dark red, made to be read on
+// paper: each stands on a parchment plate of its own. Corners of the
+// buttons in the page's pixels (the page is centred on the screen).
+const double RULES_OK_X = 308, RULES_CREDITS_X = 554, RULES_BUTTON_Y = 434;
+const double CREDITS_OK_X = 308, CREDITS_OK_Y = 457;
+const double TEXT_BUTTON_W = 100, TEXT_BUTTON_H = 24;
+
+void PaintButtonPlate(cairo_t* c, double x, double y)
+{
+    cairo_new_path(c);
+    WithShadow(c, [&](cairo_t* d) {
+        RoundedRect(d, x - 8, y - 4, TEXT_BUTTON_W + 16, TEXT_BUTTON_H + 8, 8);
+        FillVertical(d, y - 4, y + TEXT_BUTTON_H + 4, ParseColour("FBF0D2"), ParseColour("E2CC94"));
+        SetColour(d, ParseColour("8A6420"));
+        cairo_set_line_width(d, 1.6);
+        cairo_stroke(d);
+    }, 3.0, 3, 0.5);
+    for (double cx : {x - 2, x + TEXT_BUTTON_W + 2})
+        PaintRivet(c, cx, y + TEXT_BUTTON_H / 2, 2.2);
+}
+
 // A full page of the book of rules or credits: parchment of the pane's
 // glass, with the text of the page written in the art.
 HudPainter Page(const char* pszTitle, std::vector<const char*> lines)
@@ -184,14 +205,18 @@ HudPainter Page(const char* pszTitle, std::vector<const char*> lines)
     return [pszTitle, lines](cairo_t* c, const SSpriteContext&, int w, int h, double) {
         PaintPane(c, 3, 3, w - 10, h - 10);
         PaintLabel(c, pszTitle, w / 2.0, 44, 30, GOLD, GOLD_DEEP);
+        PaintButtonPlate(c, CREDITS_OK_X, CREDITS_OK_Y);
         cairo_select_font_face(c, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-        cairo_set_font_size(c, 16);
+        cairo_set_font_size(c, 18);
         SetColour(c, FOAM);
-        double y = 100;
+        // Each line centred, the block a little above the page's middle.
+        double y = h * 0.3;
         for (const char* pszLine : lines) {
-            cairo_move_to(c, 60, y);
+            cairo_text_extents_t extents;
+            cairo_text_extents(c, pszLine, &extents);
+            cairo_move_to(c, (w - extents.x_advance) / 2.0, y);
             cairo_show_text(c, pszLine);
-            y += 26;
+            y += 30;
         }
     };
 }
@@ -202,6 +227,8 @@ struct SRule {
     double fSpotX, fSpotY;  // in the page's pixels
     double fTextX;
     std::vector<const char*> lines;
+    // Lines lower than centred on the spot, clear of a spot above them.
+    double fTextDown = 0;
 };
 
 void PaintRule(cairo_t* c, const SRule& rule)
@@ -214,7 +241,7 @@ void PaintRule(cairo_t* c, const SRule& rule)
     cairo_select_font_face(c, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(c, 15);
     SetColour(c, FOAM);
-    double y = rule.fSpotY - 11.0 * double(rule.lines.size() - 1) + 5;
+    double y = rule.fSpotY - 11.0 * double(rule.lines.size() - 1) + 5 + rule.fTextDown;
     for (const char* pszLine : rule.lines) {
         cairo_move_to(c, rule.fTextX, y);
         cairo_show_text(c, pszLine);
@@ -231,16 +258,19 @@ void PaintRulesPage(cairo_t* c, const SSpriteContext&, int w, int h, double)
     PaintLabel(c, "How to play", w / 2.0, 44, 30, GOLD, GOLD_DEEP);
     const SRule rules[] = {
         {145, 145, 230, {"Swap two neighbouring fish to line up three", "or more of a kind. Every line you clear",
-                         "scores points and wins back time."}},
+                         "scores points and wins back time, and", "long chains build your combo."}},
         {577, 228, 60, {"Clear the glow from every cell and the", "treasure trunk drops in: bring it down to",
                         "the sea floor before time runs out."}},
-        {130, 315, 230, {"Four in a line leave a crab that clears its row;", "five leave a star that clears every fish",
-                         "of one colour. Long chains build your combo."}},
+        {130, 315, 230, {"Four in a line leave a crab that clears", "its row; five leave a star that clears",
+                         "every fish of one colour."}},
         {579, 386, 60, {"Power-ups fill as you play: click one, then", "the board. Stuck? The shuffle bar mixes",
-                        "the board when it is full."}},
+                        "the board when it is full."},
+         12},
     };
     for (const SRule& rule : rules)
         PaintRule(c, rule);
+    for (double x : {RULES_OK_X, RULES_CREDITS_X})
+        PaintButtonPlate(c, x, RULES_BUTTON_Y);
 }
 
 }  // namespace

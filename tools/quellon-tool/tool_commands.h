@@ -25,7 +25,7 @@ const size_t TOOL_ANY_COUNT = static_cast<size_t>(-1);
     X(session, TOOL_ANY_COUNT, "--shot FILE.png [--moves K] [--paused | --menu]", "play the game through its session offscreen and draw one frame") \
     X(menus, 2, "--out DIR", "draw every menu window and dialog offscreen as the game shows them, one PNG each") \
     X(level_lab, TOOL_ANY_COUNT, "[--levels A-B] [--seeds N] [--out DIR]", "let a skilled bot play levels at a player's pace; write a table and a plot of the difficulty") \
-    X(minigame, TOOL_ANY_COUNT, "--seed S --shot FILE.png [--level N]", "play up to a memory game offscreen, take a few pairs and draw one frame") \
+    X(minigame, TOOL_ANY_COUNT, "--seed S --shot FILE.png [--level N] [--free]", "play up to a memory game offscreen, take a few pairs (or free the fish) and draw one frame") \
     X(story, TOOL_ANY_COUNT, "--page 1..6 --shot FILE.png [--revealed K]", "draw a story page offscreen with all its panels out") \
     X(map, TOOL_ANY_COUNT, "--level N --shot FILE.png [--at SECONDS]", "draw the level map offscreen on the way to level N (from 0), its route half sailed") \
     X(afterwin, TOOL_ANY_COUNT, "--shot FILE.png [--level N]", "win a level through the session offscreen and draw the chest dialog mid-count")

@@ -2,7 +2,9 @@
 // through its session offscreen up to the memory game before level N (the
 // first level that has one, unless told), deals it from seed S, takes a
 // few pairs by mouse, leaves one card open and the mouse over a covered
-// cell, and writes that frame. The player's store lives in a fresh folder.
+// cell, and writes that frame; with --free it matches the fish's pair
+// at once instead and pictures the fish swimming off a moment later. The player's
+// store lives in a fresh folder.
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -21,32 +23,41 @@ namespace {
 
 const int MAX_FRAMES = 20000;
 const int SETTLE_FRAMES = 90;
+const int FREED_FRAMES = 40;
 
 struct MiniGameOptions {
     std::string strShot;
     long nSeed = -1;
     int nLevel = -1;
+    bool bFree = false;
 };
 
 bool parseOptions(const ToolArgs& args, MiniGameOptions& options)
 {
-    for (size_t i = 0; i + 1 < args.size(); i += 2) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--free") {
+            options.bFree = true;
+            continue;
+        }
+        if (i + 1 == args.size())
+            return false;
+        const std::string& strValue = args[++i];
         char* pEnd = nullptr;
-        if (args[i] == "--shot") {
-            options.strShot = args[i + 1];
-        } else if (args[i] == "--seed") {
-            options.nSeed = strtol(args[i + 1].c_str(), &pEnd, 10);
+        if (args[i - 1] == "--shot") {
+            options.strShot = strValue;
+        } else if (args[i - 1] == "--seed") {
+            options.nSeed = strtol(strValue.c_str(), &pEnd, 10);
             if (*pEnd != '\0')
                 return false;
-        } else if (args[i] == "--level") {
-            options.nLevel = int(strtol(args[i + 1].c_str(), &pEnd, 10));
+        } else if (args[i - 1] == "--level") {
+            options.nLevel = int(strtol(strValue.c_str(), &pEnd, 10));
             if (*pEnd != '\0')
                 return false;
         } else {
             return false;
         }
     }
-    return args.size() % 2 == 0 && !options.strShot.empty() && options.nSeed >= 0;
+    return !options.strShot.empty() && options.nSeed >= 0;
 }
 
 // The level asked for, or the first with a memory game; -1 when it has none.
@@ -100,13 +111,21 @@ void play(CMiniGame& game, CSessionDriver& driver, unsigned nPairs)
     }
 }
 
+// The fish's pair found: the fish swims off its cell.
+void freeFish(CMiniGame& game, CSessionDriver& driver)
+{
+    for (const auto& pCell : game.cells())
+        if (pCell->kind().hasFish() && pCell->state() == CMiniGameCell::eCovered)
+            clickCell(driver, *pCell);
+}
+
 }  // namespace
 
 int ToolRun_minigame(const ToolArgs& args)
 {
     MiniGameOptions options;
     if (!parseOptions(args, options))
-        return ToolFail("minigame", "usage: quellon-tool minigame --seed S --shot FILE.png [--level N]");
+        return ToolFail("minigame", "usage: quellon-tool minigame --seed S --shot FILE.png [--level N] [--free]");
     COffscreenGame offscreen;
     const std::string strFault = offscreen.open("minigame");
     if (!strFault.empty())
@@ -123,8 +142,13 @@ int ToolRun_minigame(const ToolArgs& args)
         Vantile::SeedRandom(uint32_t(options.nSeed));
         bShown = driver.runUntilState(CGame::eMiniGame, MAX_FRAMES);
         if (bShown) {
-            play(game.miniGame(), driver, 2 + unsigned(options.nSeed % 3));
-            driver.frames(SETTLE_FRAMES);
+            if (options.bFree) {
+                freeFish(game.miniGame(), driver);
+                driver.frames(FREED_FRAMES);
+            } else {
+                play(game.miniGame(), driver, 2 + unsigned(options.nSeed % 3));
+                driver.frames(SETTLE_FRAMES);
+            }
             bShown = game.getState() == CGame::eMiniGame;
         }
         bSaved = bShown && Vantile::SaveFramePicture(options.strShot);

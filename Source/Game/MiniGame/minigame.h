@@ -45,6 +45,9 @@ public:
     void update(float fSeconds);
     void renderBackground();
     void render();
+    // The fish set free, drawn once the cells have been drawn, so that it
+    // swims in front of them.
+    void renderFreedFish();
     // The fish set free join the aquarium, once.
     void releaseFreedFish();
     bool allTaken() const;

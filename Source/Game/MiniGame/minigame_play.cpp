@@ -141,8 +141,6 @@ void CMiniGame::render()
 {
     if (!m_bDraw)
         return;
-    if (m_pPond)
-        m_pPond->drawFish();
     const float fAlpha = m_Fade.getValue();
     for (const auto& pCell : m_Cells)
         pCell->render(fAlpha);
@@ -150,4 +148,10 @@ void CMiniGame::render()
         pPiece->SetAlpha(fAlpha);
         pPiece->placeAt(pPiece->getPosition());
     }
+}
+
+void CMiniGame::renderFreedFish()
+{
+    if (m_bDraw && m_pPond)
+        m_pPond->drawFish();
 }

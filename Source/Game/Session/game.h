@@ -151,6 +151,7 @@ private:
     void attachMiniGamePond(bool bAquarium);
     void dealMiniGame(const CMiniGameInfo& info);
     void playMiniGame(float fSeconds);
+    void flushQueuedSprites();
     void miniGameMouseDown();
     // game_story.cpp
     void makeLogo();

@@ -78,24 +78,32 @@ void CGame::dealMiniGame(const CMiniGameInfo& info)
     tooltips.showNumbered(CTooltipManager::HINT_MINIGAME_START);
 }
 
+// Sprites queued so far are drawn now, under whatever is queued next: the
+// fish's meshes would otherwise come first.
+void CGame::flushQueuedSprites()
+{
+    if (Vantile::CRenderQueue* pQueue = m_bDraw ? Vantile::CRenderQueue::Current() : nullptr) {
+        pQueue->RenderContainers();
+        pQueue->ClearContainers();
+    }
+}
+
 // The bubbles rise between the game's background and its cells. The
 // widest grids reach under the HUD's side panels, so the cells come after
-// the HUD: every cell stays in sight. A full timer ends nothing here.
+// the HUD: every cell stays in sight. The fish set free swims off in front
+// of the cells, where the player sees it go. A full timer ends nothing here.
 void CGame::playMiniGame(float fSeconds)
 {
     m_pMiniGame->update(fSeconds);
     m_pMiniGame->renderBackground();
     m_Bubbles.update(fSeconds, m_bDraw);
-    // Sprites draw after the fish's meshes; the background goes first, so
-    // that the fish set free swim in front of it.
-    if (Vantile::CRenderQueue* pQueue = m_bDraw ? Vantile::CRenderQueue::Current() : nullptr) {
-        pQueue->RenderContainers();
-        pQueue->ClearContainers();
-    }
+    flushQueuedSprites();
     m_Hud.update(fSeconds);
     if (m_bDraw)
         m_Hud.render(fSeconds);
     m_pMiniGame->render();
+    flushQueuedSprites();
+    m_pMiniGame->renderFreedFish();
     m_Hud.tickTimer(fSeconds);
     CTooltipManager& tooltips = CTooltipManager::Instance();
     if (m_pMiniGame->isSolved() && !tooltips.isShowing())

@@ -104,6 +104,11 @@ const D3DXMATRIX& CSprite::UpdateWorldMatrix(const D3DXMATRIX& mParentWorld)
 {
     const D3DXVECTOR3 vOffset = anchorOffset();
     D3DXMATRIX mAnchor, mRotation, mPosition;
+    if (m_fRotation == 0.0f) {
+        const float fLeft = m_vPosition.x + vOffset.x, fBottom = m_vPosition.y + vOffset.y;
+        D3DXMatrixTranslation(&m_mWorld, PixelEdgeX(fLeft), PixelEdgeY(fBottom), m_vPosition.z + vOffset.z);
+        return m_mWorld;
+    }
     D3DXMatrixTranslation(&mAnchor, vOffset.x, vOffset.y, vOffset.z);
     D3DXMatrixRotationZ(&mRotation, m_fRotation);
     D3DXMatrixTranslation(&mPosition, m_vPosition.x, m_vPosition.y, m_vPosition.z);

@@ -2,6 +2,7 @@
 // both lay out a quad.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "d3d/d3d8.h"
@@ -39,4 +40,21 @@ inline void FillSpriteQuad(SSpriteVertex* pOut, const SQuadCorners& corners, con
     };
     for (int i = 0; i < 4; ++i)
         pOut[i] = quad[i];
+}
+
+// Sprite space has one unit a pixel, y up, and pixel centres on whole
+// numbers. A quad edge on a whole number runs through the pixel centres,
+// and every pixel then samples its texture on a texel edge: point sampling
+// drops or doubles a row or column wherever rounding tips it, filtering
+// blurs. An unturned quad's corner goes to the nearest pixel edge instead,
+// so that each texel covers one pixel. From a whole number it goes left and
+// up, keeping the pixels the quad covered: the rasteriser takes a pixel
+// whose centre lies on a quad's left or top edge.
+inline float PixelEdgeX(float fLeft)
+{
+    return std::ceil(fLeft) - 0.5f;
+}
+inline float PixelEdgeY(float fBottom)
+{
+    return std::floor(fBottom) + 0.5f;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Resources/vantile_resourcemanager.h"
 #include "sprite_test_scene.h"
 
 namespace {
@@ -153,7 +154,62 @@ TEST_F(SpriteTest, ParentsDoNotMoveASprite)
     parent.AddChild(pSprite);
     pSprite->setPosition(D3DXVECTOR3(10.0f, 20.0f, 0.0f));
     parent.Process(Vantile::PROCESS_UPDATE);
-    EXPECT_TRUE(MatrixNear(pSprite->GetWorld(), Translation(-10.0f, 5.0f, 0.0f)));
+    // The quad's corner (-10, 5), on the pixel edge beside it.
+    EXPECT_TRUE(MatrixNear(pSprite->GetWorld(), Translation(-10.5f, 5.5f, 0.0f)));
+}
+
+// Every texel of a one-pixel checkerboard must come out on a pixel of its
+// own, whatever the sprite's size, anchor, place or sampling: a quad whose
+// edges ran through the pixel centres dropped or doubled a row or column
+// here and there, and blurred a filtered sprite.
+TEST_F(SpriteTest, EachTexelCoversOnePixel)
+{
+    const struct {
+        int nWidth, nHeight, nAnchor;
+        float x, y;
+    } cases[] = {
+        {40, 30, 0, -361.0f, 267.0f},  // a story panel's top-left corner
+        {40, 30, 4, 10.0f, -20.0f},
+        {37, 23, 4, 10.0f, -20.0f},    // odd sizes: the centre on a half pixel
+        {37, 23, 0, 100.25f, 50.75f},  // between pixels
+        {410, 270, 0, -361.0f, 267.0f},
+    };
+    const uint32_t dwDark = RED, dwLight = WHITE_ARGB;
+    for (const auto& test : cases)
+        for (bool bFiltered : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << test.nWidth << " x " << test.nHeight << " anchor " << test.nAnchor
+                                              << " at " << test.x << ", " << test.y << " filtered " << bFiltered);
+            ArgbImage checker;
+            checker.nWidth = uint32_t(test.nWidth);
+            checker.nHeight = uint32_t(test.nHeight);
+            for (int y = 0; y < test.nHeight; ++y)
+                for (int x = 0; x < test.nWidth; ++x)
+                    checker.pixels.push_back((x + y) % 2 ? dwLight : dwDark);
+            const std::string strName = "checker" + std::to_string(test.nWidth) + ".png";
+            writeFile(strName, EncodePng(checker));
+            m_Textures.push_back(strName);
+            // The data folder is listed when it opens.
+            Vantile::CResourceManager::Instance().Init(m_Temp.path() + "/game", true);
+            CSprite sprite(strName, CSprite::WHITE, bFiltered, true);
+            sprite.setAnchor(test.nAnchor);
+            sprite.placeAt(D3DXVECTOR3(test.x, test.y, 0.0f));
+            renderFrame();
+            // The first pixel whose centre lies within the quad as placed.
+            const float fLeft = 400.0f + test.x - (test.nAnchor == 4 ? test.nWidth / 2.0f : 0.0f);
+            const float fTop = 300.0f - test.y - (test.nAnchor == 4 ? test.nHeight / 2.0f : 0.0f);
+            const int nLeft = int(std::ceil(fLeft)), nTop = int(std::ceil(fTop));
+            UINT nScreenWidth = 0;
+            const std::vector<uint8_t> screen = m_Device.ReadRgba(&nScreenWidth);
+            int nWrong = 0;
+            for (int y = 0; y < test.nHeight; ++y)
+                for (int x = 0; x < test.nWidth; ++x) {
+                    const uint8_t* p = &screen[(size_t(nTop + y) * nScreenWidth + size_t(nLeft + x)) * 4];
+                    nWrong += D3DCOLOR_ARGB(0xFF, p[0], p[1], p[2]) != checker.At(uint32_t(x), uint32_t(y));
+                }
+            EXPECT_EQ(nWrong, 0);
+            EXPECT_EQ(pixel(nLeft - 1, nTop + 1), BLACK);
+            EXPECT_EQ(pixel(nLeft + test.nWidth, nTop + 1), BLACK);
+        }
 }
 
 }  // namespace
