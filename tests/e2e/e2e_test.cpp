@@ -98,7 +98,7 @@ private:
 
 // What a pixel must look like, loosely, so that art may change.
 // Parchment is the dialogs' and plates' paper, Tile a board cell whose
-// picture is still covered.
+// picture is still covered, its sand darker or lighter across the cell.
 enum class Look { Dark, Sea, Parchment, Wood, Tile, Gold, Green };
 
 bool looksLike(const SRgb& c, Look look)
@@ -108,7 +108,7 @@ bool looksLike(const SRgb& c, Look look)
     case Look::Sea: return c.b > c.r + 40 && c.b > 60;
     case Look::Parchment: return c.r > 200 && c.g > 180 && c.b > 140;
     case Look::Wood: return c.r > c.b + 30 && c.r > 50 && c.r < 200 && c.g < c.r;
-    case Look::Tile: return c.r > 150 && c.r < 215 && std::abs(c.r - c.g) < 30 && c.b > 110 && c.b < 170;
+    case Look::Tile: return c.r > 130 && c.r < 215 && std::abs(c.r - c.g) < 30 && c.b > 95 && c.b < 170;
     case Look::Gold: return c.r > 200 && c.g > 150 && c.b < c.r - 60;
     case Look::Green: return c.g > c.r + 15 && c.g > c.b + 40;
     }
