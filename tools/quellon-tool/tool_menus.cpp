@@ -187,6 +187,10 @@ int ToolRun_menus(const ToolArgs& args)
 {
     if (args[0] != "--out")
         return ToolFail("menus", "usage: quellon-tool menus --out DIR");
+    std::error_code folderError;
+    std::filesystem::create_directories(args[1], folderError);
+    if (folderError)
+        return ToolFail(args[1], "cannot make the folder");
     const std::string strData = CGameContext::gameFolder();
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     Vantile::CD3D9RenderSystem& renderSystem = Vantile::CD3D9RenderSystem::Instance();
