@@ -65,7 +65,6 @@ public:
     // the device's to copy).
     void MoveOffWindow();
     // Replaces the storage with a new size (the back buffer after Reset).
-    void Resize(UINT width, UINT height);
     // The CPU copy in the Direct3D layout, filled from GL when the GPU side
     // is authoritative (render targets).
     std::vector<BYTE>& Bits();
@@ -498,7 +497,6 @@ private:
     CSurface* m_pRenderTarget = nullptr;
     CSurface* m_pDepthStencil = nullptr;
     GLuint m_nDrawFbo = 0, m_nReadFbo = 0;
-    GLuint m_nBackBufferTexture = 0;
     bool m_bInScene = false;
     // Set once targets that cannot share the window were drawn together.
     bool m_bWindowRefused = false;

@@ -62,15 +62,6 @@ void CSurface::MoveOffWindow()
     AllocateStorage();
 }
 
-void CSurface::Resize(UINT width, UINT height)
-{
-    m_Desc.Width = width;
-    m_Desc.Height = height;
-    m_Desc.Size = width * height * FormatBytes(m_Desc.Format);
-    m_Bits.clear();
-    AllocateStorage();
-}
-
 ULONG CSurface::AddRef()
 {
     return m_pContainer ? m_pContainer->AddRef() : ++m_nRefs;

@@ -44,13 +44,14 @@ int SdlPosition(int coordinate)
 
 // The device draws straight into the window when the window's own buffers
 // hold what its back buffer and depth-stencil buffer need: 8 bits a
-// colour channel and of alpha, 24 of depth, 8 of stencil. A display that
-// has no such visual still gets a window with SDL's defaults; the device
-// then draws offscreen and copies.
+// colour channel, 24 of depth, 8 of stencil. No alpha is asked for: the
+// game's back buffer has none, and a compositor would blend a window with
+// alpha over the desktop. A display that has no such visual still gets a
+// window with SDL's defaults; the device then draws offscreen and copies.
 SDL_Window* CreateSdlWindow(const char* title, DWORD style, int x, int y, int width, int height)
 {
     const int sizes[][2] = {{SDL_GL_RED_SIZE, 8},   {SDL_GL_GREEN_SIZE, 8}, {SDL_GL_BLUE_SIZE, 8},
-                            {SDL_GL_ALPHA_SIZE, 8}, {SDL_GL_DEPTH_SIZE, 24}, {SDL_GL_STENCIL_SIZE, 8}};
+                            {SDL_GL_ALPHA_SIZE, 0}, {SDL_GL_DEPTH_SIZE, 24}, {SDL_GL_STENCIL_SIZE, 8}};
     for (const auto& size : sizes)
         SDL_GL_SetAttribute(SDL_GLattr(size[0]), size[1]);
     for (int attempt = 0; attempt < 2; ++attempt) {
