@@ -278,12 +278,6 @@ void PaintShip(cairo_t* c, const SCircle& ship)
     cairo_curve_to(c, -18, 10, -20, 6, -20, 2);
     cairo_close_path(c);
     FillVertical(c, 2, 12, ParseColour("9A6234"), ParseColour("5A3418"));
-    cairo_move_to(c, -20, 2);
-    cairo_line_to(c, 22, 2);
-    cairo_curve_to(c, 19, 8, 14, 12, 6, 12);
-    cairo_line_to(c, -14, 12);
-    cairo_curve_to(c, -18, 10, -20, 6, -20, 2);
-    cairo_close_path(c);
     SetColour(c, kInk, 1.0);
     cairo_stroke(c);
     cairo_move_to(c, -17, 6);

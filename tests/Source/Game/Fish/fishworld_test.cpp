@@ -5,42 +5,21 @@
 #include <memory>
 
 #include "Core/vantile_random.h"
-#include "Objects/vantile_objectformat.h"
 #include "Resources/vantile_resourcemanager.h"
 #include "Steering/vantile_steerframehandler.h"
 #include "support/log_capture.h"
+#include "support/fish_models.h"
 #include "support/temp_folder.h"
 
 using namespace Vantile;
 
 namespace {
 
-// A fish model of plain nodes: its four segments 100 units apart along x
-// under one body node.
-std::string SegmentedFish()
-{
-    SObjectFile file;
-    file.Root.strName = "FishRoot";
-    file.Root.mLocal = IdentityMatrix();
-    SNodeRecord body;
-    body.strName = "Body";
-    body.mLocal = IdentityMatrix();
-    const char* const names[] = {"Fish001", "Fish002", "Fish003", "Fish004"};
-    for (int i = 0; i < 4; ++i) {
-        SNodeRecord segment;
-        segment.strName = names[i];
-        D3DXMatrixTranslation(&segment.mLocal, 100.0f - 100.0f * i, 0, 0);
-        body.Children.push_back(segment);
-    }
-    file.Root.Children.push_back(body);
-    return WriteObjectFile(file);
-}
-
 class FishWorldTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_Data.write("game/test_segmented_fish.object", SegmentedFish());
+        m_Data.write("game/test_segmented_fish.object", SegmentedFishObject());
         CResourceManager::Instance().Init(m_Data.path() + "/game", true);
         Vantile::SeedRandom(3);
         m_World.setSteerHandler(&m_Handler);

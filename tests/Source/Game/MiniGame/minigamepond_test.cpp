@@ -4,39 +4,20 @@
 
 #include "Core/vantile_random.h"
 #include "Game/Fish/fishworld.h"
-#include "Objects/vantile_objectformat.h"
 #include "Resources/vantile_resourcemanager.h"
 #include "Steering/vantile_steerframehandler.h"
+#include "support/fish_models.h"
 #include "support/temp_folder.h"
 
 using namespace Vantile;
 
 namespace {
 
-// A fish model of its four segments along x under one body node.
-std::string SegmentedFish()
-{
-    SObjectFile file;
-    file.Root.strName = "FishRoot";
-    file.Root.mLocal = IdentityMatrix();
-    SNodeRecord body;
-    body.strName = "Body";
-    body.mLocal = IdentityMatrix();
-    for (const char* szName : {"Fish001", "Fish002", "Fish003", "Fish004"}) {
-        SNodeRecord segment;
-        segment.strName = szName;
-        D3DXMatrixTranslation(&segment.mLocal, 100.0f - 100.0f * float(body.Children.size()), 0, 0);
-        body.Children.push_back(segment);
-    }
-    file.Root.Children.push_back(body);
-    return WriteObjectFile(file);
-}
-
 class FishWorldPondTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_Data.write("game/percula.object", SegmentedFish());
+        m_Data.write("game/percula.object", SegmentedFishObject());
         CResourceManager::Instance().Init(m_Data.path() + "/game", true);
         SeedRandom(5);
         m_World.setSteerHandler(&m_Handler);
