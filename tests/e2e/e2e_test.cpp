@@ -180,8 +180,9 @@ TEST_F(PlayedGame, PlaysFromTheFirstStartToQuitWithEveryScreenShown)
         // The power-up chooser: the cabin's planks, its paper, a porthole.
         {"level-start", {{50, 150, Look::Wood}, {400, 150, Look::Parchment}, {760, 270, Look::Sea}}},
         // The HUD's left post (its plates may still be sliding in), a
-        // covered tile of the small board, the water above it.
-        {"play", {{20, 300, Look::Wood}, {363, 333, Look::Tile}, {480, 300, Look::Sea}}},
+        // covered tile of the small board, the water above it, where the
+        // aquarium's fish may be swimming.
+        {"play", {{20, 300, Look::Wood}, {363, 333, Look::Tile}, {480, 240, Look::Sea, 560}}},
         // The treasure chest's side, the score panel's edge and the deep
         // sea, away from where the items rain and the counters roll.
         {"won", {{60, 470, Look::Wood}, {760, 100, Look::Sea}, {790, 300, Look::Sea}}},
