@@ -36,6 +36,7 @@ void CBoardScreen::attachItemVisuals()
 void CBoardScreen::closeDrawing()
 {
     CAnimationManager::Instance().setVisualSource(nullptr);
+    g_VisualSource.clear();
     CSpriteVBArray::Instance().clear();
 }
 

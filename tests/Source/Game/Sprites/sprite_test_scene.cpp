@@ -8,8 +8,6 @@
 #include "Resources/vantile_resourcemanager.h"
 #include "Resources/vantile_texturemanager.h"
 
-namespace {
-
 ArgbImage Filled(uint32_t nWidth, uint32_t nHeight, uint32_t dwColour)
 {
     ArgbImage image;
@@ -18,6 +16,8 @@ ArgbImage Filled(uint32_t nWidth, uint32_t nHeight, uint32_t dwColour)
     image.pixels.assign(size_t(nWidth) * nHeight, dwColour);
     return image;
 }
+
+namespace {
 
 ArgbImage Strip()
 {

@@ -22,6 +22,7 @@ const uint32_t WHITE_ARGB = 0xFFFFFFFF;
 const uint32_t BLACK = 0xFF000000;
 // Frame k of "ten.ifl" and of "strip.map" is filled with FrameColour(k).
 uint32_t FrameColour(int nFrame);
+ArgbImage Filled(uint32_t nWidth, uint32_t nHeight, uint32_t dwColour);
 
 class SpriteScene : public ::testing::Test {
 protected:

@@ -1,6 +1,9 @@
 #include "Game/Sprites/spritelayervisual.h"
 
+#include <cmath>
+
 #include "Game/Sprites/spritevbarray.h"
+#include "Resources/vantile_resourcemanager.h"
 #include "Resources/vantile_texturemanager.h"
 #include "sprite_test_scene.h"
 
@@ -8,6 +11,48 @@ namespace {
 
 class SpriteLayerVisualTest : public SpriteScene {
 protected:
+    void TearDown() override
+    {
+        m_Source.clear();
+        SpriteScene::TearDown();
+    }
+
+    // "marks.ifl": two frames of 9 x 7 whose every texel differs from its
+    // neighbours and from the other frame's.
+    static uint32_t markTexel(int nFrame, int x, int y)
+    {
+        return D3DCOLOR_ARGB(0xFF, 40 + 20 * x, 30 + 30 * y, 60 + 150 * nFrame);
+    }
+
+    void writeMarks()
+    {
+        std::string strList = "#4\n";
+        for (int nFrame = 0; nFrame < 2; ++nFrame) {
+            ArgbImage frame;
+            frame.nWidth = 9;
+            frame.nHeight = 7;
+            for (int y = 0; y < 7; ++y)
+                for (int x = 0; x < 9; ++x)
+                    frame.pixels.push_back(markTexel(nFrame, x, y));
+            writeFile("marks_" + std::to_string(nFrame) + ".dds", EncodeDds(frame, 32));
+            strList += "marks_" + std::to_string(nFrame) + ".dds\n";
+        }
+        writeFile("marks.ifl", strList);
+        m_Textures.push_back("marks.ifl");
+        Vantile::CResourceManager::Instance().Init(m_Temp.path() + "/game", true);
+    }
+
+    // Texels of the frame found at their pixels around the centred point.
+    int wrongTexels(int nFrame, float x, float y) const
+    {
+        const int nLeft = int(std::ceil(400.0f + x - 4.5f)), nTop = int(std::ceil(300.0f - y - 3.5f));
+        int nWrong = 0;
+        for (int ty = 0; ty < 7; ++ty)
+            for (int tx = 0; tx < 9; ++tx)
+                nWrong += pixel(nLeft + tx, nTop + ty) != markTexel(nFrame, tx, ty);
+        return nWrong;
+    }
+
     CSpriteLayerVisualSource m_Source;
 };
 
@@ -54,6 +99,42 @@ TEST_F(SpriteLayerVisualTest, TintColoursTheImage)
     pVisual->draw(D3DXVECTOR3(0, 0, 0), 0, 0.0f, 0xFF00FF00);
     renderFrame();
     EXPECT_EQ(pixel(400, 300), 0xFF00FF00u);
+}
+
+// Items showing different frames of their animations draw them from the
+// item atlas: each frame still comes out texel for texel where it is drawn,
+// on a whole pixel or between pixels.
+TEST_F(SpriteLayerVisualTest, FramesFromTheItemAtlasKeepEveryTexel)
+{
+    writeMarks();
+    std::shared_ptr<ILayerVisual> pFirst = m_Source.create("marks.ifl");
+    std::shared_ptr<ILayerVisual> pSecond = m_Source.create("marks.ifl");
+    std::shared_ptr<ILayerVisual> pThird = m_Source.create("marks.ifl");
+    EXPECT_EQ(pFirst->frameCount(), 2);
+    EXPECT_FLOAT_EQ(pFirst->length(), 0.5f);
+    pFirst->draw(D3DXVECTOR3(-100.0f, 0.0f, 0.0f), 0, 0.0f, WHITE_ARGB);
+    pSecond->draw(D3DXVECTOR3(0.0f, 50.0f, 0.0f), 1, 0.0f, WHITE_ARGB);
+    pThird->draw(D3DXVECTOR3(100.25f, -20.75f, 0.0f), 3, 0.0f, WHITE_ARGB);
+    renderFrame();
+    EXPECT_EQ(wrongTexels(0, -100.0f, 0.0f), 0);
+    EXPECT_EQ(wrongTexels(1, 0.0f, 50.0f), 0);
+    EXPECT_EQ(wrongTexels(1, 100.25f, -20.75f), 0) << "frames past the end wrap";
+}
+
+TEST_F(SpriteLayerVisualTest, FramesTooLargeForTheItemAtlasDrawFromTheirOwnTextures)
+{
+    writeFile("wide_0.png", EncodePng(Filled(70, 4, FrameColour(0))));
+    writeFile("wide_1.png", EncodePng(Filled(70, 4, FrameColour(1))));
+    writeFile("wide.ifl", "#4\nwide_0.png\nwide_1.png\n");
+    m_Textures.push_back("wide.ifl");
+    Vantile::CResourceManager::Instance().Init(m_Temp.path() + "/game", true);
+    std::shared_ptr<ILayerVisual> pVisual = m_Source.create("wide.ifl");
+    EXPECT_EQ(pVisual->frameCount(), 2);
+    EXPECT_FLOAT_EQ(pVisual->length(), 0.5f);
+    pVisual->draw(D3DXVECTOR3(0, 0, 0), 1, 0.0f, WHITE_ARGB);
+    renderFrame();
+    EXPECT_EQ(pixel(370, 300), FrameColour(1));
+    EXPECT_EQ(pixel(430, 300), FrameColour(1));
 }
 
 TEST_F(SpriteLayerVisualTest, AtlasFramesGoIntoTheAtlasBatch)
