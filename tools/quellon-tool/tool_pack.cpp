@@ -50,7 +50,7 @@ int ToolRun_pack(const ToolArgs& args)
     for (const Vantile::DiskEntry& file : files) {
         Vantile::CVFSFile view;
         try {
-            view.MapPath(file.strPath);
+            view.ReadPath(file.strPath);
         } catch (const Vantile::Exception& e) {
             return ToolFail(file.strPath, strerror(e.getCode()));
         }

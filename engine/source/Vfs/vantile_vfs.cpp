@@ -93,7 +93,7 @@ int CVFS::GetFile(int nCursor, const std::string& strName, CVFSFile& file)
     try {
         const int nLooseMatch = FindLoose(nFrom, strName);
         if (nLooseMatch >= 0) {
-            file.MapPath(m_Scanner.GetEntries()[nLooseMatch].strPath);
+            file.ReadPath(m_Scanner.GetEntries()[nLooseMatch].strPath);
             return nLooseMatch + 1;
         }
         if (FindLoose(0, strName) >= 0)

@@ -41,11 +41,9 @@ public:
     // Maps nSize bytes at nOffset of an open file; the caller keeps its
     // handle. Throws Exception when the mapping cannot be made.
     void MapFile(int hFile, uint64_t nOffset, uint32_t nSize);
-    // Maps the whole of an open file.
-    void MapWholeFile(int hFile);
-    // Opens the file, maps it whole and closes it again: the mapping keeps
-    // the file's pages. Throws Exception (code errno) on failure.
-    void MapPath(const std::string& strPath);
+    // Opens the file, reads it whole into memory the view owns and closes
+    // it again. Throws Exception (code errno) on failure.
+    void ReadPath(const std::string& strPath);
     // nSize bytes at nOffset of a shared mapping, which must hold them; the
     // view keeps the mapping alive.
     void ViewMapping(std::shared_ptr<const CVFSMapping> pMapping, uint64_t nOffset, uint32_t nSize);
@@ -58,11 +56,13 @@ public:
     // size 0.
     const uint8_t* GetData() const;
     uint32_t GetSize() const { return m_dwSize; }
-    // True for inflated bytes held in memory, false for a mapping.
+    // True for bytes held in memory (inflated or read), false for a
+    // mapping.
     bool IsOwned() const { return m_pOwned != nullptr; }
 
 private:
     static uint32_t WholeFileSize(int hFile);
+    void ReadWholeFile(int hFile);
     void MapRange(int hFile, uint64_t nOffset, uint32_t nSize);
 
     std::unique_ptr<uint8_t[]> m_pOwned;

@@ -34,6 +34,28 @@ TEST(VfsFileTest, OwnedMemoryIsServedUntilReleasedOrReplaced)
     EXPECT_EQ(view.GetData(), nullptr);
 }
 
+// A loose file is read into the view's own memory: what was read stays
+// when another program cuts the file short or removes it (a mapping would
+// fault on the lost pages), and an empty file is a loaded, empty view.
+TEST(VfsFileTest, ReadingAPathKeepsItsBytesWhateverHappensToTheFileAfterwards)
+{
+    CTempFolder temp;
+    const std::string strBytes(3 * 4096 + 17, 'q');
+    const std::string strPath = temp.write("level.xml", strBytes);
+    CVFSFile file;
+    file.ReadPath(strPath);
+    EXPECT_TRUE(file.IsOwned());
+    ASSERT_EQ(truncate(strPath.c_str(), 0), 0);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.GetData()), file.GetSize()), strBytes);
+    ASSERT_EQ(unlink(strPath.c_str()), 0);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.GetData()), file.GetSize()), strBytes);
+
+    CVFSFile empty;
+    empty.ReadPath(temp.write("empty.txt", ""));
+    EXPECT_NE(empty.GetData(), nullptr);
+    EXPECT_EQ(empty.GetSize(), 0u);
+}
+
 TEST(VfsFileTest, MapsAnyOffsetOfAFile)
 {
     CTempFolder temp;
@@ -42,7 +64,7 @@ TEST(VfsFileTest, MapsAnyOffsetOfAFile)
         strBytes[i] = char(i * 7);
     const std::string strPath = temp.write("data.bin", strBytes);
     CVFSFile whole;
-    whole.MapPath(strPath);
+    whole.ReadPath(strPath);
     ASSERT_EQ(whole.GetSize(), strBytes.size());
     const int hFile = open(strPath.c_str(), O_RDONLY);
     for (uint64_t nOffset : {0ull, 1ull, 4095ull, 4096ull, 8193ull}) {
@@ -54,7 +76,7 @@ TEST(VfsFileTest, MapsAnyOffsetOfAFile)
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(view.GetData()), 50), strBytes.substr(nOffset, 50));
     }
     close(hFile);
-    EXPECT_THROW(whole.MapPath(temp.path() + "/missing.bin"), Exception);
+    EXPECT_THROW(whole.ReadPath(temp.path() + "/missing.bin"), Exception);
 }
 
 }  // namespace
