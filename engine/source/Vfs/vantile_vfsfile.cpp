@@ -68,10 +68,17 @@ void CVFSFile::ReadPath(const std::string& strPath)
 }
 
 // As many bytes as the file held when it was opened; a file that shrinks
-// meanwhile fails rather than serving a tail that was never read.
+// meanwhile fails rather than serving a tail that was never read. A file
+// larger than any game data is mapped instead: its reader refuses it after
+// a look at its start, which should not cost its size in memory first.
 void CVFSFile::ReadWholeFile(int hFile)
 {
     const uint32_t nSize = WholeFileSize(hFile);
+    if (nSize > MAX_READ_BYTES) {
+        Release();
+        MapRange(hFile, 0, nSize);
+        return;
+    }
     uint8_t* pbyData = AllocateOwned(nSize);
     for (uint32_t nDone = 0; nDone < nSize;) {
         const ssize_t nRead = read(hFile, pbyData + nDone, nSize - nDone);

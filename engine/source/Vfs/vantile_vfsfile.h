@@ -41,9 +41,11 @@ public:
     // Maps nSize bytes at nOffset of an open file; the caller keeps its
     // handle. Throws Exception when the mapping cannot be made.
     void MapFile(int hFile, uint64_t nOffset, uint32_t nSize);
-    // Opens the file, reads it whole into memory the view owns and closes
-    // it again. Throws Exception (code errno) on failure.
+    // Opens the file, reads it whole into memory the view owns (maps it,
+    // past MAX_READ_BYTES) and closes it again. Throws Exception (code
+    // errno) on failure.
     void ReadPath(const std::string& strPath);
+    static constexpr uint32_t MAX_READ_BYTES = 64u << 20;
     // nSize bytes at nOffset of a shared mapping, which must hold them; the
     // view keeps the mapping alive.
     void ViewMapping(std::shared_ptr<const CVFSMapping> pMapping, uint64_t nOffset, uint32_t nSize);

@@ -56,6 +56,20 @@ TEST(VfsFileTest, ReadingAPathKeepsItsBytesWhateverHappensToTheFileAfterwards)
     EXPECT_EQ(empty.GetSize(), 0u);
 }
 
+// Nothing in the data set comes near the limit; a file past it is mapped,
+// so a stray huge file costs no memory of its size before it is refused.
+TEST(VfsFileTest, AFileLargerThanAnyDataIsMappedNotRead)
+{
+    CTempFolder temp;
+    const std::string strPath = temp.write("huge.ogg", "OggS");
+    ASSERT_EQ(truncate(strPath.c_str(), off_t(CVFSFile::MAX_READ_BYTES) + 1), 0);
+    CVFSFile file;
+    file.ReadPath(strPath);
+    EXPECT_FALSE(file.IsOwned());
+    EXPECT_EQ(file.GetSize(), CVFSFile::MAX_READ_BYTES + 1);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.GetData()), 4), "OggS");
+}
+
 TEST(VfsFileTest, MapsAnyOffsetOfAFile)
 {
     CTempFolder temp;
