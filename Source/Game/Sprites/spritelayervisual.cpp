@@ -61,12 +61,12 @@ private:
         return *m_pSprite;
     }
 
-    // The quad is rebuilt only when its frame or tint changes.
+    // The quad is rebuilt only when its frame or tint changes. A placed
+    // animation always has frames.
     void showAtlasFrame(CSprite& quad, int nFrame, uint32_t dwTint)
     {
-        const int nFrames = int(m_pPlaced->frames.size());
-        const int nShown = nFrames > 0 ? nFrame % nFrames : 0;
-        if (nFrames == 0 || (nShown == m_nShownFrame && dwTint == quad.getColor()))
+        const int nShown = nFrame % int(m_pPlaced->frames.size());
+        if (nShown == m_nShownFrame && dwTint == quad.getColor())
             return;
         quad.setRect(dwTint, m_pPlaced->frames[size_t(nShown)], m_pPlaced->fWidth, m_pPlaced->fHeight, false);
         m_nShownFrame = nShown;

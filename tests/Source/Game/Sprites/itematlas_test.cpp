@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "Resources/vantile_resourcemanager.h"
 #include "Resources/vantile_texturemanager.h"
 #include "sprite_test_scene.h"
 
@@ -13,21 +12,7 @@ protected:
     // An animation of nFrames frames of one size, each texel its own.
     void writeAnimation(const std::string& strName, int nFrames, int nWidth, int nHeight)
     {
-        std::string strList = "#5\n";
-        for (int nFrame = 0; nFrame < nFrames; ++nFrame) {
-            ArgbImage frame;
-            frame.nWidth = uint32_t(nWidth);
-            frame.nHeight = uint32_t(nHeight);
-            for (int y = 0; y < nHeight; ++y)
-                for (int x = 0; x < nWidth; ++x)
-                    frame.pixels.push_back(texel(nFrame, x, y));
-            const std::string strFrame = strName + "_" + std::to_string(nFrame) + ".dds";
-            writeFile(strFrame, EncodeDds(frame, 32));
-            strList += strFrame + "\n";
-        }
-        writeFile(strName + ".ifl", strList);
-        m_Textures.push_back(strName + ".ifl");
-        Vantile::CResourceManager::Instance().Init(m_Temp.path() + "/game", true);
+        SpriteScene::writeAnimation(strName, 5, nFrames, nWidth, nHeight, texel);
     }
 
     static uint32_t texel(int nFrame, int x, int y)

@@ -8,6 +8,8 @@
 #include "Resources/vantile_resourcemanager.h"
 #include "Resources/vantile_texturemanager.h"
 
+namespace {
+
 ArgbImage Filled(uint32_t nWidth, uint32_t nHeight, uint32_t dwColour)
 {
     ArgbImage image;
@@ -16,8 +18,6 @@ ArgbImage Filled(uint32_t nWidth, uint32_t nHeight, uint32_t dwColour)
     image.pixels.assign(size_t(nWidth) * nHeight, dwColour);
     return image;
 }
-
-namespace {
 
 ArgbImage Strip()
 {
@@ -70,6 +70,26 @@ void SpriteScene::TearDown()
 void SpriteScene::writeFile(const std::string& strName, const std::string& strBytes) const
 {
     m_Temp.write("game/" + strName, strBytes);
+}
+
+void SpriteScene::writeAnimation(const std::string& strName, int nFps, int nFrames, int nWidth, int nHeight,
+                                 const std::function<uint32_t(int, int, int)>& texel)
+{
+    std::string strList = "#" + std::to_string(nFps) + "\n";
+    for (int nFrame = 0; nFrame < nFrames; ++nFrame) {
+        ArgbImage frame;
+        frame.nWidth = uint32_t(nWidth);
+        frame.nHeight = uint32_t(nHeight);
+        for (int y = 0; y < nHeight; ++y)
+            for (int x = 0; x < nWidth; ++x)
+                frame.pixels.push_back(texel(nFrame, x, y));
+        const std::string strFrame = strName + "_" + std::to_string(nFrame) + ".dds";
+        writeFile(strFrame, EncodeDds(frame, 32));
+        strList += strFrame + "\n";
+    }
+    writeFile(strName + ".ifl", strList);
+    m_Textures.push_back(strName + ".ifl");
+    Vantile::CResourceManager::Instance().Init(m_Temp.path() + "/game", true);
 }
 
 void SpriteScene::renderFrame()

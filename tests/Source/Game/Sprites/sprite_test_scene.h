@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,6 @@ const uint32_t WHITE_ARGB = 0xFFFFFFFF;
 const uint32_t BLACK = 0xFF000000;
 // Frame k of "ten.ifl" and of "strip.map" is filled with FrameColour(k).
 uint32_t FrameColour(int nFrame);
-ArgbImage Filled(uint32_t nWidth, uint32_t nHeight, uint32_t dwColour);
 
 class SpriteScene : public ::testing::Test {
 protected:
@@ -33,6 +33,11 @@ protected:
     void TearDown() override;
 
     void writeFile(const std::string& strName, const std::string& strBytes) const;
+    // "NAME.ifl" at nFps frames a second, its frames "NAME_k.dds" of 32 bits
+    // with texel(k, x, y) at (x, y); the data folder is listed again, and
+    // the texture leaves the cache when the test ends.
+    void writeAnimation(const std::string& strName, int nFps, int nFrames, int nWidth, int nHeight,
+                        const std::function<uint32_t(int, int, int)>& texel);
     // Clears to black, draws everything queued, and empties the queue.
     void renderFrame();
     uint32_t pixel(int x, int y) const { return m_Device.Pixel(UINT(x), UINT(y)); }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "Game/Sprites/spritevbarray.h"
-#include "Resources/vantile_resourcemanager.h"
 #include "Resources/vantile_texturemanager.h"
 #include "sprite_test_scene.h"
 
@@ -24,23 +23,7 @@ protected:
         return D3DCOLOR_ARGB(0xFF, 40 + 20 * x, 30 + 30 * y, 60 + 150 * nFrame);
     }
 
-    void writeMarks()
-    {
-        std::string strList = "#4\n";
-        for (int nFrame = 0; nFrame < 2; ++nFrame) {
-            ArgbImage frame;
-            frame.nWidth = 9;
-            frame.nHeight = 7;
-            for (int y = 0; y < 7; ++y)
-                for (int x = 0; x < 9; ++x)
-                    frame.pixels.push_back(markTexel(nFrame, x, y));
-            writeFile("marks_" + std::to_string(nFrame) + ".dds", EncodeDds(frame, 32));
-            strList += "marks_" + std::to_string(nFrame) + ".dds\n";
-        }
-        writeFile("marks.ifl", strList);
-        m_Textures.push_back("marks.ifl");
-        Vantile::CResourceManager::Instance().Init(m_Temp.path() + "/game", true);
-    }
+    void writeMarks() { writeAnimation("marks", 4, 2, 9, 7, markTexel); }
 
     // Texels of the frame found at their pixels around the centred point.
     int wrongTexels(int nFrame, float x, float y) const
@@ -123,11 +106,7 @@ TEST_F(SpriteLayerVisualTest, FramesFromTheItemAtlasKeepEveryTexel)
 
 TEST_F(SpriteLayerVisualTest, FramesTooLargeForTheItemAtlasDrawFromTheirOwnTextures)
 {
-    writeFile("wide_0.png", EncodePng(Filled(70, 4, FrameColour(0))));
-    writeFile("wide_1.png", EncodePng(Filled(70, 4, FrameColour(1))));
-    writeFile("wide.ifl", "#4\nwide_0.png\nwide_1.png\n");
-    m_Textures.push_back("wide.ifl");
-    Vantile::CResourceManager::Instance().Init(m_Temp.path() + "/game", true);
+    writeAnimation("wide", 4, 2, 70, 4, [](int nFrame, int, int) { return FrameColour(nFrame); });
     std::shared_ptr<ILayerVisual> pVisual = m_Source.create("wide.ifl");
     EXPECT_EQ(pVisual->frameCount(), 2);
     EXPECT_FLOAT_EQ(pVisual->length(), 0.5f);
