@@ -50,17 +50,18 @@ void CRulesDemo::update(float fSeconds)
         m_bSwapBackPending = true;
         m_fCountdown = SWAP_PERIOD;
     }
-    for (size_t i = 0; i < m_Items.size(); ++i) {
+    for (size_t i = 0; i < m_Items.size(); ++i)
         m_Items[i]->update(m_Homes[i]);
-        if (m_bDraw)
-            m_Items[i]->render(m_Homes[i]);
-    }
+    // The swap back changes the items' layers, so it comes before they are
+    // drawn: the frame shows the new move rather than a gap.
     if (m_bSwapBackNow) {
         m_bSwapBackNow = false;
         swap();
     }
     if (!m_bDraw)
         return;
+    for (size_t i = 0; i < m_Items.size(); ++i)
+        m_Items[i]->render(m_Homes[i]);
     CSpriteVBArray::Instance().submitAll();
     for (const std::unique_ptr<CSprite>& pCreature : m_Creatures)
         pCreature->draw();

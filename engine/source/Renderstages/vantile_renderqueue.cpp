@@ -14,6 +14,8 @@ namespace Vantile {
 namespace {
 
 CRenderQueue* g_pCurrentQueue = nullptr;
+// Every queue alive, for targets that leave them all when destroyed.
+std::vector<CRenderQueue*> g_LiveQueues;
 
 }  // namespace
 
@@ -22,6 +24,7 @@ CRenderQueue::CRenderQueue() : m_EffectLoader(&CFxEffectD3D8::CreateFromFile)
     AddContainer("nosort", 400, new CNoSortingContainer());
     AddContainer("descsort", 300, new CDescDepthSortingContainer());
     AddContainer("ascsort", 100, new CAscDepthSortingContainer());
+    g_LiveQueues.push_back(this);
 }
 
 CRenderQueue::~CRenderQueue()
@@ -29,6 +32,7 @@ CRenderQueue::~CRenderQueue()
     ClearStages();
     if (g_pCurrentQueue == this)
         g_pCurrentQueue = nullptr;
+    g_LiveQueues.erase(std::remove(g_LiveQueues.begin(), g_LiveQueues.end(), this), g_LiveQueues.end());
 }
 
 CRenderQueue* CRenderQueue::Current()
@@ -39,6 +43,18 @@ CRenderQueue* CRenderQueue::Current()
 void CRenderQueue::MakeCurrent()
 {
     g_pCurrentQueue = this;
+}
+
+// Queues hold items only between a frame's enqueueing and its clear stage,
+// so this is nearly always a look at empty containers.
+void CRenderQueue::ForgetTarget(const IRenderTarget* pTarget)
+{
+    for (CRenderQueue* pQueue : g_LiveQueues) {
+        for (const SContainer& container : pQueue->m_Containers) {
+            if (container.pContainer->GetItemCount() > 0)
+                container.pContainer->Forget(pTarget);
+        }
+    }
 }
 
 CFxEffect* CRenderQueue::GetEffect(const std::string& strFileName, bool bLoad)
@@ -107,6 +123,14 @@ void CRenderQueue::ClearContainers()
     for (const SContainer& container : m_Containers)
         container.pContainer->Clear();
     m_Lights.clear();
+}
+
+size_t CRenderQueue::GetQueuedCount() const
+{
+    size_t nCount = 0;
+    for (const SContainer& container : m_Containers)
+        nCount += container.pContainer->GetItemCount();
+    return nCount;
 }
 
 void CRenderQueue::AddLight(CLight* pLight)

@@ -27,6 +27,9 @@ public:
     virtual void Add(const SRenderItem& item) = 0;
     virtual void Render() = 0;
     virtual void Clear() = 0;
+    // Drops the items drawn through pTarget.
+    virtual void Forget(const IRenderTarget* pTarget) = 0;
+    virtual size_t GetItemCount() const = 0;
 };
 
 class CRenderQueue : public IRenderQueue {
@@ -49,6 +52,8 @@ public:
     // Null when no queue is current.
     static CRenderQueue* Current();
     void MakeCurrent();
+    // Every live queue drops the items of a target that goes away.
+    static void ForgetTarget(const IRenderTarget* pTarget);
 
     // IRenderQueue: one frame is the stage list.
     void Render() override { RenderStages(); }
@@ -66,6 +71,8 @@ public:
     void RenderContainers();
     // Also forgets the lights queued so far.
     void ClearContainers();
+    // Items queued and not yet cleared, in every container.
+    size_t GetQueuedCount() const;
 
     void AddLight(CLight* pLight);
     // The nearest lights first, at most nMax of them.
@@ -111,6 +118,8 @@ public:
     void Add(const SRenderItem& item) override { m_Items.push_back(item); }
     void Render() override;
     void Clear() override { m_Items.clear(); }
+    void Forget(const IRenderTarget* pTarget) override;
+    size_t GetItemCount() const override { return m_Items.size(); }
 
 private:
     std::vector<SRenderItem> m_Items;
@@ -123,6 +132,8 @@ class CRenderQueue::CDepthSortingContainer : public IRenderQueueContainer {
 public:
     void Add(const SRenderItem& item) override;
     void Clear() override { m_Items.clear(); }
+    void Forget(const IRenderTarget* pTarget) override;
+    size_t GetItemCount() const override { return m_Items.size(); }
 
 protected:
     struct SKey {

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <iterator>
+
 #include "Effects/vantile_effect.h"
 #include "Renderstages/vantile_renderqueue.h"
 #include "Scene/vantile_camera.h"
@@ -12,6 +15,19 @@ void CRenderQueue::CNoSortingContainer::Render()
         pEffect->Render(item);
         pEffect->End();
     }
+}
+
+void CRenderQueue::CNoSortingContainer::Forget(const IRenderTarget* pTarget)
+{
+    m_Items.erase(std::remove_if(m_Items.begin(), m_Items.end(),
+                                 [pTarget](const SRenderItem& item) { return item.pTarget == pTarget; }),
+                  m_Items.end());
+}
+
+void CRenderQueue::CDepthSortingContainer::Forget(const IRenderTarget* pTarget)
+{
+    for (auto it = m_Items.begin(); it != m_Items.end();)
+        it = it->second.pTarget == pTarget ? m_Items.erase(it) : std::next(it);
 }
 
 void CRenderQueue::CDepthSortingContainer::Add(const SRenderItem& item)

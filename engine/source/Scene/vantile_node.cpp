@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Core/vantile_frametimer.h"
+#include "Renderstages/vantile_renderqueue.h"
 #include "Scene/vantile_nodeanimator.h"
 
 namespace Vantile {
@@ -13,6 +14,11 @@ D3DXMATRIX IdentityMatrix()
 {
     D3DXMATRIX mIdentity;
     return *D3DXMatrixIdentity(&mIdentity);
+}
+
+IRenderTarget::~IRenderTarget()
+{
+    CRenderQueue::ForgetTarget(this);
 }
 
 D3DXMATRIX IRenderTarget::GetWorldMatrix(size_t nIndex) const

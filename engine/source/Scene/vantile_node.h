@@ -24,9 +24,13 @@ enum ProcessMask : unsigned {
     PROCESS_ALL = 7,
 };
 
+// A render queue holds a target's address from Enqueue until its clear
+// stage; a target destroyed in between (a window closed, a sprite replaced
+// during the frame) takes itself out of every queue, so no queue draws
+// through a freed target.
 class IRenderTarget {
 public:
-    virtual ~IRenderTarget() = default;
+    virtual ~IRenderTarget();
     virtual size_t GetWorldMatrixCount() const { return 0; }
     virtual D3DXMATRIX GetWorldMatrix(size_t nIndex) const;
     // Draws one subset; -1 draws everything.

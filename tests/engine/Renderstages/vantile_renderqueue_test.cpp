@@ -185,6 +185,31 @@ TEST_F(RenderQueueTest, ClearContainersForgetsItemsAndLights)
     EXPECT_TRUE(Draws().empty());
 }
 
+// A window closed or a sprite replaced between its enqueueing and the draw
+// stage: its items leave every queue with it, in every kind of container,
+// and the rest still draw.
+TEST_F(RenderQueueTest, ATargetDestroyedWhileQueuedLeavesEveryQueue)
+{
+    CFxEffect* pEffects[] = {Effect("plain.fx", "nosort"), Effect("far.fx", "descsort"), Effect("near.fx", "ascsort")};
+    CRenderQueue other;
+    CFxEffect* pOtherEffect = other.AddEffect(new CJournalEffect("other.fx", m_Journal));
+    for (CFxEffect* pEffect : pEffects) {
+        Add("kept " + pEffect->GetName(), 1.0f, pEffect);
+        Add("gone " + pEffect->GetName(), 2.0f, pEffect);
+    }
+    auto pShared = std::make_unique<CJournalTarget>("shared", 3.0f, pOtherEffect, m_Journal);
+    other.Enqueue({pShared.get(), 0});
+    EXPECT_EQ(other.GetQueuedCount(), 1u);
+    for (std::unique_ptr<CJournalTarget>& pTarget : m_Targets) {
+        if (pTarget->GetName().compare(0, 4, "gone") == 0)
+            pTarget.reset();
+    }
+    pShared.reset();
+    EXPECT_EQ(m_Queue.GetQueuedCount(), 3u);
+    EXPECT_EQ(other.GetQueuedCount(), 0u);
+    EXPECT_EQ(Draws(), (Journal{"kept plain.fx", "kept far.fx", "kept near.fx"}));
+}
+
 TEST_F(RenderQueueTest, ClosestLightsComeNearestFirst)
 {
     CNode root;
