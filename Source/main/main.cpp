@@ -20,6 +20,7 @@
 #include "main/autoplay/autoplayer.h"
 #include "main/autoplay/autoplayoptions.h"
 #include "main/clientapplication.h"
+#include "main/instancelock.h"
 #include "system/crash_report.h"
 #include "system/win32.h"
 
@@ -79,20 +80,50 @@ void OnDisplayLost()
         g_pApplication->saveProgress();
 }
 
-// Registers the application with the display-lost handler while it runs.
-class CDisplayWatch {
+// A quit signal closes the window as its close button does (the platform
+// sees to that); the store is saved first, as it stands, in case the
+// session's own end cannot run in the time the sender allows.
+void OnQuitSignal(int nSignal)
+{
+    CLog::Instance().Write(LOG_INFO, FormatString("Signal %d asks the game to end; the player's store is saved", nSignal));
+    if (g_pApplication)
+        g_pApplication->saveProgress();
+}
+
+// Registers the application with the display-lost and quit-signal
+// handlers while it runs.
+class CApplicationWatch {
 public:
-    explicit CDisplayWatch(CClientApplication& application)
+    explicit CApplicationWatch(CClientApplication& application)
     {
         g_pApplication = &application;
         PlatformOnDisplayLost(OnDisplayLost);
     }
-    ~CDisplayWatch()
+    ~CApplicationWatch()
     {
         PlatformOnDisplayLost(nullptr);
         g_pApplication = nullptr;
     }
 };
+
+// A second copy on the same folder would overwrite the first one's
+// profiles and log: it says so and ends before it touches them. A lock
+// that cannot be had for another reason costs only the guard.
+bool IsAnotherCopyRunning(CInstanceLock& lock, const std::string& strFolder)
+{
+    std::string strError;
+    switch (lock.take(strFolder, strError)) {
+    case CInstanceLock::Result::Taken: return false;
+    case CInstanceLock::Result::Unavailable:
+        fprintf(stderr, "quellon: %s; starting without the guard against a second copy\n", strError.c_str());
+        return false;
+    case CInstanceLock::Result::Held: break;
+    }
+    // The box also says it on stderr.
+    const std::string strText = "Quellon is already running for this user (" + strFolder + "); this copy ends.";
+    MessageBoxA(nullptr, strText.c_str(), "Quellon", MB_ICONINFORMATION);
+    return true;
+}
 
 int Refuse(const std::string& strReason)
 {
@@ -108,6 +139,9 @@ int RunGame(HINSTANCE hInstance, const SAutoplayOptions& autoplay)
         MessageBoxA(nullptr, "Failed to load settings file. Please reinstal", "Error", MB_ICONERROR);
         return 1;
     }
+    CInstanceLock lock;
+    if (IsAnotherCopyRunning(lock, strDataFolder))
+        return 1;
     // Without a folder the game can write, the log and every save would be
     // lost without a word.
     if (const int nError = CUserFile::ProbeFolder(strDataFolder))
@@ -115,6 +149,8 @@ int RunGame(HINSTANCE hInstance, const SAutoplayOptions& autoplay)
     const std::string strLog = strDataFolder + "/kovalog.txt";
     const std::string strCrash = ReportOfLastRun(strDataFolder, strLog);
     CrashReportInstall(strDataFolder.c_str());
+    CrashReportSetVersion(QUELLON_VERSION);
+    CrashReportSetScreen("start-up");
     CLog::Instance().Open(strLog);
     CLog::Instance().Write(LOG_INFO, "WinMain enter");
     if (!strCrash.empty()) {
@@ -133,7 +169,7 @@ int RunGame(HINSTANCE hInstance, const SAutoplayOptions& autoplay)
     if (autoplay.bEnabled)
         pPlayer = std::make_unique<CAutoPlayer>(application, autoplay);
     {
-        CDisplayWatch watch(application);
+        CApplicationWatch watch(application);
         application.run();
     }
     CLog::Instance().Write(LOG_INFO, "WinMain exit");
@@ -159,6 +195,7 @@ int main(int argc, char** argv)
                         "quellon --autoplay --levels N --shots DIR\n");
         return 1;
     }
+    PlatformOnQuitSignal(OnQuitSignal);
     try {
         return RunGame(GetModuleHandleA(nullptr), autoplay);
     } catch (const Exception& e) {

@@ -23,6 +23,17 @@ char g_folder[PATH_MAX];
 long g_utcOffset;
 // A stack overflow leaves no stack for the handler, so it runs on its own.
 char g_altStack[64 * 1024];
+// Where the program was, copied in as it changes: the handler reads only
+// these buffers. A crash while one is being written shows a part of it.
+char g_version[32];
+char g_screen[64];
+char g_window[64];
+
+void CopyField(char* field, size_t size, const char* text)
+{
+    strncpy(field, text ? text : "", size - 1);
+    field[size - 1] = '\0';
+}
 
 const char* SignalName(int number)
 {
@@ -140,6 +151,12 @@ void WriteReport(int number)
     header.AddNumber(number, 1);
     header.Add(")\ntime: ");
     AddStamp(header, now, true);
+    header.Add("\nversion: ");
+    header.Add(g_version);
+    header.Add("\nscreen: ");
+    header.Add(g_screen);
+    header.Add("\nwindow: ");
+    header.Add(g_window[0] ? g_window : "none");
     header.Add("\nbacktrace:\n");
     WriteAll(file, header);
     void* frames[64];
@@ -172,6 +189,21 @@ bool PrepareFolder(const char* folder)
 }
 
 }  // namespace
+
+void CrashReportSetVersion(const char* version)
+{
+    CopyField(g_version, sizeof g_version, version);
+}
+
+void CrashReportSetScreen(const char* screen)
+{
+    CopyField(g_screen, sizeof g_screen, screen);
+}
+
+void CrashReportSetWindow(const char* window)
+{
+    CopyField(g_window, sizeof g_window, window);
+}
 
 bool CrashReportInstall(const char* folder)
 {

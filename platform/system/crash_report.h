@@ -8,3 +8,10 @@
 // crash. False when the folder is not an existing folder or its path is too
 // long; nothing is installed then.
 bool CrashReportInstall(const char* folder);
+
+// What a report names besides the signal: the program's version, the
+// screen it was on and the menu window on top of it ("" for none). Each
+// is copied, cut to a short line.
+void CrashReportSetVersion(const char* version);
+void CrashReportSetScreen(const char* screen);
+void CrashReportSetWindow(const char* window);

@@ -425,6 +425,13 @@ void SetLastError(DWORD error);
 // device are gone, so the handler may only save and log. Null forgets it.
 void PlatformOnDisplayLost(void (*handler)());
 
+// SIGTERM, SIGINT and SIGHUP close the main window as its close button
+// does; the handler is called first with the signal's number, from the
+// message queue and not from the signal, so it may save and log. A signal
+// before the main window exists waits for it. Null restores the default
+// end by signal.
+void PlatformOnQuitSignal(void (*handler)(int));
+
 // Why the last window or device creation failed, in SDL's or EGL's words.
 const char* PlatformLastError();
 void PlatformSetLastError(const char* text);

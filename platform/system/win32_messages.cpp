@@ -61,6 +61,7 @@ BOOL PeekMessageA(MSG* msg, HWND window, UINT filterMin, UINT filterMax, UINT re
 {
     if (!msg)
         return FALSE;
+    PlatformTakeQuitSignal();
     if (TakeFrom(g_posted, msg, window, filterMin, filterMax, removeFlags))
         return TRUE;
     if (TakeFrom(g_input, msg, window, filterMin, filterMax, removeFlags))

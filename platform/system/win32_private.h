@@ -55,6 +55,10 @@ void PlatformApplyStyle(PlatformWindow& window);
 
 // ---- message queue (win32_messages.cpp) ---------------------------------------
 
+// A quit signal noted since the last look becomes the program's handler
+// call and a WM_CLOSE for the main window (win32_signals.cpp).
+void PlatformTakeQuitSignal();
+
 // Appends a message from translated SDL input behind earlier ones.
 void PlatformQueueInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Forgets queued messages of a window that is going away.

@@ -78,6 +78,8 @@ public:
     bool handleInput(const Vantile::InputEvent& evt) override;
 
     int getState() const { return m_nState; }
+    // "main menu" for eMainMenu: for logs and crash reports.
+    static const char* stateName(int nState);
     int pendingState() const { return m_nPendingState; }
     bool isTransition() const { return m_bTransition; }
     void setLoadingProgress(int nPercent);

@@ -2,6 +2,8 @@
 // state, and the music of each state.
 #include "Game/Session/game.h"
 
+#include <iterator>
+
 #include "Business/profilesstore.h"
 #include "Core/vantile_frametimer.h"
 #include "Core/vantile_random.h"
@@ -15,6 +17,7 @@
 #include "Game/Sound/soundmanager.h"
 #include "Game/Sprites/sprite.h"
 #include "Resources/vantile_texturemanager.h"
+#include "system/crash_report.h"
 
 namespace {
 
@@ -57,12 +60,20 @@ void CGame::applyPendingState()
 }
 
 // Steps 3 and 4; a state that passes on at once applies the next one here.
+const char* CGame::stateName(int nState)
+{
+    static const char* const NAMES[] = {"logo", "loading", "map", "play", "main menu", "level start",
+                                        "won", "game over", "lost", "final story", "mini-game", "story"};
+    return nState >= 0 && nState < int(std::size(NAMES)) ? NAMES[nState] : "unknown";
+}
+
 void CGame::enterState()
 {
     CHintManager::Instance().setGroup(-1);
     CGameContext::Instance().stopSound("scratch.ogg");
     m_pMenus->showBlank();
     m_nState = m_nPendingState;
+    CrashReportSetScreen(stateName(m_nState));
     m_bTransition = false;
     CGameContext::Instance().fadeOutAllMusic(1.0f);
     leaveStory();

@@ -1,7 +1,12 @@
 #include "gui/Framework/windowstack.h"
 
+#include <cxxabi.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
+#include <memory>
+#include <typeinfo>
 
 #include <CEGUI/GUIContext.h>
 #include <CEGUI/System.h>
@@ -12,6 +17,7 @@
 #include "gui/Framework/basewindow.h"
 #include "gui/Framework/guifactory.h"
 #include "gui/Framework/guinames.h"
+#include "system/crash_report.h"
 
 namespace {
 
@@ -59,10 +65,24 @@ void CWindowStack::switchToPending()
     m_pPending = nullptr;
 }
 
+// A crash report names the window on top by its class.
+void CWindowStack::setCurrent(CBaseWindow* pWindow)
+{
+    m_pCurrent = pWindow;
+    if (!pWindow) {
+        CrashReportSetWindow("");
+        return;
+    }
+    int nStatus = 0;
+    std::unique_ptr<char, decltype(&free)> pName(abi::__cxa_demangle(typeid(*pWindow).name(), nullptr, nullptr, &nStatus),
+                                                 &free);
+    CrashReportSetWindow(nStatus == 0 ? pName.get() : typeid(*pWindow).name());
+}
+
 // The window becomes current, on the panel, and takes the keyboard.
 void CWindowStack::putOnPanel(CBaseWindow* pWindow)
 {
-    m_pCurrent = pWindow;
+    setCurrent(pWindow);
     m_pPanel->addChild(pWindow->getRoot());
     if (m_bReattach) {
         attachPanel();
@@ -99,7 +119,7 @@ void CWindowStack::closeTop()
     if (!pBelow) {
         if (m_History.size() > 1)
             m_History.pop_back();
-        m_pCurrent = nullptr;
+        setCurrent(nullptr);
         showBlank();
         return;
     }
@@ -168,7 +188,8 @@ void CWindowStack::release()
         pManager->destroyWindow(m_pPanel);
     if (pManager && m_pBlank)
         pManager->destroyWindow(m_pBlank);
-    m_pCurrent = m_pPending = m_pClosing = nullptr;
+    setCurrent(nullptr);
+    m_pPending = m_pClosing = nullptr;
     m_pPanel = m_pBlank = nullptr;
     m_History = {nullptr};
     m_bPanelMade = false;

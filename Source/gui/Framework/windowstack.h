@@ -46,6 +46,7 @@ private:
     CWindowStack& operator=(const CWindowStack&) = delete;
 
     void switchToPending();
+    void setCurrent(CBaseWindow* pWindow);
     void putOnPanel(CBaseWindow* pWindow);
     void attachPanel();
     CEGUI::Window* blank();

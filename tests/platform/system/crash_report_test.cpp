@@ -135,6 +135,26 @@ TEST_F(CrashReportTest, FatalSignalsLeaveAReportAndStillKillTheProcess)
     }
 }
 
+void CrashInTheRulesPage()
+{
+    CrashReportSetVersion("1.0");
+    CrashReportSetScreen("main menu");
+    CrashReportSetWindow("CRulesWindow");
+    // A long name is cut, never written past its buffer.
+    CrashReportSetScreen(std::string(500, 'x').c_str());
+    CrashReportSetScreen("main menu");
+    Segfault();
+}
+
+TEST_F(CrashReportTest, TheReportNamesTheVersionTheScreenAndTheWindow)
+{
+    ASSERT_TRUE(WIFSIGNALED(CrashChild(CrashInTheRulesPage)));
+    const auto reports = Reports();
+    ASSERT_EQ(reports.size(), 1u);
+    const std::string text = ReadFile(m_strFolder + "/" + reports[0]);
+    EXPECT_NE(text.find("version: 1.0\nscreen: main menu\nwindow: CRulesWindow\n"), std::string::npos) << text;
+}
+
 TEST_F(CrashReportTest, RefusesAFolderThatIsNotThere)
 {
     EXPECT_FALSE(CrashReportInstall((m_strFolder + "/missing").c_str()));
