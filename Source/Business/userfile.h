@@ -23,8 +23,9 @@ public:
     static int Read(const std::string& strPath, std::string& strBytes);
 
     // replace() runs the three steps in order and stops at the first that
-    // fails; each failure is logged. The steps are public so that tests can
-    // stop between them as a crash would.
+    // fails, removing the temporary; each failure is logged. The steps are
+    // public so that tests can stop between them as a crash would. Every
+    // file is made by PlatformCreateFresh.
     bool replace(const std::string& strBytes);
     bool writeTemp(const std::string& strBytes);  // written and flushed to disk
     bool keepBackup();                            // the current file copied to ".bak"
