@@ -92,10 +92,18 @@ void CProfilesStore::load()
         save();
 }
 
+// A message box does not wrap its lines: the player's text names the
+// folder once, on a line of its own, and the files by name only.
 void CProfilesStore::tell(Vantile::LogLevel level, const std::string& strText)
 {
     CLog::Instance().Write(level, strText);
-    m_strNotice += (m_strNotice.empty() ? "" : "\n") + strText + ".";
+    if (m_strNotice.empty())
+        m_strNotice = "Your players are kept in [" + m_strFolder + "]:";
+    std::string strShort = strText;
+    const std::string strPrefix = m_strFolder + "/";
+    for (size_t n; (n = strShort.find(strPrefix)) != std::string::npos;)
+        strShort.erase(n, strPrefix.size());
+    m_strNotice += "\n" + strShort + ".";
 }
 
 // A file whose reading crashes the game would crash every start after it.
@@ -125,7 +133,7 @@ int CProfilesStore::unfinishedReads() const
         return 0;
     if (nError != 0) {
         CLog::Instance().Write(Vantile::LOG_ERROR,
-            FormatString("Cannot read [%s]: %s", markPath().c_str(), strerror(nError)));
+            FormatString("Cannot read [%s]: %s", markPath().c_str(), CUserFile::ReadError(nError).c_str()));
         return 0;
     }
     int nCount = 1;
@@ -172,7 +180,7 @@ CProfilesStore::ReadResult CProfilesStore::readFileOrBackup(TiXmlDocument& doc)
     if (nError == ENOENT)
         return ReadResult::Missing;
     if (nError != 0) {
-        tell(Vantile::LOG_ERROR, FormatString("Cannot read [%s]: %s", filePath().c_str(), strerror(nError)));
+        tell(Vantile::LOG_ERROR, FormatString("Cannot read [%s]: %s", filePath().c_str(), CUserFile::ReadError(nError).c_str()));
         return ReadResult::Unreadable;
     }
     const std::string strReason = ParseStore(strBytes, doc);
@@ -207,7 +215,7 @@ CProfilesStore::ReadResult CProfilesStore::readBackup(TiXmlDocument& doc)
         return ReadResult::Damaged;
     }
     if (nError != 0) {
-        tell(Vantile::LOG_ERROR, FormatString("Cannot read [%s]: %s", strBackup.c_str(), strerror(nError)));
+        tell(Vantile::LOG_ERROR, FormatString("Cannot read [%s]: %s", strBackup.c_str(), CUserFile::ReadError(nError).c_str()));
         return ReadResult::Unreadable;
     }
     const std::string strReason = ParseStore(strBytes, doc);

@@ -63,6 +63,15 @@ int CUserFile::Read(const std::string& strPath, std::string& strBytes)
     return 0;
 }
 
+std::string CUserFile::ReadError(int nError)
+{
+    if (nError == EINVAL)
+        return "not a plain file";
+    if (nError == EFBIG)
+        return "larger than any player's file";
+    return strerror(nError);
+}
+
 bool CUserFile::WriteSynced(const std::string& strPath, const std::string& strBytes)
 {
     int fd = PlatformCreateFresh(strPath.c_str());

@@ -21,6 +21,8 @@ public:
     // (ENOENT when the file does not exist, EINVAL for no plain file,
     // EFBIG past kMostBytes).
     static int Read(const std::string& strPath, std::string& strBytes);
+    // The reason of a Read failure in words: EINVAL and EFBIG as above.
+    static std::string ReadError(int nError);
 
     // replace() runs the three steps in order and stops at the first that
     // fails, removing the temporary; each failure is logged. The steps are

@@ -440,8 +440,9 @@ TEST_F(ProfilesStoreTest, OneUnfinishedReadKeepsTheFileASecondSetsItAside)
     CProfilesStore& store = load();
     EXPECT_EQ(std::string(kTwoPlayers), ReadBytes(path() + ".bad"));
     EXPECT_EQ((std::vector<std::string>{"Ann", "Bob"}), names()) << "restored from the backup";
-    EXPECT_EQ("[" + path() + "] stopped the last two starts while it was read; kept as [" + path() + ".bad].\n"
-              "Profiles restored from [" + path() + ".bak].",
+    EXPECT_EQ("Your players are kept in [" + m_folder.path() + "]:\n"
+              "[profiles.xml] stopped the last two starts while it was read; kept as [profiles.xml.bad].\n"
+              "Profiles restored from [profiles.xml.bak].",
               store.notice());
     EXPECT_FALSE(Exists(path() + ".reading"));
     EXPECT_TRUE(store.save());
@@ -463,17 +464,15 @@ TEST_F(ProfilesStoreTest, ThePlayerIsToldWhatBecameOfTheirFile)
         const char* szBackup;  // null: none
         std::vector<std::string> told;
     };
-    const std::string strFile = path();
     const Case cases[] = {
         {kTwoPlayers, nullptr, {}},
         {nullptr, kTwoPlayers, {}},
         {"<root><pro", kTwoPlayers,
-         {"[" + strFile + "] is damaged (", "); kept as [" + strFile + ".bad]",
-          "Profiles restored from [" + strFile + ".bak]."}},
-        {"<root><pro", nullptr, {"kept as [" + strFile + ".bad]", "There is no backup: the game starts without players."}},
-        {"<root><pro", "<root><profiles", {"kept as [" + strFile + ".bad]", "kept as [" + strFile + ".bak.bad]"}},
+         {"[profiles.xml] is damaged (", "); kept as [profiles.xml.bad].\nProfiles restored from [profiles.xml.bak]."}},
+        {"<root><pro", nullptr, {"kept as [profiles.xml.bad]", "There is no backup: the game starts without players."}},
+        {"<root><pro", "<root><profiles", {"kept as [profiles.xml.bad]", "kept as [profiles.xml.bak.bad]"}},
         {"fifo", kTwoPlayers,
-         {"Cannot read [" + strFile + "]: Invalid argument.\n"
+         {"\nCannot read [profiles.xml]: not a plain file.\n"
           "Nothing is saved until the next start, so the file stays as it is."}},
     };
     for (const Case& c : cases) {
@@ -492,6 +491,9 @@ TEST_F(ProfilesStoreTest, ThePlayerIsToldWhatBecameOfTheirFile)
         }
         for (const std::string& strPart : c.told)
             EXPECT_NE(std::string::npos, strNotice.find(strPart)) << strNotice;
+        if (!c.told.empty()) {
+            EXPECT_EQ(0u, strNotice.find("Your players are kept in [" + m_folder.path() + "]:\n")) << strNotice;
+        }
     }
 }
 
