@@ -1,6 +1,5 @@
 #include "Business/profilesstore.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -162,6 +161,8 @@ bool CProfilesStore::setAsideAfterCrash()
     struct stat info;
     const bool bFile = stat(filePath().c_str(), &info) == 0;
     CUserFile file(bFile ? filePath() : CUserFile(filePath()).backupPath());
+    if (!bFile && stat(file.path().c_str(), &info) != 0)
+        return false;
     const std::string strAside = file.moveAside();
     if (strAside.empty()) {
         tell(Vantile::LOG_ERROR, FormatString("[%s] stopped the last two starts while it was read and could not be "
@@ -180,7 +181,8 @@ CProfilesStore::ReadResult CProfilesStore::readFileOrBackup(TiXmlDocument& doc)
     if (nError == ENOENT)
         return ReadResult::Missing;
     if (nError != 0) {
-        tell(Vantile::LOG_ERROR, FormatString("Cannot read [%s]: %s", filePath().c_str(), CUserFile::ReadError(nError).c_str()));
+        tell(Vantile::LOG_ERROR,
+             FormatString("Cannot read [%s]: %s", filePath().c_str(), CUserFile::ReadError(nError).c_str()));
         return ReadResult::Unreadable;
     }
     const std::string strReason = ParseStore(strBytes, doc);
@@ -215,7 +217,8 @@ CProfilesStore::ReadResult CProfilesStore::readBackup(TiXmlDocument& doc)
         return ReadResult::Damaged;
     }
     if (nError != 0) {
-        tell(Vantile::LOG_ERROR, FormatString("Cannot read [%s]: %s", strBackup.c_str(), CUserFile::ReadError(nError).c_str()));
+        tell(Vantile::LOG_ERROR,
+             FormatString("Cannot read [%s]: %s", strBackup.c_str(), CUserFile::ReadError(nError).c_str()));
         return ReadResult::Unreadable;
     }
     const std::string strReason = ParseStore(strBytes, doc);

@@ -90,7 +90,8 @@ int MessageBoxA(HWND window, const char* text, const char* caption, UINT type)
     fprintf(stderr, "%s: %s\n", caption, text);
     fflush(stderr);
     if (HasRealDisplay())
-        PlatformRunModalBox([&] { SDL_ShowSimpleMessageBox(SdlBoxFlags(type), caption, text, PlatformSdlWindow(window)); });
+        PlatformRunModalBox(
+            [&] { SDL_ShowSimpleMessageBox(SdlBoxFlags(type), caption, text, PlatformSdlWindow(window)); });
     return IDOK;
 }
 

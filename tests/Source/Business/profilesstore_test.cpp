@@ -453,6 +453,12 @@ TEST_F(ProfilesStoreTest, OneUnfinishedReadKeepsTheFileASecondSetsItAside)
     EXPECT_NE(std::string::npos, ReadBytes(path() + ".bak.bad").find("name=\"Bob\""));
     EXPECT_TRUE(names().empty());
     EXPECT_FALSE(Exists(path() + ".reading"));
+
+    // With neither file nor backup left there is nothing to set aside or tell.
+    std::filesystem::remove(path());
+    m_folder.write("profiles.xml.reading", "4");
+    EXPECT_EQ("", load().notice());
+    EXPECT_FALSE(Exists(path() + ".bad1"));
 }
 
 // The player hears of a file set aside and of saves refused for the
@@ -515,7 +521,8 @@ TEST_F(ProfilesStoreTest, AFailedBackupStepRemovesTheTemporary)
 // the way of a save fails that save and leaves the players' file as it was.
 TEST_F(ProfilesStoreTest, APlantedNameIsNeverWrittenThroughNorWaitedOn)
 {
-    for (const char* szName : {"profiles.xml.tmp", "profiles.xml.bak.tmp", "profiles.xml.bak", "profiles.xml.reading"}) {
+    for (const char* szName :
+         {"profiles.xml.tmp", "profiles.xml.bak.tmp", "profiles.xml.bak", "profiles.xml.reading"}) {
         for (const SPlanted& planted : PlantedKinds()) {
             SCOPED_TRACE(std::string(planted.pszName) + " at " + szName);
             CTempFolder folder;
