@@ -9,8 +9,8 @@
 namespace {
 
 // O_EXCL makes the file ours and new: it fails on anything under the name,
-// a link included, instead of opening it. O_NONBLOCK is only a second guard
-// should a FIFO appear between the removal and the open.
+// a link or a FIFO included, instead of opening it. O_NONBLOCK and the check
+// after the open guard a file system that does not keep O_EXCL (old NFS).
 int OpenNew(const char* path)
 {
     return open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
