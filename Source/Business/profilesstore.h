@@ -8,6 +8,7 @@
 
 #include "Business/profilelist.h"
 #include "Business/topscoretable.h"
+#include "Core/vantile_log.h"
 
 class TiXmlDocument;
 class TiXmlElement;
@@ -30,6 +31,10 @@ public:
     // Never fails outward: a missing file gives the defaults, a damaged one
     // is moved aside and its backup is tried first.
     void load();
+    // What the player is to be told about the last load, one sentence a
+    // line: a file was set aside, or nothing is saved this session. "" when
+    // the file was read as it stands, or was missing.
+    const std::string& notice() const { return m_strNotice; }
     // Returns whether the file was replaced; a failure is logged and the
     // previous file stays as it was. Everything of the file read at load
     // that the game does not understand is written back unchanged. After a
@@ -54,13 +59,21 @@ public:
 private:
     enum class ReadResult { Loaded, Restored, Missing, Unreadable, Damaged };
 
-    ReadResult readDocument(TiXmlDocument& doc) const;
-    ReadResult readFileOrBackup(TiXmlDocument& doc) const;
-    bool setAsideAfterCrash() const;
+    // A file set aside after this many reads that never ended.
+    static const int kUnfinishedReadsToSetAside = 2;
+
+    ReadResult readDocument(TiXmlDocument& doc);
+    int unfinishedReads() const;
+    void markRead(int nUnfinished) const;
+    bool setAsideAfterCrash();
+    ReadResult readFileOrBackup(TiXmlDocument& doc);
+    bool setAsideDamaged(const std::string& strPath, const std::string& strReason);
+    ReadResult readBackup(TiXmlDocument& doc);
     std::string markPath() const;
     // "" or why the bytes are no store.
     static std::string ParseStore(const std::string& strBytes, TiXmlDocument& doc);
-    ReadResult readBackup(TiXmlDocument& doc) const;
+    // Logs the sentence and adds it to the notice.
+    void tell(Vantile::LogLevel level, const std::string& strText);
     bool loadSettings(const TiXmlElement* pRoot);
     void writeSettings(TiXmlElement& root) const;
     void applyDefaultSettings();
@@ -71,6 +84,7 @@ private:
     std::unique_ptr<CTopScoreTable> m_pTopScores;
     std::unique_ptr<TiXmlDocument> m_pRead;
     bool m_bUnread = false;
+    std::string m_strNotice;
     int m_nVolume = kDefaultVolume;
     int m_nMusic = kDefaultMusic;
     bool m_bFullscreen = true;

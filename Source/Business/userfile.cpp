@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "Core/vantile_log.h"
+#include "system/fresh_file.h"
 
 namespace {
 
@@ -24,17 +25,6 @@ bool Exists(const std::string& strPath)
     return stat(strPath.c_str(), &info) == 0;
 }
 
-// A new file of our own: never through a link or into a file someone left
-// under the name, so a planted link cannot aim our write at another file.
-int CreateFresh(const std::string& strPath)
-{
-    const int nFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW;
-    int fd = open(strPath.c_str(), nFlags, 0644);
-    if (fd < 0 && errno == EEXIST && unlink(strPath.c_str()) == 0)
-        fd = open(strPath.c_str(), nFlags, 0644);
-    return fd;
-}
-
 }  // namespace
 
 CUserFile::CUserFile(const std::string& strPath) : m_strPath(strPath) {}
@@ -44,7 +34,7 @@ int CUserFile::Read(const std::string& strPath, std::string& strBytes)
     strBytes.clear();
     // Without O_NONBLOCK a FIFO under the name would block the open for
     // ever; only a plain file of sane size is read.
-    int fd = open(strPath.c_str(), O_RDONLY | O_NONBLOCK);
+    int fd = open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno;
     struct stat info;
@@ -73,9 +63,18 @@ int CUserFile::Read(const std::string& strPath, std::string& strBytes)
     return 0;
 }
 
+std::string CUserFile::ReadError(int nError)
+{
+    if (nError == EINVAL)
+        return "not a plain file";
+    if (nError == EFBIG)
+        return "larger than any player's file";
+    return strerror(nError);
+}
+
 bool CUserFile::WriteSynced(const std::string& strPath, const std::string& strBytes)
 {
-    int fd = CreateFresh(strPath);
+    int fd = PlatformCreateFresh(strPath.c_str());
     if (fd < 0) {
         LogFailure("Creating", strPath, errno);
         return false;
@@ -126,7 +125,14 @@ void CUserFile::SyncFolder(const std::string& strPath)
 
 bool CUserFile::replace(const std::string& strBytes)
 {
-    return writeTemp(strBytes) && keepBackup() && commit();
+    if (!writeTemp(strBytes))
+        return false;
+    if (keepBackup() && commit())
+        return true;
+    // A temporary left behind would only be written over by the next save;
+    // nothing ever reads it.
+    unlink(tempPath().c_str());
+    return false;
 }
 
 bool CUserFile::writeTemp(const std::string& strBytes)
@@ -151,6 +157,7 @@ bool CUserFile::keepBackup()
         return false;
     if (rename(strTemp.c_str(), backupPath().c_str()) != 0) {
         LogFailure("Renaming", strTemp, errno);
+        unlink(strTemp.c_str());
         return false;
     }
     return true;
@@ -173,8 +180,10 @@ int CUserFile::ProbeFolder(const std::string& strFolder)
         return errno;
     if (!S_ISDIR(info.st_mode))
         return ENOTDIR;
-    const std::string strPath = strFolder + "/.write-test.tmp";
-    int fd = CreateFresh(strPath);
+    // A name of this process's own, so nothing left under a fixed name
+    // (a folder cannot be removed) can fail every start.
+    const std::string strPath = strFolder + "/.write-test-" + std::to_string(getpid()) + ".tmp";
+    int fd = PlatformCreateFresh(strPath.c_str());
     if (fd < 0)
         return errno;
     const std::string strBytes(4096, 'x');

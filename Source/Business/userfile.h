@@ -21,10 +21,13 @@ public:
     // (ENOENT when the file does not exist, EINVAL for no plain file,
     // EFBIG past kMostBytes).
     static int Read(const std::string& strPath, std::string& strBytes);
+    // The reason of a Read failure in words: EINVAL and EFBIG as above.
+    static std::string ReadError(int nError);
 
     // replace() runs the three steps in order and stops at the first that
-    // fails; each failure is logged. The steps are public so that tests can
-    // stop between them as a crash would.
+    // fails, removing the temporary; each failure is logged. The steps are
+    // public so that tests can stop between them as a crash would. Every
+    // file is made by PlatformCreateFresh.
     bool replace(const std::string& strBytes);
     bool writeTemp(const std::string& strBytes);  // written and flushed to disk
     bool keepBackup();                            // the current file copied to ".bak"

@@ -29,6 +29,7 @@
 #include "Steering/vantile_steerframehandler.h"
 #include "gui/Renderer/guirenderstage.h"
 #include "gui/System/guiframehandler.h"
+#include "system/win32.h"
 
 namespace Vantile {
 
@@ -64,9 +65,12 @@ CClientApplication::CClientApplication(HINSTANCE hInstance) : CApplication(hInst
                                      800, 600, 32),
                         "CClientApplication::Initialize()", __FILE__, __LINE__);
     // Only the screen mode is needed this early; the game loads the store
-    // again for itself.
+    // again for itself. This first load is the one that sets a damaged file
+    // aside, so it is the one the player hears about it from.
     CProfilesStore settings;
     settings.load();
+    if (!settings.notice().empty())
+        MessageBoxA(nullptr, settings.notice().c_str(), "Quellon", MB_ICONWARNING);
     m_bFullscreen = settings.getFullscreen();
     m_nVideoMode = nMode;
     m_pSceneRoot = std::make_unique<CNode>();

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "system/fresh_file.h"
+
 namespace {
 
 void Put16(std::vector<BYTE>& out, DWORD value)
@@ -76,7 +78,8 @@ HRESULT D3DXSaveSurfaceToFileA(const char* fileName, D3DXIMAGE_FILEFORMAT format
                      &rgba[(size_t)y * width * 4], width);
     surface->UnlockRect();
     std::vector<BYTE> bmp = EncodeBmp(rgba, width, height);
-    FILE* file = std::fopen(fileName, "wb");
+    // The screenshot lands in the per-user folder.
+    FILE* file = PlatformCreateFreshStream(fileName);
     if (!file)
         return D3DERR_INVALIDCALL;
     bool written = std::fwrite(bmp.data(), 1, bmp.size(), file) == bmp.size();

@@ -8,10 +8,11 @@
 #include <cstring>
 #include <ctime>
 #include <execinfo.h>
-#include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "system/fresh_file.h"
 
 namespace {
 
@@ -135,7 +136,7 @@ void WriteReport(int number)
     path.Add("/crash-");
     AddStamp(path, now, false);
     path.Add(".txt");
-    const int file = open(path.m_szText, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    const int file = PlatformCreateFresh(path.m_szText);
     if (file < 0)
         return;
     // The player learns where the report is even when no log is read.

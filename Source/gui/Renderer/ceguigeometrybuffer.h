@@ -27,7 +27,7 @@ struct SGuiVertex {
 
 class CCEGUIGeometryBuffer : public CEGUI::GeometryBuffer {
 public:
-    static const DWORD FVF = D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_TEX1;
+    static constexpr DWORD FVF = D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_TEX1;
 
     explicit CCEGUIGeometryBuffer(CCEGUIRenderer& owner);
     ~CCEGUIGeometryBuffer() override;

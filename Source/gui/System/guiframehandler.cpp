@@ -9,10 +9,10 @@
 #include "Core/vantile_root.h"
 #include "Game/Context/gamecontext.h"
 #include "Scene/vantile_device.h"
-#include "system/win32.h"
 #include "gui/Renderer/ceguirenderer.h"
 #include "gui/Renderer/ceguiresourceprovider.h"
 #include "gui/Framework/windowstack.h"
+#include "gui/System/ceguilogger.h"
 
 namespace Vantile {
 
@@ -25,14 +25,13 @@ const std::vector<std::string>& CGUIFrameHandler::fontFiles()
 }
 
 CGUIFrameHandler::CGUIFrameHandler()
-    : m_pRenderer(new CCEGUIRenderer(SceneDevice())), m_pResourceProvider(new CCEGUIResourceProvider)
+    : m_pRenderer(new CCEGUIRenderer(SceneDevice())),
+      m_pResourceProvider(new CCEGUIResourceProvider),
+      m_pLogger(std::make_unique<CCEGUILogger>(CGameContext::dataFolder() + "/CEGUI.log"))
 {
     CRoot::Instance().addFrameHandler(this);
-    // CEGUI refuses to start when it cannot open its log; the folder is
-    // normally there already, made by the program's entry.
-    CreateDirectoryA(CGameContext::dataFolder().c_str(), nullptr);
-    const std::string strLog = CGameContext::dataFolder() + "/CEGUI.log";
-    CEGUI::System::create(*m_pRenderer, m_pResourceProvider, nullptr, nullptr, nullptr, "", strLog.c_str());
+    // Made first, the logger is CEGUI's: the log name given here is unused.
+    CEGUI::System::create(*m_pRenderer, m_pResourceProvider);
 }
 
 CGUIFrameHandler::~CGUIFrameHandler()

@@ -3,6 +3,7 @@
 // and passes the window's input on to it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,14 @@ class CCEGUIResourceProvider;
 
 namespace Vantile {
 
+class CCEGUILogger;
+
 class CGUIFrameHandler : public CFrameHandler, public CAppInputHandler {
 public:
     // Registers with the root and creates the CEGUI system on the scene
-    // device; CEGUI writes its own log into the per-user folder.
+    // device; CEGUI's log is "CEGUI.log" in the per-user folder.
     CGUIFrameHandler();
-    // The system goes first, then the renderer and file access it used.
+    // The system goes first, then the renderer, file access and log it used.
     ~CGUIFrameHandler() override;
     CGUIFrameHandler(const CGUIFrameHandler&) = delete;
     CGUIFrameHandler& operator=(const CGUIFrameHandler&) = delete;
@@ -56,6 +59,7 @@ private:
 
     CCEGUIRenderer* m_pRenderer;
     CCEGUIResourceProvider* m_pResourceProvider;
+    std::unique_ptr<CCEGUILogger> m_pLogger;
 };
 
 }  // namespace Vantile

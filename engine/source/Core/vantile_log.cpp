@@ -1,11 +1,10 @@
 #include "Core/vantile_log.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdarg>
+#include <cstring>
 
+#include "system/fresh_file.h"
 #include "system/win32.h"
 
 namespace Vantile {
@@ -67,16 +66,15 @@ bool CLog::Open(const std::string& strPath)
         fclose(m_pFile);
     m_pFile = nullptr;
     m_bOpened = true;
-    // Never written through a link: a link planted under the log's name
-    // would get its target overwritten. Such a link is replaced by a file.
-    const int nFlags = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW;
-    int fd = open(strPath.c_str(), nFlags, 0644);
-    if (fd < 0 && errno == ELOOP && unlink(strPath.c_str()) == 0)
-        fd = open(strPath.c_str(), nFlags | O_EXCL, 0644);
-    if (fd >= 0 && !(m_pFile = fdopen(fd, "wb")))
-        close(fd);
-    if (!m_pFile)
+    m_pFile = PlatformCreateFreshStream(strPath.c_str());
+    // The log is where failures are told, so its own goes to stderr; the
+    // game goes on and drops what it would have logged.
+    if (!m_pFile) {
+        fprintf(stderr, "quellon: cannot write the log [%s]: %s; going on without it\n", strPath.c_str(),
+                strerror(errno));
+        m_Pending.clear();
         return false;
+    }
     for (const LogEntry& entry : m_Pending)
         WriteLine(entry.level, entry.text);
     m_Pending.clear();

@@ -23,7 +23,7 @@ class CLog {
 public:
     static CLog& Instance();
 
-    // Creates or truncates the file, then writes the pending entries.
+    // A new file (PlatformCreateFresh) with the pending entries; else false, told on stderr.
     bool Open(const std::string& strPath);
     // Ends the file and drops anything held: later messages are held again
     // until the next Open.

@@ -3,6 +3,7 @@
 #include <tinyxml.h>
 
 #include <climits>
+#include <memory>
 
 #include "Core/vantile_exception.h"
 #include "Core/vantile_log.h"
@@ -80,9 +81,9 @@ std::vector<std::string> SplitAtCommas(const char* pszList)
     return pieces;
 }
 
-CParticleEmitter* MakeEmitter(const TiXmlElement& emitter, const std::string& strName, const D3DXMATRIX& mLocal)
+std::unique_ptr<CNode> MakeEmitter(const TiXmlElement& emitter, const std::string& strName, const D3DXMATRIX& mLocal)
 {
-    CParticleEmitter* pEmitter = new CParticleEmitter(strName, mLocal);
+    auto pEmitter = std::make_unique<CParticleEmitter>(strName, mLocal);
     pEmitter->m_fTTL = ReadFloat(emitter, "TTL", pEmitter->m_fTTL);
     pEmitter->m_fGenSpeed = ReadFloat(emitter, "GenSpeed", pEmitter->m_fGenSpeed);
     pEmitter->m_fVelocity = ReadFloat(emitter, "Velocity", pEmitter->m_fVelocity);
@@ -94,9 +95,9 @@ CParticleEmitter* MakeEmitter(const TiXmlElement& emitter, const std::string& st
     return pEmitter;
 }
 
-CLight* MakeLight(const TiXmlElement& light, const std::string& strName, const D3DXMATRIX& mLocal)
+std::unique_ptr<CNode> MakeLight(const TiXmlElement& light, const std::string& strName, const D3DXMATRIX& mLocal)
 {
-    CLight* pLight = new CLight(strName, mLocal);
+    auto pLight = std::make_unique<CLight>(strName, mLocal);
     pLight->SetColor(ReadFloat(light, "color_r", 1.0f), ReadFloat(light, "color_g", 1.0f), ReadFloat(light, "color_b", 1.0f));
     pLight->SetShape(ReadInt(light, "type", 0), ReadFloat(light, "tdist", 0.0f), ReadFloat(light, "hotspot", 0.0f),
                      ReadFloat(light, "fallsize", 0.0f));
@@ -105,19 +106,20 @@ CLight* MakeLight(const TiXmlElement& light, const std::string& strName, const D
 
 // The node's type comes from its first "camera" or "emitter"; a "light"
 // counts only until one of those follows.
-CNode* MakeTypedNode(const TiXmlElement& element, const std::string& strName, const D3DXMATRIX& mLocal)
+std::unique_ptr<CNode> MakeTypedNode(const TiXmlElement& element, const std::string& strName,
+                                     const D3DXMATRIX& mLocal)
 {
     std::unique_ptr<CNode> pNode;
     for (const TiXmlElement* p = element.FirstChildElement(); p; p = p->NextSiblingElement()) {
         const std::string strType = p->ValueStr();
         if (strType == "camera")
-            return new CCamera(strName, mLocal, 43.0f, 1.0f, 20000.0f);
+            return std::make_unique<CCamera>(strName, mLocal, 43.0f, 1.0f, 20000.0f);
         if (strType == "emitter")
             return MakeEmitter(*p, strName, mLocal);
         if (strType == "light")
-            pNode.reset(MakeLight(*p, strName, mLocal));
+            pNode = MakeLight(*p, strName, mLocal);
     }
-    return pNode ? pNode.release() : new CNode(strName, mLocal);
+    return pNode ? std::move(pNode) : std::make_unique<CNode>(strName, mLocal);
 }
 
 void ResolveSkins(CNode& node, const CNode& root)
@@ -179,7 +181,7 @@ CNode* CSceneLoader::ReadSceneNode(const TiXmlElement& element, int nDepth)
     if (nDepth > MAX_SCENE_DEPTH)
         VANTILE_EXCEPT(0, "Scene nodes nested too deeply", "CSceneLoader::ReadSceneNode");
     const char* pszName = element.Attribute("name");
-    std::unique_ptr<CNode> pNode(MakeTypedNode(element, pszName ? pszName : "", ReadMatrix(element)));
+    std::unique_ptr<CNode> pNode = MakeTypedNode(element, pszName ? pszName : "", ReadMatrix(element));
     if (element.Attribute("cameras")) {
         for (const std::string& strGroup : SplitAtCommas(element.Attribute("cameras")))
             pNode->AddGroup(strGroup);

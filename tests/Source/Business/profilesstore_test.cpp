@@ -15,6 +15,7 @@
 
 #include "Business/userfile.h"
 #include "Game/Context/gamecontext.h"
+#include "support/planted_file.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -415,26 +416,137 @@ TEST_F(ProfilesStoreTest, PlantedLinksAndFifosAreNeitherFollowedNorWaitedOn)
     EXPECT_FALSE(load().save());
 }
 
-// A read that crashed the game leaves its mark; the next start moves the
-// file aside (or the backup, when the file is already gone) instead of
-// crashing again.
-TEST_F(ProfilesStoreTest, AFileThatCrashedThePreviousStartIsMovedAside)
+// A read that never ended leaves its mark. One such read may have been a
+// kill or a second copy of the game starting, so the good file is read
+// again (the player once fell from level 12 to level 1 when it was not);
+// a second one in a row sets the file aside, or the backup when the file
+// is already gone, and the player is told.
+TEST_F(ProfilesStoreTest, OneUnfinishedReadKeepsTheFileASecondSetsItAside)
 {
-    writeFile(kTwoPlayers);
+    for (const char* szMark : {"", "1", "x"}) {
+        SCOPED_TRACE(szMark);
+        writeFile(kTwoPlayers);
+        m_folder.write("profiles.xml.reading", szMark);
+        CProfilesStore& store = load();
+        EXPECT_EQ((std::vector<std::string>{"Ann", "Bob"}), names());
+        EXPECT_EQ(std::string(kTwoPlayers), ReadBytes(path()));
+        EXPECT_FALSE(Exists(path() + ".bad"));
+        EXPECT_EQ("", store.notice());
+        EXPECT_FALSE(Exists(path() + ".reading"));
+    }
+
     m_folder.write("profiles.xml.bak", kTwoPlayers);
-    m_folder.write("profiles.xml.reading", "");
+    m_folder.write("profiles.xml.reading", "2");
     CProfilesStore& store = load();
     EXPECT_EQ(std::string(kTwoPlayers), ReadBytes(path() + ".bad"));
     EXPECT_EQ((std::vector<std::string>{"Ann", "Bob"}), names()) << "restored from the backup";
+    EXPECT_EQ("Your players are kept in [" + m_folder.path() + "]:\n"
+              "[profiles.xml] stopped the last two starts while it was read; kept as [profiles.xml.bad].\n"
+              "Profiles restored from [profiles.xml.bak].",
+              store.notice());
     EXPECT_FALSE(Exists(path() + ".reading"));
     EXPECT_TRUE(store.save());
 
     std::filesystem::remove(path());
-    m_folder.write("profiles.xml.reading", "");
+    m_folder.write("profiles.xml.reading", "3");
     load();
     EXPECT_NE(std::string::npos, ReadBytes(path() + ".bak.bad").find("name=\"Bob\""));
     EXPECT_TRUE(names().empty());
     EXPECT_FALSE(Exists(path() + ".reading"));
+
+    // With neither file nor backup left there is nothing to set aside or tell.
+    std::filesystem::remove(path());
+    m_folder.write("profiles.xml.reading", "4");
+    EXPECT_EQ("", load().notice());
+    EXPECT_FALSE(Exists(path() + ".bad1"));
+}
+
+// The player hears of a file set aside and of saves refused for the
+// session; a file read as it stands, or none, says nothing.
+TEST_F(ProfilesStoreTest, ThePlayerIsToldWhatBecameOfTheirFile)
+{
+    struct Case {
+        const char* szFile;    // null: no file; "fifo": one that cannot be read
+        const char* szBackup;  // null: none
+        std::vector<std::string> told;
+    };
+    const Case cases[] = {
+        {kTwoPlayers, nullptr, {}},
+        {nullptr, kTwoPlayers, {}},
+        {"<root><pro", kTwoPlayers,
+         {"[profiles.xml] is damaged (", "); kept as [profiles.xml.bad].\nProfiles restored from [profiles.xml.bak]."}},
+        {"<root><pro", nullptr, {"kept as [profiles.xml.bad]", "There is no backup: the game starts without players."}},
+        {"<root><pro", "<root><profiles", {"kept as [profiles.xml.bad]", "kept as [profiles.xml.bak.bad]"}},
+        {"fifo", kTwoPlayers,
+         {"\nCannot read [profiles.xml]: not a plain file.\n"
+          "Nothing is saved until the next start, so the file stays as it is."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szFile ? c.szFile : "no file");
+        std::filesystem::remove_all(m_folder.path());
+        std::filesystem::create_directories(m_folder.path());
+        if (c.szFile && std::string(c.szFile) == "fifo")
+            ASSERT_EQ(0, mkfifo(path().c_str(), 0644));
+        else if (c.szFile)
+            writeFile(c.szFile);
+        if (c.szBackup)
+            m_folder.write("profiles.xml.bak", c.szBackup);
+        const std::string strNotice = load().notice();
+        if (c.told.empty()) {
+            EXPECT_EQ("", strNotice);
+        }
+        for (const std::string& strPart : c.told)
+            EXPECT_NE(std::string::npos, strNotice.find(strPart)) << strNotice;
+        if (!c.told.empty()) {
+            EXPECT_EQ(0u, strNotice.find("Your players are kept in [" + m_folder.path() + "]:\n")) << strNotice;
+        }
+    }
+}
+
+// A save whose backup step fails leaves the file as it was and no
+// temporary beside it.
+TEST_F(ProfilesStoreTest, AFailedBackupStepRemovesTheTemporary)
+{
+    writeFile(kTwoPlayers);
+    CProfilesStore& store = load();
+    std::filesystem::create_directories(path() + ".bak.tmp/keep");
+    store.profiles()->create("Cid");
+    EXPECT_FALSE(store.save());
+    EXPECT_FALSE(Exists(path() + ".tmp"));
+    EXPECT_EQ(std::string(kTwoPlayers), ReadBytes(path()));
+}
+
+// Every name the store writes, with each thing someone may leave there.
+// Nothing is written through a link, nothing waits on a FIFO; a folder in
+// the way of a save fails that save and leaves the players' file as it was.
+TEST_F(ProfilesStoreTest, APlantedNameIsNeverWrittenThroughNorWaitedOn)
+{
+    for (const char* szName :
+         {"profiles.xml.tmp", "profiles.xml.bak.tmp", "profiles.xml.bak", "profiles.xml.reading"}) {
+        for (const SPlanted& planted : PlantedKinds()) {
+            SCOPED_TRACE(std::string(planted.pszName) + " at " + szName);
+            CTempFolder folder;
+            folder.write("profiles.xml", kTwoPlayers);
+            CPlantedFile file(planted.kind, folder.path() + "/" + szName);
+            CProfilesStore store(folder.path(), folder.path() + "/Profiles");
+            store.load();
+            EXPECT_EQ(2u, store.profiles()->size());
+            EXPECT_EQ("", store.notice());
+            store.profiles()->create("Cid");
+            const bool bSaved = store.save();
+            EXPECT_TRUE(file.victimUntouched());
+            const bool bInTheWay = planted.kind == EPlanted::Folder && std::string(szName) != "profiles.xml.reading";
+            EXPECT_EQ(!bInTheWay, bSaved);
+            CProfilesStore again(folder.path(), folder.path() + "/Profiles");
+            again.load();
+            EXPECT_EQ(bSaved ? 3u : 2u, again.profiles()->size());
+            for (const char* szTemp : {"profiles.xml.tmp", "profiles.xml.bak.tmp"}) {
+                if (std::string(szTemp) != szName) {
+                    EXPECT_FALSE(Exists(folder.path() + "/" + szTemp)) << szTemp;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

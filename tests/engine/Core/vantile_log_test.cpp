@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Core/vantile_exception.h"
+#include "support/planted_file.h"
 #include "support/temp_folder.h"
 
 using Vantile::CLog;
@@ -123,6 +124,37 @@ TEST(LogFile, ALinkUnderTheLogsNameIsReplacedNotFollowed)
     log.Close();
     EXPECT_EQ("keep me", ReadFile(folder.path() + "/target.txt"));
     EXPECT_EQ("hh:mm:ss  [INFO] line\n", MaskTimes(ReadFile(strPath)));
+}
+
+// Whatever was left under the log's name, the log neither writes through
+// it nor waits on it: it writes a file of its own, or says on stderr that
+// it cannot and the game goes on without it.
+TEST(LogFile, APlantedNameIsReplacedOrToldAndNeverWrittenThroughOrWaitedOn)
+{
+    for (const SPlanted& planted : PlantedKinds()) {
+        SCOPED_TRACE(planted.pszName);
+        CTempFolder folder;
+        const std::string strPath = folder.path() + "/kovalog.txt";
+        CPlantedFile file(planted.kind, strPath);
+        CLog& log = CLog::Instance();
+        log.Close();
+        log.Write(Vantile::LOG_INFO, "held");
+        testing::internal::CaptureStderr();
+        const bool bOpened = log.Open(strPath);
+        const std::string strStderr = testing::internal::GetCapturedStderr();
+        log.Write(Vantile::LOG_INFO, "line");
+        log.Close();
+        EXPECT_TRUE(file.victimUntouched());
+        if (planted.kind == EPlanted::Folder) {
+            EXPECT_FALSE(bOpened);
+            EXPECT_EQ("quellon: cannot write the log [" + strPath + "]: Is a directory; going on without it\n",
+                      strStderr);
+        } else {
+            EXPECT_TRUE(bOpened);
+            EXPECT_EQ("", strStderr);
+            EXPECT_EQ("hh:mm:ss  [INFO] held\nhh:mm:ss  [INFO] line\n", MaskTimes(ReadFile(strPath)));
+        }
+    }
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 // files, and the window's input as CEGUI receives it.
 #include <CEGUI/CEGUI.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "Core/vantile_exception.h"
 #include "gui/Framework/basedialogwindow.h"
 #include "gui/Framework/guifactory.h"
@@ -9,6 +14,7 @@
 #include "gui/System/guidriver.h"
 #include "support/log_capture.h"
 #include "support/gui_scene.h"
+#include "support/planted_file.h"
 
 namespace {
 
@@ -98,6 +104,47 @@ TEST_F(GuiData, AHeldScrollArrowRepeatsAsFramesPass)
         m_pDriver->frame(GuiFixture::BACKGROUND, {}, 0.05f);
     m_pDriver->releaseLeft();
     EXPECT_GT(pBar->getScrollPosition(), 3.0f * fOneStep);
+}
+
+// CEGUI's log under each name someone may have planted in the per-user
+// folder: its own logger wrote through a link, threw out of start-up at a
+// folder and waited for ever at a FIFO.
+// Each case has a per-user folder of its own; the tests' one comes back.
+class GuiLog : public GuiScene {
+protected:
+    void TearDown() override
+    {
+        GuiScene::TearDown();
+        setenv("XDG_DATA_HOME", m_strSavedHome.c_str(), 1);
+    }
+
+    const std::string m_strSavedHome = getenv("XDG_DATA_HOME");
+};
+
+TEST_F(GuiLog, APlantedNameNeitherStopsTheGuiNorIsWrittenThrough)
+{
+    for (const SPlanted& planted : PlantedKinds()) {
+        SCOPED_TRACE(planted.pszName);
+        const std::string strHome = m_Temp.path() + "/home-" + planted.pszName;
+        const std::string strFolder = strHome + "/Quellon 1.0";
+        ASSERT_TRUE(std::filesystem::create_directories(strFolder));
+        setenv("XDG_DATA_HOME", strHome.c_str(), 1);
+        const std::string strLog = strFolder + "/CEGUI.log";
+        CPlantedFile file(planted.kind, strLog);
+        CLogCapture log;
+        start();
+        m_pDriver.reset();
+        EXPECT_TRUE(file.victimUntouched());
+        if (planted.kind == EPlanted::Folder) {
+            EXPECT_TRUE(log.contains("Cannot write the GUI log [" + strLog + "]: Is a directory; going on without it"))
+                << log.text();
+        } else {
+            EXPECT_TRUE(file.replacedByPlainFile());
+            std::stringstream text;
+            text << std::ifstream(strLog).rdbuf();
+            EXPECT_NE(std::string::npos, text.str().find("---- CEGUI System destruction completed ----"));
+        }
+    }
 }
 
 class GuiInput : public GuiScene {
