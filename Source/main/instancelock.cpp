@@ -20,9 +20,11 @@ CInstanceLock::~CInstanceLock()
         close(m_nFile);
 }
 
-// The file is opened as every file in the folder is: no link followed, no
-// wait on a FIFO, nothing but a plain file taken. It stays empty; only its
-// lock matters.
+// Unlike the folder's other files the lock file is never replaced: a copy
+// that replaced it would lock a file of its own beside the first copy's.
+// It is opened in place with the same refusals (no link followed, no wait
+// on a FIFO, nothing but a plain file), and stays empty: only its lock
+// matters.
 CInstanceLock::Result CInstanceLock::take(const std::string& strFolder, std::string& strError)
 {
     const std::string strPath = strFolder + LOCK_FILE;
