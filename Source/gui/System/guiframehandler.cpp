@@ -13,6 +13,7 @@
 #include "gui/Renderer/ceguiresourceprovider.h"
 #include "gui/Framework/windowstack.h"
 #include "gui/System/ceguilogger.h"
+#include "gui/System/guiclock.h"
 
 namespace Vantile {
 
@@ -32,6 +33,9 @@ CGUIFrameHandler::CGUIFrameHandler()
     CRoot::Instance().addFrameHandler(this);
     // Made first, the logger is CEGUI's: the log name given here is unused.
     CEGUI::System::create(*m_pRenderer, m_pResourceProvider);
+    // CEGUI times clicks by the program's own clock (guiclock.h); the call
+    // links that clock in wherever the GUI is.
+    GuiClockSeconds();
 }
 
 CGUIFrameHandler::~CGUIFrameHandler()

@@ -35,6 +35,17 @@ void CFrameTimer::reset()
     strcpy(m_szFps, "---");
     m_dTotal = 0;
     m_bPaused = false;
+    m_dFixedStep = 0;
+    m_dStepped = 0;
+    m_nStepFrames = 0;
+}
+
+void CFrameTimer::setFixedStep(double dMilliseconds)
+{
+    m_dFixedStep = dMilliseconds > 0.0 ? dMilliseconds : 0.0;
+    m_nStepFrames = 0;
+    // The real clocks start afresh from the next frame when it ends.
+    m_bStarted = false;
 }
 
 void CFrameTimer::pause(bool bPause)
@@ -46,9 +57,13 @@ void CFrameTimer::pause(bool bPause)
 
 void CFrameTimer::update()
 {
+    if (m_dFixedStep > 0.0)
+        m_dStepped += m_dFixedStep;
     if (m_bPaused)
         return;
-    if (m_nFrequency != 0)
+    if (m_dFixedStep > 0.0)
+        updateFixed();
+    else if (m_nFrequency != 0)
         updateCounter();
     else
         updateTicks();
@@ -96,6 +111,18 @@ void CFrameTimer::updateTicks()
     countFrame();
     if (m_dwTickAccum >= 1000) {
         m_dwTickAccum -= 1000;
+        publishFps();
+    }
+}
+
+// A second's sample is taken every second of game time.
+void CFrameTimer::updateFixed()
+{
+    m_dCurrent += m_dFixedStep;
+    m_dDelta = m_dFixedStep;
+    countFrame();
+    if (++m_nStepFrames * m_dFixedStep >= 1000.0) {
+        m_nStepFrames = 0;
         publishFps();
     }
 }

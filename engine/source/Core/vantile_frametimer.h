@@ -1,6 +1,8 @@
 // The frame clock: milliseconds per frame from the high-resolution counter,
 // or from the tick count where no counter exists, with a frames-per-second
-// sample once a second.
+// sample once a second. With a fixed step (headless runs) every frame is
+// exactly that long whatever the machine's speed, and the frames-per-second
+// sample counts the frames of each second of game time.
 #pragma once
 
 #include <cstdint>
@@ -24,8 +26,17 @@ public:
     const char* fpsText() const { return m_szFps; }
     bool isPaused() const { return m_bPaused; }
 
-    // Starts over as a new timer would, choosing the clock again. Tests use
-    // it after replacing the platform clocks.
+    // Every later frame lasts exactly dMilliseconds of game time; 0 goes
+    // back to the clocks. The window then draws without pacing.
+    void setFixedStep(double dMilliseconds);
+    bool isFixedStep() const { return m_dFixedStep > 0.0; }
+    double fixedStep() const { return m_dFixedStep; }
+    // Milliseconds of fixed steps taken, counted on while paused: the
+    // clock of a fixed-step run for what the real clock would time.
+    double steppedTime() const { return m_dStepped; }
+
+    // Starts over as a new timer would, choosing the clock again and with
+    // no fixed step. Tests use it after replacing the platform clocks.
     void reset();
 
 private:
@@ -37,6 +48,7 @@ private:
 
     void updateCounter();
     void updateTicks();
+    void updateFixed();
     void countFrame();
     void publishFps();
 
@@ -53,6 +65,9 @@ private:
     char m_szFps[8];
     double m_dTotal;
     bool m_bPaused;
+    double m_dFixedStep = 0.0;
+    double m_dStepped = 0.0;
+    int32_t m_nStepFrames = 0;
 };
 
 }  // namespace Vantile

@@ -6,6 +6,7 @@
 
 #include "Core/vantile_application.h"
 #include "Core/vantile_exception.h"
+#include "Core/vantile_frametimer.h"
 #include "Core/vantile_log.h"
 #include "Core/vantile_root.h"
 #include "RenderSystem/vantile_driverlist.h"
@@ -229,7 +230,10 @@ void CD3D9RenderWindow::Update()
     // A minimised window still presents: the device reports itself lost
     // there, which starts the reset protocol.
     swapBuffers();
-    m_Pacer.pace();
+    // A fixed step draws as fast as the machine allows: its game time does
+    // not depend on how long a frame takes.
+    if (!CFrameTimer::Instance().isFixedStep())
+        m_Pacer.pace();
 }
 
 bool CD3D9RenderWindow::IsDrawable() const

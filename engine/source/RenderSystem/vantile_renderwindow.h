@@ -22,7 +22,8 @@ public:
                 bool bFullScreen, D3DMULTISAMPLE_TYPE nMultiSample, int nReserved);
     void createD3DResources();
     // Once per frame after the scene: recovers a lost device, presents,
-    // then waits as long as the frame pacer asks.
+    // then waits as long as the frame pacer asks (not at all under the frame
+    // timer's fixed step).
     void Update();
     // False while minimised or hidden: the loops then draw nothing.
     bool IsDrawable() const;

@@ -80,6 +80,60 @@ TEST_P(FrameTimerTest, FpsTextReplacesDashesAfterOneSecond)
     EXPECT_EQ(timer.fps(), 21);
 }
 
+// Under a fixed step the clocks do not matter: a frame the clock says took
+// half a second and one it says took a millisecond are both one step.
+TEST_P(FrameTimerTest, FixedStepMakesEveryFrameOneStepWhateverTheClockSays)
+{
+    CFrameTimer& timer = CFrameTimer::Instance();
+    const double dStep = 1000.0 / 60.0;
+    frameAt(0);
+    timer.setFixedStep(dStep);
+    EXPECT_TRUE(timer.isFixedStep());
+    const int64_t times[] = {500, 501, 501, 9000};
+    for (int i = 0; i < 4; ++i) {
+        frameAt(times[i]);
+        EXPECT_DOUBLE_EQ(timer.timeSinceLastFrame(), dStep) << "frame " << i;
+        EXPECT_FLOAT_EQ(timer.frameSeconds(), float(dStep / 1000.0));
+    }
+    EXPECT_DOUBLE_EQ(timer.totalTime(), 4 * dStep);
+    EXPECT_DOUBLE_EQ(timer.steppedTime(), 4 * dStep);
+}
+
+// A pause stops the game's time; the steps taken still count, for what a
+// fixed-step run times by them.
+TEST_P(FrameTimerTest, FixedStepPausedAddsNoGameTimeButCountsItsSteps)
+{
+    CFrameTimer& timer = CFrameTimer::Instance();
+    timer.setFixedStep(10.0);
+    frameAt(0);
+    timer.pause(true);
+    frameAt(1);
+    frameAt(2);
+    EXPECT_EQ(timer.timeSinceLastFrame(), 0.0);
+    EXPECT_DOUBLE_EQ(timer.totalTime(), 10.0);
+    EXPECT_DOUBLE_EQ(timer.steppedTime(), 30.0);
+    timer.pause(false);
+    frameAt(3);
+    EXPECT_DOUBLE_EQ(timer.timeSinceLastFrame(), 10.0);
+}
+
+TEST_P(FrameTimerTest, FixedStepCountsFramesPerSecondOfGameTimeAndResetsAway)
+{
+    CFrameTimer& timer = CFrameTimer::Instance();
+    timer.setFixedStep(1000.0 / 60.0);
+    for (int nFrame = 0; nFrame < 60; ++nFrame)
+        frameAt(0);
+    EXPECT_EQ(timer.fps(), 60);
+    timer.setFixedStep(0.0);
+    EXPECT_FALSE(timer.isFixedStep());
+    frameAt(100);
+    frameAt(140);
+    EXPECT_DOUBLE_EQ(timer.timeSinceLastFrame(), 40.0) << "the clocks again";
+    timer.setFixedStep(5.0);
+    timer.reset();
+    EXPECT_FALSE(timer.isFixedStep()) << "a reset timer is a new one";
+}
+
 INSTANTIATE_TEST_SUITE_P(CounterAndTicks, FrameTimerTest, ::testing::Values(true, false),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "Counter" : "Ticks");
