@@ -166,6 +166,11 @@ void CClientApplication::registerSounds()
 
 void CClientApplication::destroyScene()
 {
+    // The session's stages in the queue hold the game (the fade stage
+    // hands the game's fader its mesh and takes it back when it goes):
+    // they go before the game does.
+    if (m_pQueue)
+        m_pQueue->ClearStages();
     m_pGame.reset();
     // The tooltips point at the board's cells, gone with the game.
     CTooltipManager::Instance().clear();
