@@ -2,7 +2,7 @@
 // the game data, then the application until the window closes. Whatever
 // stops the start is said in one line on stderr and, where a display
 // exists, in a message box, and the exit status is 1. The only options
-// start the headless player (autoplay/autoplayoptions.h).
+// start a headless player (autoplay/autoplayoptions.h).
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -17,7 +17,7 @@
 #include "Resources/vantile_resourcemanager.h"
 #include "Vfs/vantile_vfs.h"
 #include "Game/Context/gamecontext.h"
-#include "main/autoplay/autoplayer.h"
+#include "main/autoplay/headless.h"
 #include "main/autoplay/autoplayoptions.h"
 #include "main/clientapplication.h"
 #include "main/instancelock.h"
@@ -165,15 +165,13 @@ int RunGame(HINSTANCE hInstance, const SAutoplayOptions& autoplay)
     CLog::Instance().Write(LOG_INFO, "WinMain ResourceManager initted");
     CClientApplication application(hInstance);
     CLog::Instance().Write(LOG_INFO, "WinMain ClientApp created");
-    std::unique_ptr<CAutoPlayer> pPlayer;
-    if (autoplay.bEnabled)
-        pPlayer = std::make_unique<CAutoPlayer>(application, autoplay);
+    const std::unique_ptr<CHeadlessPlayer> pPlayer = StartHeadlessPlayer(application, autoplay);
     {
         CApplicationWatch watch(application);
         application.run();
     }
     CLog::Instance().Write(LOG_INFO, "WinMain exit");
-    return pPlayer ? ReportAutoplay(*pPlayer, autoplay) : 0;
+    return pPlayer ? pPlayer->report() : 0;
 }
 
 }  // namespace
@@ -186,11 +184,15 @@ int main(int argc, char** argv)
         fprintf(stderr, "quellon: %s\n", strError.c_str());
         return 2;
     }
-    if (autoplay.bEnabled && !autoplay.prepareEnvironment(strError)) {
+    if (autoplay.bHelp) {
+        fputs(SAutoplayOptions::usage(), stdout);
+        return 0;
+    }
+    if (autoplay.headless() && !autoplay.prepareEnvironment(strError)) {
         fprintf(stderr, "quellon: %s\n", strError.c_str());
         return 1;
     }
-    if (!autoplay.bEnabled && !HasDisplay()) {
+    if (!autoplay.headless() && !HasDisplay()) {
         fprintf(stderr, "quellon: no display to open the game's window on; to play headless run: "
                         "quellon --autoplay --levels N --shots DIR\n");
         return 1;

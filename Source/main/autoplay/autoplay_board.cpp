@@ -3,8 +3,6 @@
 // hide the picture first, then the fish under the trunk.
 #include "main/autoplay/autoplayer.h"
 
-#include <cmath>
-
 #include "Game/Board/gamecell.h"
 #include "Game/Board/gamefield.h"
 #include "Game/Hints/tooltipmanager.h"
@@ -14,6 +12,7 @@
 #include "Game/Session/game.h"
 #include "Game/Session/sessiondriver.h"
 #include "levellab/labbot.h"
+#include "main/autoplay/strategies.h"
 #include "system/win32.h"
 
 namespace {
@@ -24,17 +23,6 @@ const float MOVE_PAUSE = 0.3f;
 // The shuffle button's click area, from its top-left corner.
 const int SHUFFLE_WIDTH = 125;
 const int SHUFFLE_HEIGHT = 36;
-
-// The pixel of a board point: board units are the screen's, centred, y up.
-int pixelX(const D3DXVECTOR3& v)
-{
-    return int(std::lround(v.x + 400.0f));
-}
-
-int pixelY(const D3DXVECTOR3& v)
-{
-    return int(std::lround(300.0f - v.y));
-}
 
 }  // namespace
 
@@ -62,7 +50,7 @@ bool CAutoPlayer::shuffle(CGame& game)
     const CChargeButton& button = game.hud().shuffleButton();
     if (!button.isClickable())
         return false;
-    click(pixelX(button.position()) + SHUFFLE_WIDTH / 2, pixelY(button.position()) + SHUFFLE_HEIGHT / 2);
+    click(BoardPixel(button.position()).nX + SHUFFLE_WIDTH / 2, BoardPixel(button.position()).nY + SHUFFLE_HEIGHT / 2);
     m_fWait = MOVE_PAUSE;
     return true;
 }
@@ -82,23 +70,13 @@ bool CAutoPlayer::closeTooltip()
 bool CAutoPlayer::playBoardMove(CGame& game)
 {
     CGameField& field = game.field();
-    if (!field.isSettled() || field.isBusy())
-        return false;
     if (!m_pBot)
         m_pBot = std::make_unique<CLabBot>(BOT_SEED, field.level().m_nPowerups != 0);
-    m_pBot->read(field);
-    CLabBot::Action action = m_pBot->bestSwap(field);
-    if (!action.isValid()) {
-        // Nothing the bot rates: any move the board offers.
-        CGameField::MoveList moves;
-        field.findPossibleMoves(moves);
-        if (moves.empty())
-            return false;
-        action.pFirst = moves.front().first;
-        action.pSecond = moves.front().second;
-    }
-    click(pixelX(action.pFirst->position()), pixelY(action.pFirst->position()));
-    click(pixelX(action.pSecond->position()), pixelY(action.pSecond->position()));
+    SPixel first, second;
+    if (!ChooseBoardMove(field, *m_pBot, first, second))
+        return false;
+    click(first.nX, first.nY);
+    click(second.nX, second.nY);
     m_fWait = MOVE_PAUSE;
     return true;
 }

@@ -26,7 +26,7 @@ void CAutoPlayer::actOnMenu(CGame&, Screen screen)
 {
     switch (screen) {
     case Screen::NameDialog:
-        typeText(PLAYER_NAME);
+        m_Input.typeText(PLAYER_NAME);
         click(NAME_OK.nX, NAME_OK.nY);
         break;
     case Screen::MainMenu:

@@ -1,5 +1,5 @@
 // The headless player: plays the running game as a person would, through
-// the same input events the window produces (mouse moves, clicks, keys),
+// the same input the window gets (mouse moves, clicks, keys; inputsender.h),
 // reading only what the screen shows: which screen is up, the board's
 // fish, the dialogs. It names a new player, starts a new game, pages the
 // stories, clicks through the map and the mini-game, plays levels with a
@@ -17,9 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "Core/vantile_framehandler.h"
-#include "Core/vantile_input.h"
 #include "main/autoplay/autoplayoptions.h"
+#include "main/autoplay/headless.h"
+#include "main/autoplay/inputsender.h"
+#include "main/autoplay/screens.h"
 
 class CGame;
 class CLabBot;
@@ -30,31 +31,8 @@ namespace Vantile {
 class CClientApplication;
 }
 
-class CAutoPlayer : public Vantile::CFrameHandler {
+class CAutoPlayer : public CHeadlessPlayer {
 public:
-    enum class Screen {
-        None,
-        Logo,
-        Loading,
-        NameDialog,
-        MainMenu,
-        GameChoice,
-        Question,
-        MessageBox,
-        OtherMenu,
-        Story,
-        Map,
-        MiniGame,
-        LevelStart,
-        Play,
-        TimeOut,
-        // Level play with a tooltip over it: read, pictured, clicked away.
-        Tooltip,
-        Won,
-        Lost,
-        GameOver,
-        FinalStory,
-    };
     // Seconds without a new screen or a move after which the player
     // gives up: longer than any level's clock.
     static constexpr float STUCK_SECONDS = 400.0f;
@@ -69,43 +47,36 @@ public:
     ~CAutoPlayer() override;
 
     bool frameStarted(const Vantile::FrameEvent& evt) override;
+    // The summary line or the fault; the program's exit status.
+    int report() override { return ReportAutoplay(*this, m_Options); }
 
     int levelsPlayed() const { return m_nLevelsPlayed; }
-    // Frames drawn and real seconds since the first frame.
+    // Frames drawn and real seconds since the first frame (game seconds
+    // under a fixed step).
     int frames() const { return m_nFrames; }
     float seconds() const { return m_fSeconds; }
+    float realSeconds() const { return m_fRealSeconds; }
     // "" when the run went as planned.
     const std::string& fault() const { return m_strFault; }
-    static const char* screenName(Screen screen);
 
 private:
     // autoplayer.cpp
     float advanceClock();
     void keepLevelFigures(CGame& game, float fSeconds);
     void runScreen(CGame& game, float fSeconds);
-    Screen currentScreen(CGame& game) const;
-    bool isSettled(CGame& game) const;
     void onNewScreen(CGame& game, Screen screen);
     void takeShot(const std::string& strName);
     void summariseLevel(CGame& game, Screen result);
     void act(CGame& game);
     void giveUp(const std::string& strFault);
     bool isDone() const { return m_nLevelsPlayed >= m_Options.nLevels; }
-    static bool isLevelScreen(Screen screen)
-    {
-        return screen == Screen::Play || screen == Screen::TimeOut || screen == Screen::Tooltip;
-    }
     // Input as the window sends it.
-    void send(const Vantile::InputEvent& evt);
-    void moveMouse(int nX, int nY);
-    void click(int nX, int nY);
-    void pressKey(int nVirtualKey, char ch = 0);
-    void typeText(const std::string& strText);
+    void click(int nX, int nY) { m_Input.click(nX, nY); }
+    void pressKey(int nVirtualKey) { m_Input.pressKey(nVirtualKey); }
     // autoplay_menus.cpp
     void actOnMenu(CGame& game, Screen screen);
     // autoplay_minigame.cpp
     void actOnMiniGame(CGame& game);
-    int chooseMemoryCell(const CMiniGame& miniGame) const;
     // autoplay_board.cpp
     void actOnPlay(CGame& game);
     bool closeTooltip();
@@ -114,11 +85,12 @@ private:
 
     Vantile::CClientApplication& m_Application;
     SAutoplayOptions m_Options;
+    CInputSender m_Input;
     std::shared_ptr<CShotQueue> m_pShots;
     Screen m_Screen = Screen::None;
     bool m_bShotTaken = false;
     int m_nShots = 0;
-    // Real seconds: on the current screen, to the next action, since
+    // Real seconds (game seconds under a fixed step): on the current screen, to the next action, since
     // anything last happened, in the current level.
     float m_fOnScreen = 0.0f;
     int m_nFramesOnScreen = 0;
@@ -134,6 +106,7 @@ private:
     Clock::time_point m_LastFrame;
     int m_nFrames = 0;
     float m_fSeconds = 0.0f;
+    float m_fRealSeconds = 0.0f;
     // The board's player, made for each level.
     std::unique_ptr<CLabBot> m_pBot;
     // The memory game's pictures seen so far, by cell; -1 unseen.
