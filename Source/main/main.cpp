@@ -85,7 +85,8 @@ void OnDisplayLost()
 // session's own end cannot run in the time the sender allows.
 void OnQuitSignal(int nSignal)
 {
-    CLog::Instance().Write(LOG_INFO, FormatString("Signal %d asks the game to end; the player's store is saved", nSignal));
+    CLog::Instance().Write(LOG_INFO,
+                           FormatString("Signal %d asks the game to end; the player's store is saved", nSignal));
     if (g_pApplication)
         g_pApplication->saveProgress();
 }

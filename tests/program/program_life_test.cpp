@@ -12,8 +12,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -33,14 +31,6 @@ const char* const PROFILES = R"(<root>
     <settings volume="50" music="25" fullscreen="0" />
 </root>
 )";
-
-std::string readText(const std::string& strPath)
-{
-    std::ifstream file(strPath);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class CGameProcess {
 public:
@@ -96,7 +86,7 @@ public:
     bool waitForLog(const std::string& strLine) const
     {
         const auto deadline = std::chrono::steady_clock::now() + PATIENCE;
-        while (readText(file("kovalog.txt")).find(strLine) == std::string::npos) {
+        while (ReadFileText(file("kovalog.txt")).find(strLine) == std::string::npos) {
             if (std::chrono::steady_clock::now() > deadline)
                 return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -121,16 +111,16 @@ TEST(ProgramLifeTest, AQuitSignalSavesTheStoreAndEndsWithStatus0)
         CTempFolder output;
         const std::string strOutput = output.path() + "/out.txt";
         CGameProcess game(home.path(), strOutput);
-        ASSERT_TRUE(home.waitForLog(RUNNING)) << readText(strOutput);
+        ASSERT_TRUE(home.waitForLog(RUNNING)) << ReadFileText(strOutput);
         game.signal(nSignal);
         const int nStatus = game.wait();
         ASSERT_NE(nStatus, -1) << "still running after the signal";
         ASSERT_TRUE(WIFEXITED(nStatus)) << "ended by signal " << WTERMSIG(nStatus);
-        EXPECT_EQ(WEXITSTATUS(nStatus), 0) << readText(strOutput);
-        const std::string strLog = readText(home.file("kovalog.txt"));
+        EXPECT_EQ(WEXITSTATUS(nStatus), 0) << ReadFileText(strOutput);
+        const std::string strLog = ReadFileText(home.file("kovalog.txt"));
         EXPECT_NE(strLog.find("Signal " + std::to_string(nSignal) + " asks the game to end"), std::string::npos);
         EXPECT_NE(strLog.find("WinMain exit"), std::string::npos) << "the game's own end ran";
-        const std::string strProfiles = readText(home.file("profiles.xml"));
+        const std::string strProfiles = ReadFileText(home.file("profiles.xml"));
         EXPECT_NE(strProfiles.find(R"(name="Mira")"), std::string::npos) << strProfiles;
         EXPECT_NE(strProfiles.find(R"(level="5")"), std::string::npos) << strProfiles;
     }
@@ -142,9 +132,9 @@ TEST(ProgramLifeTest, ASecondCopyOnTheSameFolderEndsAndLeavesTheFirstOnesFiles)
     CTempFolder output;
     const std::string strFirstOutput = output.path() + "/first.txt";
     CGameProcess first(home.path(), strFirstOutput);
-    ASSERT_TRUE(home.waitForLog(RUNNING)) << readText(strFirstOutput);
-    const std::string strLogBefore = readText(home.file("kovalog.txt"));
-    const std::string strProfilesBefore = readText(home.file("profiles.xml"));
+    ASSERT_TRUE(home.waitForLog(RUNNING)) << ReadFileText(strFirstOutput);
+    const std::string strLogBefore = ReadFileText(home.file("kovalog.txt"));
+    const std::string strProfilesBefore = ReadFileText(home.file("profiles.xml"));
 
     const std::string strSecondOutput = output.path() + "/second.txt";
     CGameProcess second(home.path(), strSecondOutput);
@@ -152,12 +142,12 @@ TEST(ProgramLifeTest, ASecondCopyOnTheSameFolderEndsAndLeavesTheFirstOnesFiles)
     ASSERT_NE(nStatus, -1) << "the second copy did not end";
     ASSERT_TRUE(WIFEXITED(nStatus));
     EXPECT_EQ(WEXITSTATUS(nStatus), 1);
-    const std::string strSaid = readText(strSecondOutput);
+    const std::string strSaid = ReadFileText(strSecondOutput);
     EXPECT_NE(strSaid.find("Quellon is already running for this user"), std::string::npos) << strSaid;
-    EXPECT_EQ(readText(home.file("profiles.xml")), strProfilesBefore);
-    EXPECT_EQ(readText(home.file("kovalog.txt")).compare(0, strLogBefore.size(), strLogBefore), 0)
+    EXPECT_EQ(ReadFileText(home.file("profiles.xml")), strProfilesBefore);
+    EXPECT_EQ(ReadFileText(home.file("kovalog.txt")).compare(0, strLogBefore.size(), strLogBefore), 0)
         << "the first copy's log was not started again";
-    const std::string strLog = readText(home.file("kovalog.txt"));
+    const std::string strLog = ReadFileText(home.file("kovalog.txt"));
     const size_t nEnter = strLog.find("WinMain enter");
     EXPECT_EQ(strLog.find("WinMain enter", nEnter + 1), std::string::npos) << "one start in the log";
 

@@ -5,18 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
-namespace {
+#include "support/temp_folder.h"
 
-std::string ReadAll(const std::string& strPath)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+namespace {
 
 void WriteAll(const std::string& strPath, const std::string& strBytes)
 {
@@ -56,7 +49,7 @@ CPlantedFile::CPlantedFile(EPlanted kind, const std::string& strPath)
 bool CPlantedFile::victimUntouched() const
 {
     const bool bFolderStands = m_kind != EPlanted::Folder || std::filesystem::is_directory(m_strPath);
-    return bFolderStands && ReadAll(m_strVictim) == kVictimBytes;
+    return bFolderStands && ReadFileText(m_strVictim) == kVictimBytes;
 }
 
 bool CPlantedFile::replacedByPlainFile() const

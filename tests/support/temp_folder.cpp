@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 CTempFolder::CTempFolder()
@@ -27,4 +28,12 @@ std::string CTempFolder::write(const std::string& strRelative, const std::string
     std::ofstream file(path, std::ios::binary);
     file.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
     return path.string();
+}
+
+std::string ReadFileText(const std::string& strPath)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 }

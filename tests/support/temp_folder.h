@@ -4,6 +4,9 @@
 
 #include <string>
 
+// The whole of a file's bytes; "" when it cannot be read.
+std::string ReadFileText(const std::string& strPath);
+
 class CTempFolder {
 public:
     CTempFolder();

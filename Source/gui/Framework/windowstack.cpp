@@ -73,10 +73,10 @@ void CWindowStack::setCurrent(CBaseWindow* pWindow)
         CrashReportSetWindow("");
         return;
     }
+    const char* pszMangled = typeid(*pWindow).name();
     int nStatus = 0;
-    std::unique_ptr<char, decltype(&free)> pName(abi::__cxa_demangle(typeid(*pWindow).name(), nullptr, nullptr, &nStatus),
-                                                 &free);
-    CrashReportSetWindow(nStatus == 0 ? pName.get() : typeid(*pWindow).name());
+    std::unique_ptr<char, decltype(&free)> pName(abi::__cxa_demangle(pszMangled, nullptr, nullptr, &nStatus), &free);
+    CrashReportSetWindow(nStatus == 0 ? pName.get() : pszMangled);
 }
 
 // The window becomes current, on the panel, and takes the keyboard.

@@ -31,7 +31,7 @@ CGUIFrameHandler::CGUIFrameHandler()
       m_pLogger(std::make_unique<CCEGUILogger>(CGameContext::dataFolder() + "/CEGUI.log"))
 {
     CRoot::Instance().addFrameHandler(this);
-    // Made first, the logger is CEGUI's: the log name given here is unused.
+    // The logger made above is CEGUI's, so CEGUI opens no log file of its own.
     CEGUI::System::create(*m_pRenderer, m_pResourceProvider);
     // CEGUI times clicks by the program's own clock (guiclock.h); the call
     // links that clock in wherever the GUI is.

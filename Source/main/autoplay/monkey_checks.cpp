@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <tinyxml.h>
 
+#include "Business/userfile.h"
 #include "Core/vantile_xml.h"
 #include "Game/Session/game.h"
 #include "gui/Framework/windowstack.h"
@@ -24,14 +24,6 @@ const long STUCK_FRAMES = 30L * 60 * 60;
 // Effect files name their render container in a parameter the parameter
 // table does not know; the effect loader says so by design.
 const char* const KNOWN_ERROR = "Unknown parameter semantics \"Container";
-
-std::string readFile(const std::string& strPath)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Size and time of the last write: the file is read again when they change.
 std::string stampOf(const std::string& strPath)
@@ -73,8 +65,14 @@ void CMonkey::checkProfiles()
         return;
     m_strProfileStamp = strStamp;
     m_bProfilesSeen = true;
+    // Read as the game reads it.
+    std::string strBytes;
+    if (const int nError = CUserFile::Read(strPath, strBytes)) {
+        addFinding("profiles.xml cannot be read: " + CUserFile::ReadError(nError));
+        return;
+    }
     TiXmlDocument doc;
-    const std::string strReason = Vantile::ParseXml(readFile(strPath), doc);
+    const std::string strReason = Vantile::ParseXml(strBytes, doc);
     const TiXmlElement* pRoot = doc.FirstChildElement("root");
     const TiXmlElement* pProfiles = pRoot ? pRoot->FirstChildElement("profiles") : nullptr;
     if (!strReason.empty() || !pProfiles) {

@@ -2,26 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "support/planted_file.h"
 #include "support/temp_folder.h"
-
-namespace {
-
-std::string readText(const std::string& strPath)
-{
-    std::ifstream file(strPath);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 TEST(InstanceLockTest, ASecondHolderIsRefusedUntilTheFirstGoes)
 {
@@ -38,24 +22,24 @@ TEST(InstanceLockTest, ASecondHolderIsRefusedUntilTheFirstGoes)
 }
 
 // Whatever a hostile machine planted under the lock's name is neither
-// written through nor waited on; the game goes on unguarded.
-TEST(InstanceLockTest, ALinkAFolderOrAFifoUnderItsNameIsRefusedUntouched)
+// written through nor waited on. A link, a FIFO or a folder is refused and
+// the game goes on unguarded; a second name of a plain file is a plain
+// file, locked and never written.
+TEST(InstanceLockTest, APlantedNameIsNeverWrittenThroughNorWaitedOn)
 {
-    enum Planted { LINK, FOLDER, FIFO };
-    for (Planted planted : {LINK, FOLDER, FIFO}) {
+    for (const SPlanted& planted : PlantedKinds()) {
+        SCOPED_TRACE(planted.pszName);
         CTempFolder folder;
-        const std::string strLock = folder.path() + "/quellon.lock";
-        const std::string strTarget = folder.write("elsewhere.txt", "keep");
-        if (planted == LINK)
-            ASSERT_EQ(symlink(strTarget.c_str(), strLock.c_str()), 0);
-        if (planted == FOLDER)
-            ASSERT_EQ(mkdir(strLock.c_str(), 0755), 0);
-        if (planted == FIFO)
-            ASSERT_EQ(mkfifo(strLock.c_str(), 0644), 0);
+        CPlantedFile file(planted.kind, folder.path() + "/quellon.lock");
         CInstanceLock lock;
         std::string strError;
-        EXPECT_EQ(lock.take(folder.path(), strError), CInstanceLock::Result::Unavailable) << planted;
-        EXPECT_NE(strError.find("quellon.lock"), std::string::npos) << strError;
-        EXPECT_EQ(readText(strTarget), "keep");
+        const CInstanceLock::Result result = lock.take(folder.path(), strError);
+        if (planted.kind == EPlanted::HardLink) {
+            EXPECT_EQ(result, CInstanceLock::Result::Taken) << strError;
+        } else {
+            EXPECT_EQ(result, CInstanceLock::Result::Unavailable);
+            EXPECT_NE(strError.find("quellon.lock"), std::string::npos) << strError;
+        }
+        EXPECT_TRUE(file.victimUntouched());
     }
 }

@@ -8,21 +8,11 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "support/planted_file.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-std::string ReadAll(const std::string& strPath)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Each open below would block for ever on a FIFO if it waited for a
 // reader, and no reader ever comes.
@@ -42,7 +32,7 @@ TEST(FreshFile, WhatANameHeldIsReplacedOrRefusedNeverWrittenThrough)
             EXPECT_EQ(5, write(fd, "fresh", 5));
             close(fd);
             EXPECT_TRUE(file.replacedByPlainFile());
-            EXPECT_EQ("fresh", ReadAll(strPath));
+            EXPECT_EQ("fresh", ReadFileText(strPath));
         }
         EXPECT_TRUE(file.victimUntouched());
     }
@@ -58,7 +48,7 @@ TEST(FreshFile, AStaleFileIsEmptiedAndTheDescriptorBlocksAndClosesOnExec)
     EXPECT_EQ(0, nFlags & O_NONBLOCK);
     EXPECT_NE(0, fcntl(fileno(pFile), F_GETFD) & FD_CLOEXEC);
     fclose(pFile);
-    EXPECT_EQ("", ReadAll(strPath));
+    EXPECT_EQ("", ReadFileText(strPath));
 
     errno = 0;
     EXPECT_EQ(nullptr, PlatformCreateFreshStream((folder.path() + "/no-folder/CEGUI.log").c_str()));
